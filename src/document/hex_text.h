@@ -1,0 +1,25 @@
+#pragma once
+// Hex byte text: each byte as two upper-case hex digits and a space ("90 3C 64 ").
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace document {
+
+void appendHexByte(std::string& text, std::uint8_t byte);
+std::string hexText(std::span<const std::uint8_t> bytes);
+
+// Parses three characters at a time while at least two remain; each group
+// gives one byte from its first two characters, read case-insensitively,
+// any other character counting as 0. There is no length limit.
+std::vector<std::uint8_t> parseHex(std::string_view text);
+// The same into a reused buffer (cleared first).
+void parseHexInto(std::string_view text, std::vector<std::uint8_t>& out);
+// How many bytes parseHex gives for `text`.
+std::size_t hexByteCount(std::string_view text);
+// Byte `index` of the text, or -1 when it has fewer bytes.
+int hexByteAt(std::string_view text, std::size_t index);
+
+}  // namespace document
