@@ -1,1 +1,30 @@
-int main() { return 0; }
+#include <iostream>
+
+#include "cli/commands.h"
+
+namespace {
+
+std::vector<cli::Command> allCommands() {
+    std::vector<cli::Command> all;
+    for (auto table : {cli::documentCommands, cli::casmCommands})
+        for (const auto& c : table()) all.push_back(c);
+    return all;
+}
+
+int usage(const std::vector<cli::Command>& commands) {
+    std::cerr << "usage: ctabber-cli COMMAND ARGS [--workdir DIR]\n";
+    for (const auto& c : commands) std::cerr << "  ctabber-cli " << c.name << ' ' << c.usage << '\n';
+    return cli::kUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto commands = allCommands();
+    auto args = cli::parseArgs(argc, argv);
+    if (!args || args->command.empty()) return usage(commands);
+    for (const auto& c : commands)
+        if (c.name == args->command) return c.run(*args);
+    std::cerr << "ctabber-cli: unknown command '" << args->command << "'\n";
+    return usage(commands);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Command-line arguments: options ("--name value" or "--name=value") may
+// stand before or after the positional arguments.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/workspace.h"
+
+namespace cli {
+
+// Exit statuses: the work ended as it should; the program's own message said
+// it failed; a usage error or a file that cannot be opened.
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+struct Args {
+    std::string command;
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+
+    std::optional<std::string> option(const std::string& name) const;
+};
+
+// Parses argv[1..]; `valueOptions` take a value, every other "--x" is a flag.
+// Returns nothing on a malformed line (an option without its value).
+std::optional<Args> parseArgs(int argc, char** argv);
+
+// The program directory of one call: --workdir DIR, or a fresh temporary
+// folder that is removed when the object goes.
+class CallWorkspace {
+public:
+    explicit CallWorkspace(const Args& args);
+    ~CallWorkspace();
+    CallWorkspace(const CallWorkspace&) = delete;
+    CallWorkspace& operator=(const CallWorkspace&) = delete;
+    const app::Workspace& workspace() const { return ws_; }
+
+private:
+    bool temporary_ = false;
+    app::Workspace ws_;
+};
+
+// Writes a cell for TAB-separated output: backslash, TAB, LF and CR escaped.
+std::string escapeCell(std::string_view text);
+// Prints "caption<TAB>text" on stdout (ok) or stderr (failure).
+void printMessage(bool ok, const std::string& caption, const std::string& text);
+
+}  // namespace cli

@@ -1,0 +1,19 @@
+#pragma once
+// The commands of ctabber-cli, one table per subsystem.
+#include <string_view>
+#include <vector>
+
+#include "cli/args.h"
+
+namespace cli {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    int (*run)(const Args& args);
+};
+
+std::vector<Command> documentCommands();
+std::vector<Command> casmCommands();
+
+}  // namespace cli

@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace cli {
+
+std::vector<Command> documentCommands() { return {}; }
+
+}  // namespace cli

@@ -1,0 +1,41 @@
+#pragma once
+// Taking a style apart into .mid, .csm and .add files and putting it together.
+#include <filesystem>
+#include <string>
+
+#include "app/language.h"
+#include "app/message.h"
+#include "app/workspace.h"
+#include "document/smf_reader.h"
+
+namespace document {
+
+struct PieceNames {
+    std::string mid;
+    std::string csm;
+    std::string add;
+};
+
+// From the opened file's name: its folder, "#", its name with the extension
+// replaced by .mid, .csm and .add (Pop.sty gives #Pop.mid, #Pop.csm, #Pop.add).
+PieceNames defaultExportNames(const std::string& openedFile);
+// Replaces the extension (from the last "." after the last "/", "\" or ":"),
+// or appends one when there is none.
+std::string replaceExtension(const std::string& name, std::string_view extension);
+
+// Writes the MIDI part and the CASM section, and the add part when
+// "#CasmAdd.dat" exists and `names.add` is not empty.
+app::Outcome exportPieces(const Document& doc, const PieceNames& names, const app::Workspace& ws,
+                          const app::Language& lang = app::builtinLanguage());
+
+struct ImportResult {
+    ReadResult read;
+    bool casmImported = false;  // false: the CASM copy failed; no message is shown
+    app::Message message;       // "Files are imported..." when casmImported
+};
+
+// Reads `names.mid` as the document, then replaces "#casm.csm" and "#CasmAdd.dat".
+ImportResult importPieces(Document& doc, const PieceNames& names, const app::Workspace& ws,
+                          const ReadOptions& options = {});
+
+}  // namespace document

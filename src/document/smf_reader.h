@@ -1,0 +1,48 @@
+#pragma once
+// Reading a style or MIDI file into the document: the MIDI part into the
+// event list, the CASM section into "#casm.csm" and the rest into "#CasmAdd.dat".
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/language.h"
+#include "app/workspace.h"
+#include "document/document.h"
+#include "document/event_text.h"
+
+namespace document {
+
+struct ReadOptions {
+    bool clearCasm = true;          // setting "ClearCasm"
+    bool casmEditorOpen = false;    // the CASM editor is open beside the main window
+    // Asked when the editor is open and the file has a CASM section:
+    // "Do you want to reload CASM from the loading file?...". No keeps the present one.
+    std::function<bool()> askReloadCasm;
+    // Called once per meta event so a window can keep painting.
+    std::function<void()> progress;
+    NameSources names = builtinNames();
+    const app::Language* language = &app::builtinLanguage();
+};
+
+// What the CASM commands ("CASM &Hex data", "CASM &Editor", the CASM button,
+// "&Export to ...") should do after the read.
+enum class CasmCommands { Unchanged, Enable, Disable };
+
+struct ReadResult {
+    bool opened = false;     // false: "Unable to open the file..." and nothing changed
+    bool failed = false;     // a reading error stopped the read (panel 3 tells which)
+    std::array<std::string, 4> panels;  // status panels 0 to 3
+    CasmCommands casmCommands = CasmCommands::Unchanged;
+    bool casmTaken = false;  // "#casm.csm" was rewritten from this file
+    bool casmReloadDeclined = false;
+    std::uint64_t casmLength = 0;  // body length + 4, as the status shows it
+    std::uint64_t addLength = 0;
+};
+
+// Reads `path` into `doc` (replacing its rows, lists and header values) and
+// updates the working files of `ws`. Never throws on bad input.
+ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
+                    const ReadOptions& options = {});
+
+}  // namespace document

@@ -1,0 +1,43 @@
+#pragma once
+// Writing the document: the MIDI part rebuilt from the rows as a format-0
+// file, then the CASM section and the add part from the working files.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "app/file_io.h"
+#include "app/language.h"
+#include "app/message.h"
+#include "app/workspace.h"
+#include "document/document.h"
+
+namespace document {
+
+// The save dialog's filters, by index: 1 MIDI, 2 PSR style, 3-7 Tyros family.
+enum SaveFilter : int { FilterMid = 1, FilterSty, FilterBcs, FilterPrs, FilterSst, FilterPst, FilterPcs };
+// ".mid", ".sty", ... for filters 1 to 7; "" for any other index.
+std::string_view filterExtension(int filter);
+// The filter whose extension `name` has (without regard to case), or 0.
+int filterForName(const std::filesystem::path& name);
+// Appends the filter's extension unless the name already ends in it
+// (compared without regard to case): "x.txt" with MIDI gives "x.txt.mid".
+std::string applyExtensionRule(const std::string& name, int filter);
+
+// Appends a variable-length quantity.
+void appendVarLen(app::Bytes& out, std::uint32_t value);
+// The bytes of one event row: Tick+, Event bytes, then the data by kind.
+void encodeRow(const EventRow& row, app::Bytes& out);
+// Header, track header and all encoded rows 1 to N.
+app::Bytes midiPartBytes(const Document& doc);
+
+// "&Save as ..." once the name is chosen: refuses formats other than 0,
+// writes the pieces the filter takes, all or nothing. The message is the one
+// the message box shows (success or failure).
+app::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter,
+                    const app::Workspace& ws, const app::Language& lang = app::builtinLanguage());
+
+// The MIDI part alone, all or nothing (used by export and the "br" batch).
+app::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target,
+                           const app::Language& lang = app::builtinLanguage());
+
+}  // namespace document
