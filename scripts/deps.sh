@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build, the tests and the program need
+# and is not installed yet. Sourced by scripts/run and scripts/test.
+set -euo pipefail
+
+CTABBER_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
+  xvfb xauth
+)
+
+ctabber_install_deps() {
+  local missing=()
+  for p in "${CTABBER_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds one tree: ctabber_build DIR [cmake options...]
+ctabber_build() {
+  local dir="$1"; shift
+  cmake -S "$CTABBER_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir"
+}
