@@ -1,0 +1,16 @@
+# The Qt desktop program: every */ui/ and playback/ports folder of src/.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+set(CMAKE_AUTOMOC ON)
+file(GLOB UI_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_CURRENT_SOURCE_DIR}/*/ui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*/ui/*.h)
+list(FILTER UI_SOURCES EXCLUDE REGEX ".*/app/ui/main\\.cpp$")
+if(UI_SOURCES)
+  add_library(ctabber_ui STATIC ${UI_SOURCES})
+  target_link_libraries(ctabber_ui PUBLIC ctabber_core Qt6::Widgets)
+  target_compile_options(ctabber_ui PRIVATE ${CTABBER_WARNINGS})
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/app/ui/main.cpp)
+    add_executable(ctabber ${CMAKE_CURRENT_SOURCE_DIR}/app/ui/main.cpp)
+    target_link_libraries(ctabber PRIVATE ctabber_ui)
+    target_compile_options(ctabber PRIVATE ${CTABBER_WARNINGS})
+  endif()
+endif()
