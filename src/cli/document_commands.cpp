@@ -1,7 +1,169 @@
+#include <iostream>
+
+#include "app/profile.h"
 #include "cli/commands.h"
+#include "document/demo_style.h"
+#include "document/export_import.h"
+#include "document/smf_reader.h"
+#include "document/smf_writer.h"
+#include "events/row_edit.h"
 
 namespace cli {
+namespace {
 
-std::vector<Command> documentCommands() { return {}; }
+document::ReadOptions readOptions(const app::Workspace& ws) {
+    document::ReadOptions options;
+    options.clearCasm = app::Profile(ws.settings()).readBool("Main", "ClearCasm", true);
+    return options;
+}
+
+// Reads a file as "&Open..." would; prints the reading error on stderr.
+// Returns the exit status of the read (kOk when it ended as it should).
+int readDocument(const std::string& path, document::Document& doc, const app::Workspace& ws,
+                 document::ReadResult* out = nullptr) {
+    auto result = document::readFile(path, doc, ws, readOptions(ws));
+    if (out) *out = result;
+    if (!result.opened) {
+        std::cerr << *result.panels[3] << '\t' << path << '\n';
+        return kUsage;
+    }
+    if (result.failed) {
+        std::cerr << result.panels[3].value_or("") << '\n';
+        return kFailed;
+    }
+    return kOk;
+}
+
+int printOutcome(const app::Outcome& outcome) {
+    printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
+    return outcome.ok ? kOk : kFailed;
+}
+
+// The filter of --type, or of the file's extension; 0 when unknown.
+int filterFor(const Args& args, const std::string& target) {
+    if (auto type = args.option("type")) return document::filterForName("x." + *type);
+    return document::filterForName(target);
+}
+
+int info(const Args& args) {
+    if (args.positional.size() != 1) return kUsage;
+    CallWorkspace call(args);
+    document::Document doc;
+    auto result = document::readFile(args.positional[0], doc, call.workspace(), readOptions(call.workspace()));
+    for (const auto& panel : result.panels) std::cout << panel.value_or("") << '\n';
+    if (!result.opened) return kUsage;
+    return result.failed ? kFailed : kOk;
+}
+
+int events(const Args& args) {
+    if (args.positional.size() != 1) return kUsage;
+    CallWorkspace call(args);
+    document::Document doc;
+    document::ReadResult result;
+    const int status = readDocument(args.positional[0], doc, call.workspace(), &result);
+    if (status == kUsage) return status;
+    const auto& list = doc.events;
+    const int last = list.eventCount() + (result.partialRow ? 1 : 0);
+    std::string line;
+    for (int r = 1; r <= last; ++r) {
+        const auto cells = list.row(r).cells();
+        line.clear();
+        for (int c = 0; c < document::kColumnCount; ++c) {
+            if (c) line += '\t';
+            if (c != document::ColSel) line += escapeCell(cells[static_cast<std::size_t>(c)]);
+        }
+        line += '\n';
+        std::cout << line;
+    }
+    return status;
+}
+
+int save(const Args& args) {
+    if (args.positional.size() != 2) return kUsage;
+    const int filter = filterFor(args, args.positional[1]);
+    if (filter == 0) {
+        std::cerr << "ctabber-cli: unknown file type\n";
+        return kUsage;
+    }
+    CallWorkspace call(args);
+    document::Document doc;
+    if (int status = readDocument(args.positional[0], doc, call.workspace()); status != kOk) return status;
+    const auto target = document::applyExtensionRule(args.positional[1], filter);
+    return printOutcome(document::saveAs(doc, target, filter, call.workspace()));
+}
+
+int exportCommand(const Args& args) {
+    if (args.positional.size() != 1) return kUsage;
+    CallWorkspace call(args);
+    const auto& ws = call.workspace();
+    document::Document doc;
+    document::ReadResult read;
+    if (int status = readDocument(args.positional[0], doc, ws, &read); status != kOk) return status;
+    if (!read.casmTaken) {
+        std::cerr << "ctabber-cli: " << args.positional[0] << " has no CASM section to export\n";
+        return kFailed;
+    }
+    auto names = document::defaultExportNames(args.positional[0]);
+    names.mid = args.option("mid").value_or(names.mid);
+    names.csm = args.option("csm").value_or(names.csm);
+    names.add = app::fileExists(ws.casmAdd()) ? args.option("add").value_or(names.add) : "";
+    return printOutcome(document::exportPieces(doc, names, ws));
+}
+
+int importCommand(const Args& args) {
+    if (args.positional.size() != 1 || !args.option("mid") || !args.option("csm")) return kUsage;
+    const auto& out = args.positional[0];
+    const int filter = filterFor(args, out);
+    if (filter == 0) {
+        std::cerr << "ctabber-cli: unknown file type\n";
+        return kUsage;
+    }
+    CallWorkspace call(args);
+    const auto& ws = call.workspace();
+    document::Document doc;
+    const document::PieceNames names{*args.option("mid"), *args.option("csm"), args.option("add").value_or("")};
+    auto imported = document::importPieces(doc, names, ws, readOptions(ws));
+    if (!imported.read.opened) {
+        std::cerr << *imported.read.panels[3] << '\t' << names.mid << '\n';
+        return kUsage;
+    }
+    if (imported.read.failed) {
+        std::cerr << imported.read.panels[3].value_or("") << '\n';
+        return kFailed;
+    }
+    return printOutcome(document::saveAs(doc, document::applyExtensionRule(out, filter), filter, ws));
+}
+
+int removeBanks(const Args& args) {
+    if (args.positional.size() != 2) return kUsage;
+    CallWorkspace call(args);
+    document::Document doc;
+    if (int status = readDocument(args.positional[0], doc, call.workspace()); status != kOk) return status;
+    int removed = 0;
+    auto outcome = events::removeBanksAndSave(doc, args.positional[1], call.workspace(), app::builtinLanguage(), &removed);
+    if (outcome.ok) std::cout << removed << " Bank messages removed...\n";
+    return printOutcome(outcome);
+}
+
+int makeDemo(const Args& args) {
+    if (args.positional.size() != 1) return kUsage;
+    if (app::writeFileAtomic(args.positional[0], document::demoStyle())) return kOk;
+    std::cerr << "Unable to create the file\t" << args.positional[0] << '\n';
+    return kFailed;
+}
+
+}  // namespace
+
+std::vector<Command> documentCommands() {
+    return {
+        {"info", "FILE", info},
+        {"events", "FILE", events},
+        {"save", "IN OUT [--type mid|sty|bcs|prs|sst|pst|pcs]", save},
+        {"export", "IN [--mid F] [--csm F] [--add F]", exportCommand},
+        {"import", "--mid F --csm F [--add F] OUT [--type T]", importCommand},
+        {"remove-banks", "IN OUT", removeBanks},
+        {"make-demo", "OUT (writes the demo style)", makeDemo},
+    };
+}
 
 }  // namespace cli

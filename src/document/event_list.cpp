@@ -8,7 +8,7 @@ void EventList::insertRow(int r, EventRow row) {
 
 void EventList::removeRow(int r) { rows_.erase(rows_.begin() + (r - 1)); }
 
-void EventList::eraseRows(const std::function<bool(int, const EventRow&)>& drop) {
+void EventList::eraseRows(const std::function<bool(int, EventRow&)>& drop) {
     std::size_t out = 0;
     const std::size_t events = rows_.size() - 1;
     for (std::size_t in = 0; in < events; ++in) {

@@ -22,6 +22,7 @@ public:
     EventRow& row(int r) { return rows_[static_cast<std::size_t>(r - 1)]; }
     const EventRow& row(int r) const { return rows_[static_cast<std::size_t>(r - 1)]; }
     const EventRow& trailing() const { return rows_.back(); }
+    EventRow& trailing() { return rows_.back(); }
 
     // Header row plus one empty row.
     void clear() { rows_.assign(1, EventRow{}); }
@@ -35,7 +36,7 @@ public:
     void removeRow(int r);
     void swapRows(int a, int b) { std::swap(row(a), row(b)); }
     // Removes every event row for which `drop` is true, in one pass.
-    void eraseRows(const std::function<bool(int r, const EventRow&)>& drop);
+    void eraseRows(const std::function<bool(int r, EventRow&)>& drop);
 
     std::vector<EventRow>& rows() { return rows_; }
     const std::vector<EventRow>& rows() const { return rows_; }

@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/language.h"
@@ -32,7 +33,10 @@ enum class CasmCommands { Unchanged, Enable, Disable };
 struct ReadResult {
     bool opened = false;     // false: "Unable to open the file..." and nothing changed
     bool failed = false;     // a reading error stopped the read (panel 3 tells which)
-    std::array<std::string, 4> panels;  // status panels 0 to 3
+    // Status panels 0 to 3 as the read left them; a panel the read did not
+    // set keeps its previous text (nullopt).
+    std::array<std::optional<std::string>, 4> panels;
+    bool partialRow = false;  // the failed read left a half-read event in the last row
     CasmCommands casmCommands = CasmCommands::Unchanged;
     bool casmTaken = false;  // "#casm.csm" was rewritten from this file
     bool casmReloadDeclined = false;

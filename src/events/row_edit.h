@@ -1,6 +1,11 @@
 #pragma once
 // Row operations that keep the absolute times of the other events.
-#include "document/event_list.h"
+#include <filesystem>
+
+#include "app/language.h"
+#include "app/message.h"
+#include "app/workspace.h"
+#include "document/document.h"
 
 namespace events {
 
@@ -11,5 +16,11 @@ void deleteRow(document::EventList& list, int r);
 // 0, or an LSB on a channel with no non-zero MSB above it), keeping absolute
 // times, then numbers the N cells from 1. Returns how many rows went.
 int removeBankEvents(document::EventList& list);
+
+// The bank-removal batch: removes the bank events, then writes the MIDI part
+// to `target`, with the CASM section when the target is a ".sty" file; no add
+// part. Formats other than 0 are refused and nothing is written.
+app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
+                                const app::Workspace& ws, const app::Language& lang, int* removed = nullptr);
 
 }  // namespace events

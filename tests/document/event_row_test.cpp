@@ -37,13 +37,13 @@ TEST(EventList, EraseRowsCompactsAndKeepsTrailingRow) {
     for (int i = 1; i <= 5; ++i) list.appendRow();
     for (int r = 1; r < list.rowCount(); ++r) list.row(r).setCell(ColN, std::to_string(r));
     EXPECT_EQ(list.eventCount(), 5);
-    list.eraseRows([](int r, const EventRow&) { return r % 2 == 0; });
+    list.eraseRows([](int r, EventRow&) { return r % 2 == 0; });
     ASSERT_EQ(list.eventCount(), 3);
     EXPECT_EQ(list.row(1).cell(ColN), "1");
     EXPECT_EQ(list.row(2).cell(ColN), "3");
     EXPECT_EQ(list.row(3).cell(ColN), "5");
     EXPECT_EQ(list.trailing().cell(ColN), "6");
-    list.eraseRows([](int, const EventRow&) { return false; });
+    list.eraseRows([](int, EventRow&) { return false; });
     EXPECT_EQ(list.eventCount(), 3);
     EXPECT_EQ(list.trailing().cell(ColN), "6");
 }

@@ -1,0 +1,460 @@
+#include "document/smf_reader.h"
+
+#include <cstring>
+
+#include "app/file_io.h"
+#include "document/hex_text.h"
+#include "names/gm_tables.h"
+
+namespace document {
+namespace {
+
+constexpr std::uint8_t kHeader[8] = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
+
+enum class Stop { None, WrongData, ReadFailure, Time, SeqLength, TrackLength, Unrecognized, MetaUnrecognized };
+
+std::string hexUpper(std::uint64_t v) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    do {
+        out.insert(out.begin(), digits[v & 15]);
+        v >>= 4;
+    } while (v);
+    return out;
+}
+
+// Reads one file held in memory: the byte position, the last byte read and
+// the remaining byte count of the current track.
+class Reader {
+public:
+    Reader(const app::Bytes& bytes, Document& doc, const ReadOptions& options)
+        : bytes_(bytes), doc_(doc), options_(options), lang_(*options.language) {}
+
+    ReadResult run(const app::Workspace& ws);
+
+private:
+    // One byte of the file, counted against nothing.
+    bool fileByte(std::uint8_t& b) {
+        if (pos_ >= bytes_.size()) return false;
+        b = last_ = bytes_[pos_++];
+        return true;
+    }
+    // One byte of the current track: none is read when the count is 0.
+    bool trackByte(std::uint8_t& b) {
+        if (remaining_ == 0 || !fileByte(b)) return false;
+        --remaining_;
+        return true;
+    }
+    // A variable-length quantity inside the track.
+    bool varLen(std::uint32_t& value) {
+        value = 0;
+        std::uint8_t b = 0;
+        do {
+            if (!trackByte(b)) return false;
+            value = value * 128 + (b & 0x7F);
+        } while (b & 0x80);
+        return true;
+    }
+    // A byte the event must have: its absence is wrong data.
+    bool needByte(std::uint8_t& b) {
+        if (trackByte(b)) return true;
+        stop_ = Stop::WrongData;
+        return false;
+    }
+    // A data byte read only while the track has bytes left; when the count
+    // runs out the event keeps what it has and the track ends.
+    bool optionalByte(std::uint8_t& b) {
+        if (remaining_ == 0) return false;
+        if (trackByte(b)) return true;
+        stop_ = Stop::WrongData;  // the file ends before the track does
+        return false;
+    }
+    bool fixedLength(std::uint32_t required) {
+        std::uint32_t length = 0;
+        if (!varLen(length) || length != required) {
+            stop_ = Stop::WrongData;
+            return false;
+        }
+        appendHexByte(event_, static_cast<std::uint8_t>(length));
+        return true;
+    }
+
+    bool readTrack();
+    bool readEvent(int n);
+    void channelMessage(std::uint8_t status);
+    void systemExclusive(std::uint8_t status);
+    void meta();
+    void commitRow();
+    std::string stopText() const;
+    void takeCasm(const app::Workspace& ws, ReadResult& result);
+
+    const app::Bytes& bytes_;
+    Document& doc_;
+    const ReadOptions& options_;
+    const app::Language& lang_;
+    std::size_t pos_ = 0;
+    std::uint8_t last_ = 0;
+    std::uint32_t remaining_ = 0;
+    std::uint8_t runningStatus_ = 0;
+    Stop stop_ = Stop::None;
+    bool partialRow_ = false;
+
+    // The cells of the row being read.
+    std::string n_, tick_, event_, ch_, data_, comment_, text_;
+    std::vector<std::uint8_t> scratch_;
+};
+
+std::string Reader::stopText() const {
+    switch (stop_) {
+        case Stop::WrongData:
+            return lang_.text(94, "Wrong data in file...Position:") + hexUpper(pos_ == 0 ? 0 : pos_ - 1) + "h:" +
+                   std::to_string(last_);
+        case Stop::ReadFailure: return lang_.text(92, "Не удается прочитать из файла...");
+        case Stop::Time: return lang_.text(95, "Unable to read the time in MIDI event...");
+        case Stop::SeqLength:
+            return lang_.text(96, "Unable to read the lenght of Sequencer specific information...");
+        case Stop::TrackLength: return lang_.text(97, "Incorrect track length...");
+        case Stop::Unrecognized: return lang_.text(87, "Unrecognized data...");
+        case Stop::MetaUnrecognized: return lang_.text(88, "FF: Unrecognized data...");
+        case Stop::None: break;
+    }
+    return {};
+}
+
+void Reader::commitRow() {
+    doc_.events.trailing().setCells({n_, "", tick_, "", event_, ch_, data_, comment_, text_});
+}
+
+void Reader::channelMessage(std::uint8_t status) {
+    const int channel = status & 0x0F;
+    ch_ = std::to_string(channel + 1);
+    text_ = kindText(status, 0);
+    std::uint8_t a = 0, b = 0;
+    switch (status & 0xF0) {
+        case 0x80:
+        case 0x90:
+        case 0xA0:
+            if (!optionalByte(a)) return;
+            appendHexByte(data_, a);
+            comment_ = "n=" + noteName(a);
+            if (!optionalByte(b)) return;
+            appendHexByte(data_, b);
+            comment_ += " v=" + std::to_string(b);
+            return;
+        case 0xB0:
+            if (!optionalByte(a)) return;
+            appendHexByte(data_, a);
+            comment_ = names::controllerName(a);
+            if (!optionalByte(b)) return;
+            appendHexByte(data_, b);
+            if (a == 0) doc_.channels[static_cast<std::size_t>(channel)].bankMsb = b;
+            if (a == 32) doc_.channels[static_cast<std::size_t>(channel)].bankLsb = b;
+            return;
+        case 0xC0:
+            if (!optionalByte(a)) return;
+            appendHexByte(data_, a);
+            comment_ = options_.names.patchName(doc_.channels[static_cast<std::size_t>(channel)].bank(), a & 0x7F);
+            return;
+        case 0xD0:
+            if (optionalByte(a)) appendHexByte(data_, a);
+            return;
+        default:  // pitch wheel: both bytes are required
+            if (!needByte(a)) return;
+            appendHexByte(data_, a);
+            if (!needByte(b)) return;
+            appendHexByte(data_, b);
+            comment_ = pitchComment(a, b);
+            return;
+    }
+}
+
+void Reader::systemExclusive(std::uint8_t status) {
+    text_ = kindText(status, 0);
+    std::uint32_t length = 0;
+    if (!varLen(length)) {
+        stop_ = Stop::WrongData;
+        return;
+    }
+    scratch_.clear();
+    std::uint8_t b = 0;
+    for (std::uint32_t i = 0; i < length && optionalByte(b); ++i) {
+        appendHexByte(data_, b);
+        scratch_.push_back(b);
+    }
+    if (stop_ == Stop::None) comment_ = options_.names.sysexDescription(scratch_);
+}
+
+void Reader::meta() {
+    if (options_.progress) options_.progress();
+    std::uint8_t type = 0;
+    if (!needByte(type)) return;
+    appendHexByte(event_, type);
+    text_ = kindText(0xFF, type);
+    std::uint8_t b = 0;
+    // Reads up to `count` data bytes into the Data cell and scratch_.
+    auto dataBytes = [&](std::uint32_t count) {
+        scratch_.clear();
+        for (std::uint32_t i = 0; i < count && optionalByte(b); ++i) {
+            appendHexByte(data_, b);
+            scratch_.push_back(b);
+        }
+        return scratch_.size() == count;
+    };
+    switch (type) {
+        case 0x00: {
+            if (!fixedLength(2)) return;
+            std::uint8_t hi = 0, lo = 0;
+            if (!needByte(hi)) return;
+            appendHexByte(event_, hi);
+            if (!needByte(lo)) return;
+            appendHexByte(event_, lo);
+            comment_ = "v=" + std::to_string(hi * 256 + lo);
+            return;
+        }
+        case 0x01: case 0x02: case 0x03: case 0x04: case 0x05: case 0x06: case 0x07: {
+            std::uint32_t length = 0;
+            if (!varLen(length)) {
+                stop_ = Stop::WrongData;
+                return;
+            }
+            for (std::uint32_t i = 0; i < length; ++i) {
+                if (!needByte(b)) return;
+                data_ += static_cast<char>(b);
+            }
+            comment_ = textLengthComment(length);
+            (type == 0x06 ? doc_.markers : doc_.texts).push_back(data_);
+            return;
+        }
+        case 0x20:
+        case 0x21:
+            if (fixedLength(1)) dataBytes(1);
+            return;
+        case 0x2F:
+            // A track length one short still gets its end-of-track length byte.
+            if (remaining_ == 0) remaining_ = 1;
+            fixedLength(0);
+            return;
+        case 0x51:
+            if (fixedLength(3) && dataBytes(3)) {
+                doc_.tempo = tempoValue(scratch_);
+                comment_ = bpmComment(doc_.tempo);
+            }
+            return;
+        case 0x54:
+            if (fixedLength(5)) dataBytes(5);
+            return;
+        case 0x58:
+            if (!fixedLength(4)) return;
+            dataBytes(4);
+            if (!scratch_.empty()) doc_.barNumerator = scratch_[0];
+            if (scratch_.size() == 4) comment_ = timeSignatureComment(scratch_[0], scratch_[1], scratch_[2]);
+            return;
+        case 0x59:
+            if (fixedLength(2) && dataBytes(2)) comment_ = keySignatureComment(scratch_[0], scratch_[1]);
+            return;
+        case 0x7F: {
+            std::uint32_t length = 0;
+            if (!varLen(length)) {
+                stop_ = Stop::SeqLength;
+                return;
+            }
+            dataBytes(length);
+            return;
+        }
+        case 0xF8: case 0xFA: case 0xFC: case 0xFE:
+            return;
+        default:
+            appendHexByte(event_, type);
+            stop_ = Stop::MetaUnrecognized;
+            return;
+    }
+}
+
+bool Reader::readEvent(int n) {
+    n_ = std::to_string(n);
+    tick_.clear(); event_.clear(); ch_.clear(); data_.clear(); comment_.clear(); text_.clear();
+    std::uint32_t delta = 0;
+    if (!varLen(delta)) {
+        stop_ = Stop::Time;
+        return false;
+    }
+    tick_ = std::to_string(delta);
+    if (remaining_ == 0) {
+        stop_ = Stop::TrackLength;
+        return false;
+    }
+    std::uint8_t b = 0;
+    if (!needByte(b)) return false;
+    std::uint8_t status = b;
+    if (b < 0x80) {
+        // Running status: the byte is read again as data.
+        status = runningStatus_;
+        --pos_;
+        ++remaining_;
+    }
+    if (status != 0xFF) runningStatus_ = status;
+    appendHexByte(event_, status);
+    if (status >= 0x80 && status < 0xF0) {
+        channelMessage(status);
+    } else if (status == 0xF0 || status == 0xF7) {
+        systemExclusive(status);
+    } else if (status == 0xFF) {
+        meta();
+    } else {
+        stop_ = Stop::Unrecognized;
+    }
+    return stop_ == Stop::None;
+}
+
+bool Reader::readTrack() {
+    std::uint8_t h[8];
+    for (auto& b : h) {
+        if (!fileByte(b)) {
+            stop_ = Stop::ReadFailure;
+            return false;
+        }
+    }
+    if (std::memcmp(h, "MTrk", 4) != 0) {
+        stop_ = Stop::WrongData;
+        return false;
+    }
+    remaining_ = (std::uint32_t{h[4]} << 24) | (std::uint32_t{h[5]} << 16) | (std::uint32_t{h[6]} << 8) | h[7];
+    for (int n = 1; remaining_ > 0; ++n) {
+        const bool ok = readEvent(n);
+        commitRow();
+        if (!ok) {
+            partialRow_ = true;
+            return false;
+        }
+        doc_.events.appendRow();
+    }
+    return true;
+}
+
+void Reader::takeCasm(const app::Workspace& ws, ReadResult& result) {
+    const std::size_t tagAt = pos_ - 4;
+    app::removeFile(ws.casm());
+    result.casmCommands = CasmCommands::Disable;
+    // The length bytes, then exactly that many body bytes.
+    std::uint8_t l[4];
+    std::uint32_t length = 0;
+    for (auto& b : l) {
+        if (!fileByte(b)) {
+            stop_ = Stop::WrongData;
+            return;
+        }
+        length = length * 256 + b;
+    }
+    if (bytes_.size() - pos_ < length) {
+        pos_ = bytes_.size();
+        last_ = bytes_.back();
+        stop_ = Stop::WrongData;
+        return;
+    }
+    pos_ += length;
+    if (length > 0) last_ = bytes_[pos_ - 1];
+    const std::span<const std::uint8_t> casm(bytes_.data() + tagAt, 8 + std::size_t{length});
+    if (!app::writeFileAtomic(ws.casm(), casm)) {
+        result.panels[3] = *result.panels[3] + " " + lang_.text(100, "Unable to create the file") + " " +
+                           std::string(app::files::casm);
+        result.failed = true;
+        return;
+    }
+    result.casmTaken = true;
+    result.casmLength = std::uint64_t{length} + 4;
+    result.casmCommands = CasmCommands::Enable;
+    result.panels[3] = *result.panels[3] + lang_.text(93, "CASM Len=") + std::to_string(result.casmLength);
+
+    app::removeFile(ws.casmAdd());
+    if (pos_ < bytes_.size()) {
+        const std::span<const std::uint8_t> add(bytes_.data() + pos_, bytes_.size() - pos_);
+        if (!app::writeFileAtomic(ws.casmAdd(), add)) {
+            result.panels[3] = *result.panels[3] + " " + lang_.text(100, "Unable to create the file") + " " +
+                               std::string(app::files::casmAdd);
+            result.failed = true;
+            return;
+        }
+        result.addLength = add.size();
+        result.panels[3] = *result.panels[3] + "  Add Len=" + std::to_string(result.addLength);
+        pos_ = bytes_.size();
+    }
+}
+
+ReadResult Reader::run(const app::Workspace& ws) {
+    ReadResult result;
+    result.opened = true;
+    doc_.events.clear();
+    doc_.markers.clear();
+    doc_.texts.clear();
+    doc_.channels = ChannelTable{};
+    doc_.barNumerator = 0;
+
+    auto finish = [&]() {
+        if (stop_ != Stop::None) {
+            result.failed = true;
+            result.panels[3] = stopText();
+        }
+        computeMbt(doc_.events, doc_.division, doc_.barNumerator);
+        return result;
+    };
+
+    std::uint8_t h[14];
+    for (auto& b : h) {
+        if (!fileByte(b)) {
+            stop_ = Stop::ReadFailure;
+            return finish();
+        }
+    }
+    if (std::memcmp(h, kHeader, 8) != 0) {
+        stop_ = Stop::WrongData;
+        return finish();
+    }
+    doc_.format = static_cast<std::uint16_t>(h[8] << 8 | h[9]);
+    doc_.trackCount = static_cast<std::uint16_t>(h[10] << 8 | h[11]);
+    doc_.division = static_cast<std::uint16_t>(h[12] << 8 | h[13]);
+    result.panels[0] = "SMF" + std::to_string(doc_.format);
+    result.panels[1] = lang_.text(84, "Trks:") + std::to_string(doc_.trackCount);
+    result.panels[2] = lang_.text(85, "Tick/4=") + std::to_string(doc_.division);
+    result.panels[3] = lang_.text(86, "Reading file...");
+
+    for (int t = 0; t < doc_.trackCount; ++t) {
+        if (!readTrack()) {
+            result.partialRow = partialRow_;
+            return finish();
+        }
+    }
+    result.panels[3] = lang_.text(89, "OK...");
+
+    std::uint8_t tag[4];
+    bool isCasm = true;
+    for (auto& b : tag) isCasm = isCasm && fileByte(b);
+    isCasm = isCasm && std::memcmp(tag, "CASM", 4) == 0;
+    if (isCasm && options_.casmEditorOpen && options_.askReloadCasm && !options_.askReloadCasm()) {
+        result.casmReloadDeclined = true;
+        isCasm = false;
+    }
+    if (isCasm) {
+        takeCasm(ws, result);
+    } else if (!options_.casmEditorOpen && options_.clearCasm) {
+        app::removeFile(ws.casm());
+        result.casmCommands = CasmCommands::Disable;
+    }
+    return finish();
+}
+
+}  // namespace
+
+ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
+                    const ReadOptions& options) {
+    auto bytes = app::readFile(path);
+    if (!bytes) {
+        ReadResult result;
+        result.panels[3] = options.language->text(83, "Unable to open the file...");
+        return result;
+    }
+    doc.fileName = path.string();
+    Reader reader(*bytes, doc, options);
+    return reader.run(ws);
+}
+
+}  // namespace document
