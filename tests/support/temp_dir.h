@@ -1,0 +1,37 @@
+#pragma once
+// A fresh folder per test, removed afterwards, and small file helpers.
+#include <filesystem>
+#include <string>
+
+#include "app/file_io.h"
+#include "app/workspace.h"
+
+namespace testing_support {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path file(const std::string& name) const { return path_ / name; }
+    // Writes bytes to a file in the folder and returns its path.
+    std::filesystem::path write(const std::string& name, const app::Bytes& bytes) const;
+    // The bytes of a file; empty when it does not exist.
+    app::Bytes read(const std::string& name) const;
+    // Names of the files in the folder, sorted.
+    std::vector<std::string> listing() const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// A temporary folder used as the program directory.
+struct TempWorkspace {
+    TempDir dir;
+    app::Workspace ws{dir.path()};
+};
+
+}  // namespace testing_support
