@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "document/smf_builder.h"
+#include "document/smf_reader.h"
+#include "document/smf_writer.h"
+#include "support/temp_dir.h"
+
+using namespace document;
+using testing_support::TempWorkspace;
+
+namespace {
+
+app::Bytes varLen(std::uint32_t v) {
+    app::Bytes out;
+    appendVarLen(out, v);
+    return out;
+}
+
+EventRow row(std::string_view tick, std::string_view event, std::string_view data) {
+    EventRow r;
+    r.setCells({"1", "", tick, "", event, "", data, "", ""});
+    return r;
+}
+
+app::Bytes encoded(const EventRow& r) {
+    app::Bytes out;
+    encodeRow(r, out);
+    return out;
+}
+
+Document loaded(const TempWorkspace& t, const app::Bytes& file) {
+    Document doc;
+    readFile(t.dir.write("in.sty", file), doc, t.ws);
+    return doc;
+}
+
+}  // namespace
+
+TEST(Writer, VariableLengthQuantities) {
+    EXPECT_EQ(varLen(0), app::Bytes{0x00});
+    EXPECT_EQ(varLen(127), app::Bytes{0x7F});
+    EXPECT_EQ(varLen(128), (app::Bytes{0x81, 0x00}));
+    EXPECT_EQ(varLen(16384), (app::Bytes{0x81, 0x80, 0x00}));
+    EXPECT_EQ(varLen(0x0FFFFFFF), (app::Bytes{0xFF, 0xFF, 0xFF, 0x7F}));
+}
+
+TEST(Writer, EncodesEachKindFromItsCells) {
+    EXPECT_EQ(encoded(row("0", "90 ", "3c 64")), (app::Bytes{0x00, 0x90, 0x3C, 0x64}));
+    EXPECT_EQ(encoded(row("", "F0 ", "43 10 F7 ")), (app::Bytes{0x00, 0xF0, 0x03, 0x43, 0x10, 0xF7}));
+    EXPECT_EQ(encoded(row("1", "FF 51 03 ", "07 A1 20 ")), (app::Bytes{0x01, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
+    EXPECT_EQ(encoded(row("0", "FF 2F 00 ", "")), (app::Bytes{0x00, 0xFF, 0x2F, 0x00}));
+    EXPECT_EQ(encoded(row("0", "FF 7F ", "00 01 ")), (app::Bytes{0x00, 0xFF, 0x7F, 0x02, 0x00, 0x01}));
+    const std::string text(200, 'a');
+    const auto bytes = encoded(row("0", "FF 01 ", text));
+    ASSERT_EQ(bytes.size(), 5u + 200u);
+    EXPECT_EQ(bytes[3], 0x81);
+    EXPECT_EQ(bytes[4], 0x48);
+}
+
+TEST(Writer, ARowWithoutEventBytesPassesItsTimeOn) {
+    Document doc;
+    doc.division = 96;
+    doc.trackCount = 1;
+    doc.events.appendRow();
+    doc.events.appendRow();
+    doc.events.row(1) = row("10", "", "");
+    doc.events.row(2) = row("5", "FF 2F 00 ", "");
+    const auto bytes = midiPartBytes(doc);
+    EXPECT_EQ(app::Bytes(bytes.begin() + 18, bytes.end()), (app::Bytes{0, 0, 0, 4, 15, 0xFF, 0x2F, 0x00}));
+}
+
+TEST(Writer, ExtensionRule) {
+    EXPECT_EQ(applyExtensionRule("x.txt", FilterMid), "x.txt.mid");
+    EXPECT_EQ(applyExtensionRule("SONG.MID", FilterMid), "SONG.MID");
+    EXPECT_EQ(applyExtensionRule("song", FilterPrs), "song.prs");
+    EXPECT_EQ(applyExtensionRule("dir.v2/song", FilterSty), "dir.v2/song.sty");
+    EXPECT_EQ(applyExtensionRule("song.sty", 9), "song.sty");
+    EXPECT_EQ(filterForName("a/B.PCS"), FilterPcs);
+    EXPECT_EQ(filterForName("a/b.txt"), 0);
+}
+
+TEST(Writer, EachTypeTakesItsPieces) {
+    TempWorkspace t;
+    const auto demo = [] {
+        TrackBuilder b;
+        b.event(0, {0x90, 60, 100}).end(10);
+        app::Bytes style = smfFile(0, 480, {b.bytes()});
+        return style;
+    }();
+    app::Bytes style = demo;
+    append(style, chunk("CASM", {1, 2}));
+    append(style, {7, 7});
+    const auto doc = loaded(t, style);
+
+    EXPECT_TRUE(saveAs(doc, t.dir.file("a.prs"), FilterPrs, t.ws).ok);
+    EXPECT_EQ(t.dir.read("a.prs"), style);
+    auto psr = saveAs(doc, t.dir.file("a.sty"), FilterSty, t.ws);
+    EXPECT_EQ(psr.message.caption, "Saved as a SFF style file...");
+    EXPECT_EQ(psr.message.icon, app::Icon::Information);
+    EXPECT_EQ(t.dir.read("a.sty"), app::Bytes(style.begin(), style.end() - 2));
+    auto midi = saveAs(doc, t.dir.file("a.mid"), FilterMid, t.ws);
+    EXPECT_EQ(midi.message.caption, "Saved as a MIDI SMF0 file...");
+    EXPECT_EQ(midi.message.text, t.dir.file("a.mid").string());
+    EXPECT_EQ(t.dir.read("a.mid"), demo);
+
+    // Without an add part a Tyros-family save writes MIDI part and CASM only.
+    app::removeFile(t.ws.casmAdd());
+    auto tyros = saveAs(doc, t.dir.file("b.bcs"), FilterBcs, t.ws);
+    EXPECT_EQ(tyros.message.caption, "Saved as a SFF style file for TYROS keyboard...");
+    EXPECT_EQ(t.dir.read("b.bcs"), app::Bytes(style.begin(), style.end() - 2));
+}
+
+TEST(Writer, AFailedSaveLeavesTheOldFileAndNoPartialFile) {
+    TempWorkspace t;
+    TrackBuilder b;
+    b.end();
+    const auto doc = loaded(t, smfFile(0, 480, {b.bytes()}));
+    t.dir.write("old.sty", {1, 2, 3});
+    const auto before = t.dir.listing();
+    app::removeFile(t.ws.casm());
+    auto result = saveAs(doc, t.dir.file("old.sty"), FilterSty, t.ws);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message.caption, "Unable to open the file");
+    EXPECT_EQ(result.message.text, "The CASM section is not found...");
+    EXPECT_EQ(result.message.icon, app::Icon::Error);
+    EXPECT_EQ(t.dir.read("old.sty"), (app::Bytes{1, 2, 3}));
+    EXPECT_EQ(t.dir.listing(), before);
+
+    auto noFolder = saveAs(doc, t.dir.file("missing/x.mid"), FilterMid, t.ws);
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_EQ(noFolder.message.caption, "Unable to create the file");
+    EXPECT_EQ(noFolder.message.text, t.dir.file("missing/x.mid").string());
+}
+
+TEST(Writer, AWriteThatRunsOutOfSpaceKeepsTheTarget) {
+    TempWorkspace t;
+    Document doc;
+    doc.division = 96;
+    doc.trackCount = 1;
+    for (int i = 0; i < 5000; ++i) doc.events.appendRow();
+    for (int r = 1; r <= doc.events.eventCount(); ++r) doc.events.row(r) = row("0", "90 ", "3C 64 ");
+    t.dir.write("keep.mid", {1, 2, 3});
+    const auto before = t.dir.listing();
+    // A file size limit makes writes fail the way a full disk does.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    auto result = writeMidiPart(doc, t.dir.file("keep.mid"));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message.caption, "Write error");
+    EXPECT_EQ(t.dir.read("keep.mid"), (app::Bytes{1, 2, 3}));
+    EXPECT_EQ(t.dir.listing(), before);
+}
