@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "document/demo_style.h"
+#include "document/smf_builder.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+using namespace document;
+using testing_support::runCli;
+using testing_support::TempDir;
+
+TEST(CliDocument, TheDemoStyleIsTheGeneratorsOutputAndReadsCleanly) {
+    const auto committed = app::readFile(std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty");
+    ASSERT_TRUE(committed);
+    EXPECT_EQ(*committed, demoStyle());
+    auto info = runCli({"info", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out.substr(0, info.out.find("CASM")), "SMF0\nTrks:1\nTick/4=480\nOK...");
+}
+
+TEST(CliDocument, EventsPrintsEscapedCellsAndThePartialRowAfterAnError) {
+    TempDir dir;
+    TrackBuilder b;
+    b.text(0, 0x01, "a\tb\\c\n").event(0, {0x90, 60, 100});
+    app::Bytes body = b.bytes();
+    body.push_back(0x05);  // a delta time with nothing after it
+    const auto file = dir.write("x.mid", smfFile(0, 480, {body}));
+    auto r = runCli({"events", file.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Incorrect track length...\n");
+    EXPECT_EQ(r.out,
+              "1\t\t0\t1:01:0\tFF 01 \t\ta\\tb\\\\c\\n\tLen=6\tText\n"
+              "2\t\t0\t1:01:0\t90 \t1\t3C 64 \tn=C5  v=100\tNote on\n"
+              "3\t\t5\t1:01:5\t\t\t\t\t\n");
+}
+
+TEST(CliDocument, ExitStatusesAndTheSaveRules) {
+    TempDir dir;
+    EXPECT_EQ(runCli({"info", dir.file("missing.sty").string()}).status, 2);
+    EXPECT_EQ(runCli({"bogus"}).status, 2);
+    EXPECT_EQ(runCli({"save", "only-one"}).status, 2);
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    auto saved = runCli({"save", demo, dir.file("x.txt").string(), "--type", "mid"});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "Saved as a MIDI SMF0 file...\t" + dir.file("x.txt.mid").string() + "\n");
+    EXPECT_EQ(runCli({"save", demo, dir.file("y.txt").string()}).status, 2);
+    // Options may come first; the whole style comes back byte for byte.
+    auto again = runCli({"--type=prs", "save", demo, dir.file("copy").string()});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(dir.read("copy.prs"), demoStyle());
+    // A format-1 file cannot be saved.
+    TrackBuilder t;
+    t.end();
+    const auto multi = dir.write("multi.mid", smfFile(1, 96, {t.bytes(), t.bytes()}));
+    auto refused = runCli({"save", multi.string(), dir.file("m.mid").string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Unsupported format\tThis programm can save only SMF0 files...\n");
+    EXPECT_FALSE(app::fileExists(dir.file("m.mid")));
+}
+
+TEST(CliDocument, ExportImportAndRemoveBanks) {
+    TempDir dir;
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    const auto mid = dir.file("p.mid").string(), csm = dir.file("p.csm").string(), add = dir.file("p.add").string();
+    auto exported = runCli({"export", demo, "--mid", mid, "--csm", csm, "--add", add});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, "Message\tThe style is exported as mid-file and csm-file...\n");
+    auto imported = runCli({"import", "--mid", mid, "--csm", csm, "--add", add, dir.file("back.pcs").string()});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(dir.read("back.pcs"), demoStyle());
+
+    // Bank removal with an explicit target keeps the CASM section of a .sty.
+    auto removed = runCli({"remove-banks", demo, dir.file("gm.sty").string()});
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_EQ(removed.out.substr(0, removed.out.find('\n')), "12 Bank messages removed...");
+    auto events = runCli({"events", dir.file("gm.sty").string()});
+    EXPECT_EQ(events.out.find("\t00 00 \tBANK SELECT MSB"), std::string::npos);
+    EXPECT_NE(events.out.find("\t00 7F \tBANK SELECT MSB"), std::string::npos);
+    EXPECT_NE(runCli({"info", dir.file("gm.sty").string()}).out.find("CASM Len="), std::string::npos);
+}
+
+TEST(CliDocument, WorkdirKeepsTheWorkingFilesAndReadsClearCasm) {
+    TempDir work;
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    EXPECT_EQ(runCli({"info", demo, "--workdir", work.path().string()}).status, 0);
+    EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
+    EXPECT_TRUE(app::fileExists(work.file("#CasmAdd.dat")));
+    TrackBuilder t;
+    t.end();
+    const auto plain = work.write("plain.mid", smfFile(0, 96, {t.bytes()}));
+    const std::string keep = "[Main]\nClearCasm=0\n";
+    work.write("Ctabber.INI", app::Bytes(keep.begin(), keep.end()));
+    runCli({"info", plain.string(), "--workdir", work.path().string()});
+    EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
+    work.write("Ctabber.INI", {});
+    runCli({"info", plain.string(), "--workdir", work.path().string()});
+    EXPECT_FALSE(app::fileExists(work.file("#casm.csm")));
+}
