@@ -44,5 +44,6 @@ void computeMbt(EventList& events, std::uint16_t division, int& barNumerator);
 std::string mbtText(std::uint64_t absoluteTick, std::uint16_t division, int barNumerator);
 // Tick+ as an integer: empty counts as 0, as does anything that is not a number.
 std::uint32_t tickOf(const EventRow& row);
+std::uint32_t tickOf(std::string_view tickText);
 
 }  // namespace document

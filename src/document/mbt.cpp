@@ -4,8 +4,9 @@
 
 namespace document {
 
-std::uint32_t tickOf(const EventRow& row) {
-    const auto text = row.cell(ColTick);
+std::uint32_t tickOf(const EventRow& row) { return tickOf(row.cell(ColTick)); }
+
+std::uint32_t tickOf(std::string_view text) {
     std::uint32_t value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;

@@ -98,9 +98,12 @@ private:
     std::uint8_t runningStatus_ = 0;
     Stop stop_ = Stop::None;
     bool partialRow_ = false;
+    std::uint64_t absoluteTick_ = 0;
+    int numeratorUsed_ = 0;
+    bool mbtStale_ = false;
 
     // The cells of the row being read.
-    std::string n_, tick_, event_, ch_, data_, comment_, text_;
+    std::string n_, tick_, mbt_, event_, ch_, data_, comment_, text_;
     std::vector<std::uint8_t> scratch_;
 };
 
@@ -121,8 +124,15 @@ std::string Reader::stopText() const {
     return {};
 }
 
+// The row gets its M:B:T with the numerator known so far; the final pass
+// recomputes only when a later time signature changed the numerator.
 void Reader::commitRow() {
-    doc_.events.trailing().setCells({n_, "", tick_, "", event_, ch_, data_, comment_, text_});
+    absoluteTick_ += tickOf(tick_);
+    const int numerator = doc_.barNumerator == 0 ? 4 : doc_.barNumerator;
+    if (numeratorUsed_ == 0) numeratorUsed_ = numerator;
+    if (numerator != numeratorUsed_) mbtStale_ = true;
+    mbt_ = mbtText(absoluteTick_, doc_.division, numerator);
+    doc_.events.trailing().setCells({n_, "", tick_, mbt_, event_, ch_, data_, comment_, text_});
 }
 
 void Reader::channelMessage(std::uint8_t status) {
@@ -394,7 +404,14 @@ ReadResult Reader::run(const app::Workspace& ws) {
             result.failed = true;
             result.panels[3] = stopText();
         }
-        computeMbt(doc_.events, doc_.division, doc_.barNumerator);
+        const int numerator = doc_.barNumerator == 0 ? 4 : doc_.barNumerator;
+        if (mbtStale_ || (numeratorUsed_ != 0 && numerator != numeratorUsed_)) {
+            computeMbt(doc_.events, doc_.division, doc_.barNumerator);
+        } else {
+            doc_.barNumerator = numerator;
+            auto& trailing = doc_.events.trailing();
+            if (!partialRow_) trailing.setCell(ColMbt, mbtText(absoluteTick_ + tickOf(trailing), doc_.division, numerator));
+        }
         return result;
     };
 
