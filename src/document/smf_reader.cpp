@@ -470,7 +470,12 @@ ReadResult readFile(const std::filesystem::path& path, Document& doc, const app:
         return result;
     }
     doc.fileName = path.string();
-    Reader reader(*bytes, doc, options);
+    return readBytes(*bytes, doc, ws, options);
+}
+
+ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,
+                     const ReadOptions& options) {
+    Reader reader(bytes, doc, options);
     return reader.run(ws);
 }
 

@@ -49,4 +49,8 @@ struct ReadResult {
 ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
                     const ReadOptions& options = {});
 
+// The same over bytes already in memory (doc.fileName is left as it is).
+ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,
+                     const ReadOptions& options = {});
+
 }  // namespace document
