@@ -1,22 +1,15 @@
 #include "document/export_import.h"
 
 #include "app/file_io.h"
+#include "app/file_names.h"
 #include "document/smf_writer.h"
 
 namespace document {
 
-std::string replaceExtension(const std::string& name, std::string_view extension) {
-    const auto sep = name.find_last_of("\\/:");
-    const auto dot = name.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (sep == std::string::npos || dot > sep);
-    return (hasExtension ? name.substr(0, dot) : name) + std::string(extension);
-}
-
 PieceNames defaultExportNames(const std::string& openedFile) {
-    const auto sep = openedFile.find_last_of("\\/:");
-    const std::string folder = sep == std::string::npos ? "" : openedFile.substr(0, sep + 1);
-    const std::string base = folder + "#" + openedFile.substr(sep == std::string::npos ? 0 : sep + 1);
-    return {replaceExtension(base, ".mid"), replaceExtension(base, ".csm"), replaceExtension(base, ".add")};
+    const std::string base = std::string(app::folderOf(openedFile)) + "#" + std::string(app::baseNameOf(openedFile));
+    return {app::replaceExtension(base, ".mid"), app::replaceExtension(base, ".csm"),
+            app::replaceExtension(base, ".add")};
 }
 
 app::Outcome exportPieces(const Document& doc, const PieceNames& names, const app::Workspace& ws,

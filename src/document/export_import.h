@@ -19,9 +19,6 @@ struct PieceNames {
 // From the opened file's name: its folder, "#", its name with the extension
 // replaced by .mid, .csm and .add (Pop.sty gives #Pop.mid, #Pop.csm, #Pop.add).
 PieceNames defaultExportNames(const std::string& openedFile);
-// Replaces the extension (from the last "." after the last "/", "\" or ":"),
-// or appends one when there is none.
-std::string replaceExtension(const std::string& name, std::string_view extension);
 
 // Writes the MIDI part and the CASM section, and the add part when
 // "#CasmAdd.dat" exists and `names.add` is not empty.

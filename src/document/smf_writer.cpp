@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/file_names.h"
 #include "app/profile.h"
 #include "document/hex_text.h"
 
@@ -9,14 +10,6 @@ namespace document {
 namespace {
 
 constexpr std::array<std::string_view, 8> kExtensions = {"", ".mid", ".sty", ".bcs", ".prs", ".sst", ".pst", ".pcs"};
-
-// The extension of a name: from the last "." after the last separator, with the dot.
-std::string_view extensionOf(std::string_view name) {
-    const auto sep = name.find_last_of("\\/:");
-    const auto dot = name.rfind('.');
-    if (dot == std::string_view::npos || (sep != std::string_view::npos && dot < sep)) return {};
-    return name.substr(dot);
-}
 
 void putBig(app::Bytes& out, std::uint32_t value, int bytes) {
     for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -33,7 +26,7 @@ std::string_view filterExtension(int filter) {
 }
 
 int filterForName(const std::filesystem::path& name) {
-    const auto ext = extensionOf(name.string());
+    const auto ext = app::extensionOf(name.string());
     for (int f = FilterMid; f <= FilterPcs; ++f)
         if (app::equalsIgnoreCase(ext, filterExtension(f))) return f;
     return 0;
@@ -41,7 +34,7 @@ int filterForName(const std::filesystem::path& name) {
 
 std::string applyExtensionRule(const std::string& name, int filter) {
     const auto wanted = filterExtension(filter);
-    if (wanted.empty() || app::equalsIgnoreCase(extensionOf(name), wanted)) return name;
+    if (wanted.empty() || app::equalsIgnoreCase(app::extensionOf(name), wanted)) return name;
     return name + std::string(wanted);
 }
 

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string>
 
+#include "app/file_io.h"
+#include "app/file_names.h"
 #include "document/document.h"
 #include "document/hex_text.h"
 #include "document/smf_writer.h"
@@ -30,6 +32,17 @@ app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::
     const int filter = document::filterForName(target) == document::FilterSty ? document::FilterSty
                                                                                : document::FilterMid;
     return document::saveAs(doc, target, filter, ws, lang);
+}
+
+std::filesystem::path bankBatchTarget(const app::Workspace& ws, const std::string& openedFile) {
+    return ws.file("_" + std::string(app::baseNameOf(openedFile)));
+}
+
+app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, const app::Language& lang,
+                          int* removed) {
+    const auto target = bankBatchTarget(ws, doc.fileName);
+    app::removeFile(target);
+    return removeBanksAndSave(doc, target, ws, lang, removed);
 }
 
 int removeBankEvents(document::EventList& list) {

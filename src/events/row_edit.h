@@ -23,4 +23,10 @@ int removeBankEvents(document::EventList& list);
 app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
                                 const app::Workspace& ws, const app::Language& lang, int* removed = nullptr);
 
+// The command line's "br" batch: the target is "_" and the opened file's
+// name in the program directory; any file there is deleted first.
+std::filesystem::path bankBatchTarget(const app::Workspace& ws, const std::string& openedFile);
+app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, const app::Language& lang,
+                          int* removed = nullptr);
+
 }  // namespace events

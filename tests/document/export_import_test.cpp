@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/file_names.h"
 #include "document/export_import.h"
 #include "document/smf_builder.h"
 #include "document/smf_writer.h"
@@ -27,7 +28,8 @@ TEST(ExportImport, DefaultNames) {
     EXPECT_EQ(names.csm, "/music/#Pop.csm");
     EXPECT_EQ(names.add, "/music/#Pop.add");
     EXPECT_EQ(defaultExportNames("Plain").mid, "#Plain.mid");
-    EXPECT_EQ(replaceExtension("a.b/c", ".csm"), "a.b/c.csm");
+    EXPECT_EQ(app::replaceExtension("a.b/c", ".csm"), "a.b/c.csm");
+    EXPECT_EQ(app::replaceExtension("C:\\x.y\\Pop.STY", ".add"), "C:\\x.y\\Pop.add");
 }
 
 TEST(ExportImport, ExportThenImportSavesTheSameFile) {

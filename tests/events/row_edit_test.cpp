@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "events/row_edit.h"
+#include "support/temp_dir.h"
 
 using namespace document;
 
@@ -47,4 +48,10 @@ TEST(DeleteRow, AddsItsTickToTheNextRow) {
     events::deleteRow(list, 1);
     ASSERT_EQ(list.eventCount(), 1);
     EXPECT_EQ(list.row(1).cell(ColTick), "30");
+}
+
+TEST(BankBatch, WritesUnderscoreNameInTheProgramDirectory) {
+    testing_support::TempWorkspace t;
+    EXPECT_EQ(events::bankBatchTarget(t.ws, "/music/My Style.sty"), t.dir.file("_My Style.sty"));
+    EXPECT_EQ(events::bankBatchTarget(t.ws, "C:\\styles\\a.prs"), t.dir.file("_a.prs"));
 }
