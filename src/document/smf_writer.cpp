@@ -26,7 +26,8 @@ std::string_view filterExtension(int filter) {
 }
 
 int filterForName(const std::filesystem::path& name) {
-    const auto ext = app::extensionOf(name.string());
+    const std::string text = name.string();
+    const auto ext = app::extensionOf(text);
     for (int f = FilterMid; f <= FilterPcs; ++f)
         if (app::equalsIgnoreCase(ext, filterExtension(f))) return f;
     return 0;
