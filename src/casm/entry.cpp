@@ -21,7 +21,6 @@ constexpr std::array<ByteField, 27> kByteFields = {{
 // Record layout behind the 35 Ctab bytes.
 constexpr std::size_t kLengthAt = 35;
 constexpr std::size_t kSectionAt = 36;
-constexpr std::size_t kSectionField = 32;
 constexpr std::size_t kChangedAt = 69;
 constexpr std::size_t kRowAt = 72;
 constexpr std::size_t kMarkAt = 76;
