@@ -15,17 +15,6 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-// What a key that is missing from a pasted section gives.
-Entry pasteDefaults() {
-    Entry e;
-    e[NoteMute1] = 15;
-    e[NoteMute0] = 255;
-    e[ChordMute4] = 3;
-    for (int f = ChordMute3; f <= ChordMute0; ++f) e[f] = 255;
-    e[HighLimit] = 127;
-    return e;
-}
-
 }  // namespace
 
 bool writeClipboard(const std::filesystem::path& file, std::span<const Entry> entries) {
@@ -48,7 +37,7 @@ bool writeClipboard(const std::filesystem::path& file, std::span<const Entry> en
 std::vector<Entry> readClipboard(const std::filesystem::path& file) {
     std::vector<Entry> entries;
     const app::Profile profile(file);
-    const Entry defaults = pasteDefaults();
+    const Entry defaults = unmutedEntry();
     for (std::size_t k = 0;; ++k) {
         const std::string section = std::to_string(k);
         if (!profile.hasSection(section)) break;

@@ -56,16 +56,21 @@ void Entry::setAutoStart(bool on) {
         ctab[ChordMute4] = static_cast<std::uint8_t>(ctab[ChordMute4] & ~kAutoStartBit);
 }
 
-Entry newEntry() {
+Entry unmutedEntry() {
     Entry e;
     e[NoteMute1] = 0x0F;
     e[NoteMute0] = 0xFF;
     e[ChordMute4] = 0x03;
     for (int f = ChordMute3; f <= ChordMute0; ++f) e[f] = 0xFF;
+    e[HighLimit] = 127;
+    return e;
+}
+
+Entry newEntry() {
+    Entry e = unmutedEntry();
     e[ChordType] = 2;
     e[NTT] = 2;
     e[HighestKey] = 7;
-    e[HighLimit] = 127;
     e[RTR] = 1;
     return e;
 }

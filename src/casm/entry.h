@@ -74,6 +74,9 @@ struct Entry {
     friend bool operator==(const Entry&, const Entry&) = default;
 };
 
+// All zero but for full note and chord masks and the high limit 127: what
+// a pasted entry holds where its clipboard section says nothing.
+Entry unmutedEntry();
 // The record every new entry starts from: nothing muted, AutoStart off,
 // C Maj7, transposed as a chord, highest key G, full note range, PitchShift.
 Entry newEntry();
