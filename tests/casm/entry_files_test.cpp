@@ -4,7 +4,6 @@
 #include "app/profile.h"
 #include "casm/byte_editor.h"
 #include "casm/clipboard.h"
-#include "casm/cntt.h"
 #include "casm/ctab_file.h"
 #include "support/cli_runner.h"
 
@@ -166,16 +165,4 @@ TEST(CasmByteEditor, ReadsDecimalAndHexLikeTheGrid) {
     EXPECT_TRUE(applyEditedEntry(e, copy));
     EXPECT_EQ(e[unkn26], 0x1F);
     EXPECT_TRUE(e.changed);
-}
-
-TEST(CasmCntt, OnlyADifferentPairChangesAnEntry) {
-    std::vector<Entry> entries(3, newEntry());
-    EXPECT_FALSE(setCntt(entries[0], false, 0));
-    EXPECT_FALSE(entries[0].changed);
-    EXPECT_EQ(deleteAllCntt(entries), 0);
-    EXPECT_TRUE(setCntt(entries[1], true, 0));
-    EXPECT_TRUE(setCntt(entries[2], false, 5));  // "Delete" keeps the value
-    EXPECT_EQ(deleteAllCntt(entries), 1);
-    EXPECT_FALSE(entries[1].hasCntt);
-    EXPECT_EQ(entries[2].cntt, 5);
 }
