@@ -1,8 +1,171 @@
+#include <algorithm>
+#include <iostream>
+#include <optional>
+
+#include "app/file_io.h"
+#include "app/profile.h"
+#include "casm/check.h"
+#include "casm/creation.h"
+#include "casm/reader.h"
+#include "casm/values.h"
+#include "casm/writer.h"
 #include "cli/commands.h"
+#include "document/smf_reader.h"
 
 namespace cli {
+namespace {
 
-// The CASM commands (casm, casm-rewrite, create-casm, check).
-std::vector<Command> casmCommands() { return {}; }
+// A style or MIDI file read as "&Open..." reads it. Returns the exit status
+// (kOk when the read ended as it should), the reading error on stderr.
+int readStyle(const std::string& path, document::Document& doc, const app::Workspace& ws, bool& casmTaken) {
+    const auto result = document::readFile(path, doc, ws);
+    casmTaken = result.casmTaken;
+    if (!result.opened) {
+        std::cerr << result.panels[3].value_or("Unable to open the file...") << '\t' << path << '\n';
+        return kUsage;
+    }
+    if (result.failed) {
+        std::cerr << result.panels[3].value_or("") << '\n';
+        return kFailed;
+    }
+    return kOk;
+}
+
+// The entries of FILE: a raw CASM section as it stands, else the CASM
+// section the loader takes from a style file. Nothing (and the exit status)
+// when it cannot be read; the message goes to stderr.
+std::optional<std::vector<casm::Entry>> readEntries(const std::string& path, const app::Workspace& ws, int& status) {
+    const auto bytes = app::readFile(path);
+    if (!bytes) {
+        std::cerr << "Unable to open file...\t" << path << '\n';
+        status = kUsage;
+        return std::nullopt;
+    }
+    casm::ReadResult read;
+    if (bytes->size() >= 4 && std::equal(bytes->begin(), bytes->begin() + 4, "CASM")) {
+        read = casm::readCasm(*bytes, path);
+    } else {
+        document::Document doc;
+        bool taken = false;
+        status = readStyle(path, doc, ws, taken);
+        if (status != kOk) return std::nullopt;
+        if (!taken) {
+            std::cerr << "ctabber-cli: " << path << " has no CASM section\n";
+            status = kFailed;
+            return std::nullopt;
+        }
+        read = casm::readCasmFile(ws.casm());
+    }
+    if (!read.ok()) {
+        printMessage(false, read.failure->caption, read.failure->text);
+        status = kFailed;
+        return std::nullopt;
+    }
+    status = kOk;
+    return std::move(read.entries);
+}
+
+int listEntries(const Args& args) {
+    if (args.positional.size() != 1) return kUsage;
+    CallWorkspace call(args);
+    int status = kOk;
+    const auto entries = readEntries(args.positional[0], call.workspace(), status);
+    if (!entries) return status;
+    std::uint32_t row = 0;
+    for (const auto& e : *entries) {
+        const auto cells = casm::gridCells(e, ++row);
+        std::string line;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (c > 0) line += '\t';
+            line += escapeCell(cells[c]);
+        }
+        std::cout << line << '\n';
+    }
+    return kOk;
+}
+
+int rewrite(const Args& args) {
+    if (args.positional.size() != 2) return kUsage;
+    CallWorkspace call(args);
+    int status = kOk;
+    const auto entries = readEntries(args.positional[0], call.workspace(), status);
+    if (!entries) return status;
+    const auto written = casm::writeCasmFile(args.positional[1], *entries);
+    if (!written.ok()) {
+        printMessage(false, written.failure->caption, written.failure->text);
+        return kFailed;
+    }
+    return kOk;
+}
+
+// "--assign 9=Drums,10=Bass": channels 1 to 16 and kind names.
+std::optional<casm::Kinds> parseAssign(const std::string& text) {
+    casm::Kinds kinds{};
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const auto comma = std::min(text.find(',', at), text.size());
+        const std::string item = text.substr(at, comma - at);
+        at = comma + 1;
+        if (item.empty()) continue;
+        const auto eq = item.find('=');
+        if (eq == std::string::npos) return std::nullopt;
+        const auto channel = app::Profile::parseInt(item.substr(0, eq));
+        if (!channel || *channel < 1 || *channel > 16) return std::nullopt;
+        const std::string name = app::trim(item.substr(eq + 1));
+        const auto names = casm::kindNames();
+        auto it = std::find_if(names.begin(), names.end(),
+                               [&](std::string_view n) { return app::equalsIgnoreCase(n, name); });
+        if (it == names.end()) return std::nullopt;
+        kinds[static_cast<std::size_t>(*channel - 1)] = static_cast<casm::Kind>(it - names.begin());
+    }
+    return kinds;
+}
+
+int create(const Args& args) {
+    if (args.positional.size() != 2) return kUsage;
+    std::optional<casm::Kinds> assigned;
+    if (auto assign = args.option("assign")) {
+        assigned = parseAssign(*assign);
+        if (!assigned) {
+            std::cerr << "ctabber-cli: --assign takes CH=KIND,... with CH 1 to 16 and KIND one of "
+                         "Unknown, Melody, Drums, Bass, Chord, Pad, Phrase\n";
+            return kUsage;
+        }
+    }
+    CallWorkspace call(args);
+    const auto& ws = call.workspace();
+    document::Document doc;
+    bool taken = false;
+    if (int status = readStyle(args.positional[0], doc, ws, taken); status != kOk) return status;
+    const auto kinds = assigned ? *assigned : casm::proposedKinds(casm::surveyChannels(doc.events), true);
+    const app::Profile casmIni(ws.file(app::files::casmDefaults));
+    const auto created = casm::createCasmFile(args.positional[1], doc.events, kinds, casmIni);
+    if (!created.ok()) {
+        printMessage(false, created.failure->caption, created.failure->text);
+        return kFailed;
+    }
+    return kOk;
+}
+
+int check(const Args& args) {
+    if (args.positional.size() != 1) return kUsage;
+    CallWorkspace call(args);
+    int status = kOk;
+    const auto entries = readEntries(args.positional[0], call.workspace(), status);
+    if (!entries) return status;
+    for (const auto& line : casm::checkCasm(*entries)) std::cout << escapeCell(line) << '\n';
+    return kOk;
+}
+
+}  // namespace
+
+std::vector<Command> casmCommands() {
+    return {
+        {"casm", "FILE (style, MIDI or .csm file)", listEntries},
+        {"casm-rewrite", "IN OUT", rewrite},
+        {"create-casm", "IN OUT [--assign CH=KIND,...]", create},
+        {"check", "FILE", check},
+    };
+}
 
 }  // namespace cli

@@ -1,0 +1,39 @@
+#pragma once
+// Reading a CASM section ("CASM" chunk holding CSEG chunks) into entry records.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/language.h"
+#include "app/message.h"
+#include "casm/entry.h"
+
+namespace casm {
+
+inline constexpr std::size_t kMaxCtabPerSegment = 16;
+inline constexpr std::size_t kMaxSdecLength = 255;
+
+// The entries read, in list order, and what stopped the read. After a
+// failure the entries of the segments read completely are kept.
+struct ReadResult {
+    std::vector<Entry> entries;
+    std::optional<app::Message> failure;
+    bool ok() const { return !failure.has_value(); }
+};
+
+// Reads the bytes of a CASM section; `fileName` names it in messages.
+ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileName,
+                    const app::Language& language = app::builtinLanguage());
+// Reads a ".csm" file (or "#casm.csm").
+ReadResult readCasmFile(const std::filesystem::path& path, const app::Language& language = app::builtinLanguage());
+
+// The section names of an Sdec text: cut at every comma, each name cut to
+// 31 characters; empty pieces (two commas in a row, a trailing comma) and
+// repeated names name no further section, so no entry is made twice.
+std::vector<std::string> splitSdec(std::string_view text);
+
+}  // namespace casm

@@ -1,0 +1,153 @@
+#include "casm/writer.h"
+
+#include <algorithm>
+
+#include "casm/reader.h"
+
+namespace casm {
+namespace {
+
+void appendTag(app::Bytes& out, const char* tag) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
+}
+
+void appendLength(app::Bytes& out, std::size_t length) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(length >> shift));
+}
+
+app::Message unableToSave(const app::Language& language) {
+    return {language.text(118, "Message"), language.text(116, "Unable to save..."), app::Icon::Error, 118, 116};
+}
+
+// The Sdec text of the first unwritten row and the rows of its group that
+// still fit; those rows are marked written.
+std::string takeSegmentNames(SectionTable& table, std::size_t first) {
+    std::string sdec = table[first].name;
+    table[first].written = true;
+    for (std::size_t j = first + 1; j < table.size(); ++j) {
+        auto& row = table[j];
+        if (row.written || row.group != table[first].group) continue;
+        if (sdec.size() + 1 + row.name.size() > kMaxSdecLength) continue;
+        sdec += ',';
+        sdec += row.name;
+        row.written = true;
+    }
+    return sdec;
+}
+
+}  // namespace
+
+std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
+                                              const app::Language& language) {
+    table.clear();
+    // A CASM section without segments would be refused when read again.
+    if (entries.empty()) return unableToSave(language);
+    for (const Entry& e : entries) {
+        if (e.section.empty() || e.section.size() > kMaxSectionName || e[Track] >= 16 ||
+            !validCtabLength(e.length))
+            return unableToSave(language);
+        auto row = std::find_if(table.begin(), table.end(), [&](const SectionRow& r) { return r.name == e.section; });
+        if (row == table.end()) {
+            if (table.size() == kMaxSections) return unableToSave(language);
+            row = table.insert(table.end(), SectionRow{});
+            row->name = e.section;
+        }
+        if (row->ctabs.size() == kMaxCtabPerSegment) return unableToSave(language);
+        const auto bytes = e.bytes();
+        row->ctabs.emplace_back(bytes.begin(), bytes.end());
+        row->size += e.length + 1u;
+        row->cntt[e[Track]] = e.hasCntt ? CnttSlot{true, e.cntt} : CnttSlot{};
+    }
+    return std::nullopt;
+}
+
+void groupSections(SectionTable& table) {
+    for (auto& row : table) row.group = 0;
+    int next = 0;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].group != 0) continue;
+        table[i].group = ++next;
+        for (std::size_t j = i + 1; j < table.size(); ++j)
+            if (table[j].group == 0 && table[j].sameContent(table[i])) table[j].group = next;
+    }
+}
+
+bool moveSectionUp(SectionTable& table, std::size_t row) {
+    if (row == 0 || row >= table.size()) return false;
+    std::swap(table[row], table[row - 1]);
+    return true;
+}
+
+bool moveSectionDown(SectionTable& table, std::size_t row) {
+    if (row + 1 >= table.size()) return false;
+    std::swap(table[row], table[row + 1]);
+    return true;
+}
+
+std::array<std::string, 4> sectionOrderCells(const SectionTable& table, std::size_t index) {
+    const auto& row = table.at(index);
+    return {std::to_string(index + 1), row.name, std::to_string(row.size), "*" + std::to_string(row.group)};
+}
+
+app::Bytes assembleCasm(SectionTable table) {
+    for (auto& row : table) row.written = false;
+    app::Bytes body;
+    appendTag(body, "CASM");
+    appendLength(body, 0);  // set once the body is complete
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].written) continue;
+        const std::string sdec = takeSegmentNames(table, i);
+        const auto& row = table[i];
+        std::size_t segmentLength = 8 + sdec.size();
+        for (const auto& ctab : row.ctabs) segmentLength += 8 + ctab.size();
+        for (const auto& slot : row.cntt) segmentLength += slot.present ? 10 : 0;
+
+        appendTag(body, "CSEG");
+        appendLength(body, segmentLength);
+        appendTag(body, "Sdec");
+        appendLength(body, sdec.size());
+        body.insert(body.end(), sdec.begin(), sdec.end());
+        for (const auto& ctab : row.ctabs) {
+            appendTag(body, "Ctab");
+            appendLength(body, ctab.size());
+            body.insert(body.end(), ctab.begin(), ctab.end());
+        }
+        for (std::size_t channel = 0; channel < row.cntt.size(); ++channel) {
+            if (!row.cntt[channel].present) continue;
+            appendTag(body, "Cntt");
+            appendLength(body, 2);
+            body.push_back(static_cast<std::uint8_t>(channel));
+            body.push_back(row.cntt[channel].value);
+        }
+    }
+    const std::size_t length = body.size() - 8;
+    for (std::size_t i = 0; i < 4; ++i) body[4 + i] = static_cast<std::uint8_t>(length >> (24 - 8 * i));
+    return body;
+}
+
+WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order, const app::Language& language) {
+    WriteResult result;
+    SectionTable table;
+    if (auto refusal = buildSectionTable(entries, table, language)) {
+        result.failure = std::move(refusal);
+        return result;
+    }
+    groupSections(table);
+    if (order && !order(table)) {
+        result.cancelled = true;
+        return result;
+    }
+    result.bytes = assembleCasm(std::move(table));
+    return result;
+}
+
+WriteResult writeCasmFile(const std::filesystem::path& path, const std::vector<Entry>& entries,
+                          const SectionOrder& order, const app::Language& language) {
+    WriteResult result = writeCasm(entries, order, language);
+    if (result.ok() && !app::writeFileAtomic(path, result.bytes))
+        result.failure = app::Message{language.text(100, "Unable to create the file"), path.string(),
+                                      app::Icon::Error, 100, 0};
+    return result;
+}
+
+}  // namespace casm

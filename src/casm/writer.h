@@ -1,0 +1,81 @@
+#pragma once
+// Writing entry records as a CASM section: the entries are gathered into a
+// section table, sections with byte-identical entries and Cntt values are
+// grouped into one segment, and the segments are assembled in table order.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/file_io.h"
+#include "app/language.h"
+#include "app/message.h"
+#include "casm/entry.h"
+
+namespace casm {
+
+inline constexpr std::size_t kMaxSections = 64;
+
+struct CnttSlot {
+    bool present = false;
+    std::uint8_t value = 0;  // 0 while not present
+    friend bool operator==(const CnttSlot&, const CnttSlot&) = default;
+};
+
+// One section of the table: its entries' Ctab bytes in list order and the
+// Cntt values of its channels.
+struct SectionRow {
+    std::string name;
+    std::vector<std::vector<std::uint8_t>> ctabs;
+    std::size_t size = 0;  // each entry counted as its length plus one
+    std::array<CnttSlot, 16> cntt{};
+    int group = 0;
+    bool written = false;
+
+    // Same entries (count, lengths, bytes, order) and the same Cntt values.
+    bool sameContent(const SectionRow& other) const { return ctabs == other.ctabs && cntt == other.cntt; }
+};
+using SectionTable = std::vector<SectionRow>;
+
+// Lets the user reorder the table (the section order dialog); false cancels.
+using SectionOrder = std::function<bool(SectionTable& table)>;
+
+// The table of `entries` in order of first appearance; a later entry of the
+// same section and channel sets the Cntt slot again. Refused with "Unable to
+// save..." for an empty or over-long section name, more than 64 sections, a
+// `Track` of 16 or more, a Ctab length the format has not, or more than 16
+// entries in one section (a segment holds no more); an empty list is
+// refused too, as a CASM section without segments cannot be read.
+std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
+                                              const app::Language& language = app::builtinLanguage());
+// Numbers the groups from 1 in table order; rows with the same content share one.
+void groupSections(SectionTable& table);
+// Swap a row with its neighbour; false (and nothing changed) at the edge.
+bool moveSectionUp(SectionTable& table, std::size_t row);
+bool moveSectionDown(SectionTable& table, std::size_t row);
+// The order dialog's cells of row `index` (from 0): "N", "Section", "Length", "Same".
+std::array<std::string, 4> sectionOrderCells(const SectionTable& table, std::size_t index);
+// The CASM section of a grouped table in its order: one segment per group,
+// its Sdec text the names joined by ","; a group whose names would pass the
+// Sdec limit of 255 bytes goes on in a further segment.
+app::Bytes assembleCasm(SectionTable table);
+
+struct WriteResult {
+    app::Bytes bytes;
+    bool cancelled = false;
+    std::optional<app::Message> failure;
+    bool ok() const { return !cancelled && !failure; }
+};
+
+// The bytes of the entry list; `order` (when set) sees the grouped table.
+WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order = {},
+                      const app::Language& language = app::builtinLanguage());
+// The same, written to `path` all or nothing: no file is touched when the
+// write is refused or cancelled. The caller clears the changed flags on success.
+WriteResult writeCasmFile(const std::filesystem::path& path, const std::vector<Entry>& entries,
+                          const SectionOrder& order = {}, const app::Language& language = app::builtinLanguage());
+
+}  // namespace casm
