@@ -8,11 +8,12 @@
 #include "casm_bytes.h"
 #include "document/hex_text.h"
 #include "document/smf_builder.h"
-#include "support/cli_runner.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
 
 using namespace casm;
 using namespace casm_test;
-using test_support::TempDir;
+using testing_support::TempDir;
 
 namespace {
 
@@ -187,18 +188,18 @@ TEST(CasmCli, CreatedDrumSectionIsExactAndRewritesByteForByte) {
     ASSERT_TRUE(app::writeFileAtomic(midi, document::smfFile(0, 96, {track})));
     const auto created = dir / "created.csm";
     const auto work = (dir / "work").string();
-    auto run = test_support::runCli({"create-casm", midi.string(), created.string(), "--assign", "9=Drums",
+    auto run = testing_support::runCli({"create-casm", midi.string(), created.string(), "--assign", "9=Drums",
                                      "--workdir", work});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(app::readFile(created), kMainADrums);
 
     // Proposed kinds: channel 9 with notes and no program is drums too.
-    run = test_support::runCli({"create-casm", midi.string(), (dir / "proposed.csm").string(), "--workdir", work});
+    run = testing_support::runCli({"create-casm", midi.string(), (dir / "proposed.csm").string(), "--workdir", work});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(app::readFile(dir / "proposed.csm"), kMainADrums);
 
     const auto rewritten = dir / "rewritten.csm";
-    run = test_support::runCli({"casm-rewrite", created.string(), rewritten.string()});
+    run = testing_support::runCli({"casm-rewrite", created.string(), rewritten.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(app::readFile(rewritten), kMainADrums);
 
@@ -207,15 +208,15 @@ TEST(CasmCli, CreatedDrumSectionIsExactAndRewritesByteForByte) {
     document::append(style, kMainADrums);
     document::append(style, {'O', 'T', 'S', 'c'});
     ASSERT_TRUE(app::writeFileAtomic(dir / "s.sty", style));
-    run = test_support::runCli({"casm", (dir / "s.sty").string()});
+    run = testing_support::runCli({"casm", (dir / "s.sty").string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1\tMain A\t9\tRhytm   \t9\tC\tMaj7\tFixed\tBypass\tF#\tC0 \tG10\tPitchShift\tNone\tNone\tYes\t\t\n");
-    run = test_support::runCli({"check", (dir / "s.sty").string()});
+    run = testing_support::runCli({"check", (dir / "s.sty").string()});
     EXPECT_EQ(run.out, "No warnings...\n");
 
     // Casm.INI in the program directory changes the drums.
     std::ofstream((dir / "work" / "Casm.INI")) << "[DRUMS]\nUSE=1\nMidiChan=2\nReadOnly=1\n";
-    run = test_support::runCli({"create-casm", midi.string(), created.string(), "--assign", "9=drums",
+    run = testing_support::runCli({"create-casm", midi.string(), created.string(), "--assign", "9=drums",
                                 "--workdir", work});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto entries = readCasmFile(created).entries;
@@ -229,21 +230,21 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
     Bytes bad = kMainADrums;
     bad[37] = 28;  // Ctab length
     ASSERT_TRUE(app::writeFileAtomic(dir / "bad.csm", bad));
-    auto run = test_support::runCli({"casm", (dir / "bad.csm").string()});
+    auto run = testing_support::runCli({"casm", (dir / "bad.csm").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, (dir / "bad.csm").string() + "\tWrong data...Position in CASM: 25h\n");
-    run = test_support::runCli({"casm-rewrite", (dir / "bad.csm").string(), (dir / "out.csm").string()});
+    run = testing_support::runCli({"casm-rewrite", (dir / "bad.csm").string(), (dir / "out.csm").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(app::fileExists(dir / "out.csm"));
-    EXPECT_EQ(test_support::runCli({"casm", (dir / "missing.csm").string()}).status, 2);
-    EXPECT_EQ(test_support::runCli({"create-casm", "a", "b", "--assign", "17=Drums"}).status, 2);
-    EXPECT_EQ(test_support::runCli({"create-casm", "a", "b", "--assign", "9=Snare"}).status, 2);
+    EXPECT_EQ(testing_support::runCli({"casm", (dir / "missing.csm").string()}).status, 2);
+    EXPECT_EQ(testing_support::runCli({"create-casm", "a", "b", "--assign", "17=Drums"}).status, 2);
+    EXPECT_EQ(testing_support::runCli({"create-casm", "a", "b", "--assign", "9=Snare"}).status, 2);
 
     Bytes lowChannel = kMainADrums;
     lowChannel[47] = 7;  // MidiChan
     ASSERT_TRUE(app::writeFileAtomic(dir / "low.csm", lowChannel));
-    run = test_support::runCli({"check", (dir / "low.csm").string()});
+    run = testing_support::runCli({"check", (dir / "low.csm").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "WARNING: PSR do not use channel 8 in section Main A\n");
 }

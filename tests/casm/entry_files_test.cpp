@@ -5,10 +5,11 @@
 #include "casm/byte_editor.h"
 #include "casm/clipboard.h"
 #include "casm/ctab_file.h"
-#include "support/cli_runner.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
 
 using namespace casm;
-using test_support::TempDir;
+using testing_support::TempDir;
 
 namespace {
 

@@ -4,11 +4,12 @@
 #include "casm/reader.h"
 #include "casm/writer.h"
 #include "casm_bytes.h"
-#include "support/cli_runner.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
 
 using namespace casm;
 using namespace casm_test;
-using test_support::TempDir;
+using testing_support::TempDir;
 
 namespace {
 

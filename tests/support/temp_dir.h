@@ -17,6 +17,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path file(const std::string& name) const { return path_ / name; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     // Writes bytes to a file in the folder and returns its path.
     std::filesystem::path write(const std::string& name, const app::Bytes& bytes) const;
     // The bytes of a file; empty when it does not exist.
