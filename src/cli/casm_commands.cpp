@@ -10,31 +10,17 @@
 #include "casm/values.h"
 #include "casm/writer.h"
 #include "cli/commands.h"
+#include "cli/document_reading.h"
 #include "document/smf_reader.h"
 
 namespace cli {
 namespace {
 
-// A style or MIDI file read as "&Open..." reads it. Returns the exit status
-// (kOk when the read ended as it should), the reading error on stderr.
-int readStyle(const std::string& path, document::Document& doc, const app::Workspace& ws, bool& casmTaken) {
-    const auto result = document::readFile(path, doc, ws);
-    casmTaken = result.casmTaken;
-    if (!result.opened) {
-        std::cerr << result.panels[3].value_or("Unable to open the file...") << '\t' << path << '\n';
-        return kUsage;
-    }
-    if (result.failed) {
-        std::cerr << result.panels[3].value_or("") << '\n';
-        return kFailed;
-    }
-    return kOk;
-}
-
 // The entries of FILE: a raw CASM section as it stands, else the CASM
 // section the loader takes from a style file. Nothing (and the exit status)
 // when it cannot be read; the message goes to stderr.
-std::optional<std::vector<casm::Entry>> readEntries(const std::string& path, const app::Workspace& ws, int& status) {
+std::optional<std::vector<casm::Entry>> readEntries(const Args& args, const std::string& path, const app::Workspace& ws,
+                                                    int& status) {
     const auto bytes = app::readFile(path);
     if (!bytes) {
         std::cerr << "Unable to open file...\t" << path << '\n';
@@ -46,10 +32,10 @@ std::optional<std::vector<casm::Entry>> readEntries(const std::string& path, con
         read = casm::readCasm(*bytes, path);
     } else {
         document::Document doc;
-        bool taken = false;
-        status = readStyle(path, doc, ws, taken);
+        document::ReadResult result;
+        status = readDocument(args, path, doc, ws, &result);
         if (status != kOk) return std::nullopt;
-        if (!taken) {
+        if (!result.casmTaken) {
             std::cerr << "ctabber-cli: " << path << " has no CASM section\n";
             status = kFailed;
             return std::nullopt;
@@ -69,7 +55,7 @@ int listEntries(const Args& args) {
     if (args.positional.size() != 1) return kUsage;
     CallWorkspace call(args);
     int status = kOk;
-    const auto entries = readEntries(args.positional[0], call.workspace(), status);
+    const auto entries = readEntries(args, args.positional[0], call.workspace(), status);
     if (!entries) return status;
     std::uint32_t row = 0;
     for (const auto& e : *entries) {
@@ -88,7 +74,7 @@ int rewrite(const Args& args) {
     if (args.positional.size() != 2) return kUsage;
     CallWorkspace call(args);
     int status = kOk;
-    const auto entries = readEntries(args.positional[0], call.workspace(), status);
+    const auto entries = readEntries(args, args.positional[0], call.workspace(), status);
     if (!entries) return status;
     const auto written = casm::writeCasmFile(args.positional[1], *entries);
     if (!written.ok()) {
@@ -135,8 +121,7 @@ int create(const Args& args) {
     CallWorkspace call(args);
     const auto& ws = call.workspace();
     document::Document doc;
-    bool taken = false;
-    if (int status = readStyle(args.positional[0], doc, ws, taken); status != kOk) return status;
+    if (int status = readDocument(args, args.positional[0], doc, ws); status != kOk) return status;
     const auto kinds = assigned ? *assigned : casm::proposedKinds(casm::surveyChannels(doc.events), true);
     const app::Profile casmIni(ws.file(app::files::casmDefaults));
     const auto created = casm::createCasmFile(args.positional[1], doc.events, kinds, casmIni);
@@ -151,7 +136,7 @@ int check(const Args& args) {
     if (args.positional.size() != 1) return kUsage;
     CallWorkspace call(args);
     int status = kOk;
-    const auto entries = readEntries(args.positional[0], call.workspace(), status);
+    const auto entries = readEntries(args, args.positional[0], call.workspace(), status);
     if (!entries) return status;
     for (const auto& line : casm::checkCasm(*entries)) std::cout << escapeCell(line) << '\n';
     return kOk;

@@ -2,6 +2,7 @@
 
 #include "app/profile.h"
 #include "cli/commands.h"
+#include "cli/document_reading.h"
 #include "document/demo_style.h"
 #include "document/export_import.h"
 #include "document/smf_reader.h"
@@ -10,29 +11,6 @@
 
 namespace cli {
 namespace {
-
-document::ReadOptions readOptions(const app::Workspace& ws) {
-    document::ReadOptions options;
-    options.clearCasm = app::Profile(ws.settings()).readBool("Main", "ClearCasm", true);
-    return options;
-}
-
-// Reads a file as "&Open..." would; prints the reading error on stderr.
-// Returns the exit status of the read (kOk when it ended as it should).
-int readDocument(const std::string& path, document::Document& doc, const app::Workspace& ws,
-                 document::ReadResult* out = nullptr) {
-    auto result = document::readFile(path, doc, ws, readOptions(ws));
-    if (out) *out = result;
-    if (!result.opened) {
-        std::cerr << *result.panels[3] << '\t' << path << '\n';
-        return kUsage;
-    }
-    if (result.failed) {
-        std::cerr << result.panels[3].value_or("") << '\n';
-        return kFailed;
-    }
-    return kOk;
-}
 
 int printOutcome(const app::Outcome& outcome) {
     printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
@@ -49,7 +27,7 @@ int info(const Args& args) {
     if (args.positional.size() != 1) return kUsage;
     CallWorkspace call(args);
     document::Document doc;
-    auto result = document::readFile(args.positional[0], doc, call.workspace(), readOptions(call.workspace()));
+    auto result = document::readFile(args.positional[0], doc, call.workspace(), readOptions(args, call.workspace()));
     for (const auto& panel : result.panels) std::cout << panel.value_or("") << '\n';
     if (!result.opened) return kUsage;
     return result.failed ? kFailed : kOk;
@@ -60,7 +38,7 @@ int events(const Args& args) {
     CallWorkspace call(args);
     document::Document doc;
     document::ReadResult result;
-    const int status = readDocument(args.positional[0], doc, call.workspace(), &result);
+    const int status = readDocument(args, args.positional[0], doc, call.workspace(), &result);
     if (status == kUsage) return status;
     const auto& list = doc.events;
     const int last = list.eventCount() + (result.partialRow ? 1 : 0);
@@ -87,7 +65,7 @@ int save(const Args& args) {
     }
     CallWorkspace call(args);
     document::Document doc;
-    if (int status = readDocument(args.positional[0], doc, call.workspace()); status != kOk) return status;
+    if (int status = readDocument(args, args.positional[0], doc, call.workspace()); status != kOk) return status;
     const auto target = document::applyExtensionRule(args.positional[1], filter);
     return printOutcome(document::saveAs(doc, target, filter, call.workspace()));
 }
@@ -98,7 +76,7 @@ int exportCommand(const Args& args) {
     const auto& ws = call.workspace();
     document::Document doc;
     document::ReadResult read;
-    if (int status = readDocument(args.positional[0], doc, ws, &read); status != kOk) return status;
+    if (int status = readDocument(args, args.positional[0], doc, ws, &read); status != kOk) return status;
     if (!read.casmTaken) {
         std::cerr << "ctabber-cli: " << args.positional[0] << " has no CASM section to export\n";
         return kFailed;
@@ -122,7 +100,7 @@ int importCommand(const Args& args) {
     const auto& ws = call.workspace();
     document::Document doc;
     const document::PieceNames names{*args.option("mid"), *args.option("csm"), args.option("add").value_or("")};
-    auto imported = document::importPieces(doc, names, ws, readOptions(ws));
+    auto imported = document::importPieces(doc, names, ws, readOptions(args, ws));
     if (!imported.read.opened) {
         std::cerr << *imported.read.panels[3] << '\t' << names.mid << '\n';
         return kUsage;
@@ -138,7 +116,7 @@ int removeBanks(const Args& args) {
     if (args.positional.size() != 2) return kUsage;
     CallWorkspace call(args);
     document::Document doc;
-    if (int status = readDocument(args.positional[0], doc, call.workspace()); status != kOk) return status;
+    if (int status = readDocument(args, args.positional[0], doc, call.workspace()); status != kOk) return status;
     int removed = 0;
     auto outcome = events::removeBanksAndSave(doc, args.positional[1], call.workspace(), app::builtinLanguage(), &removed);
     if (outcome.ok) std::cout << removed << " Bank messages removed...\n";
