@@ -235,7 +235,8 @@ void TMain::buildStatusBar() {
     for (int i = 0; i < 6; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(QString("Panel%1").arg(i));
-        label->setFixedWidth(kStatusWidths[i]);
+        // At least the designed width; wider when a text would be cut.
+        label->setMinimumWidth(kStatusWidths[i]);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addWidget(label);
         panels_.push_back(label);
@@ -437,13 +438,21 @@ void TMain::saveSettings() {
 
 void TMain::applyMainBounds() {
     const auto& b = settings_.bounds;
-    columnsKeptFor_ = QSize(b.width, b.height);
     move(b.left, b.top);
     resize(b.width, b.height);
+    // The window system may deliver the new size a little later; until then
+    // every new layout of the columns keeps the stored widths.
+    keepStoredColumns_ = true;
     layoutColumns();
-    // The window system may deliver the new size later; the stored widths
-    // are applied again then, and only then.
-    QTimer::singleShot(1000, this, [this] { columnsKeptFor_.reset(); });
+    applyStoredColumns();
+    QTimer::singleShot(1000, this, [this] { keepStoredColumns_ = false; });
+}
+
+void TMain::applyStoredColumns() {
+    for (int c = 1; c <= app::kStoredColumns; ++c) {
+        const int width = settings_.columns[static_cast<std::size_t>(c - 1)];
+        if (width != 0) StringGrid1->setColumnWidth(c, width);
+    }
 }
 
 void TMain::layoutColumns() {
@@ -452,32 +461,33 @@ void TMain::layoutColumns() {
     const char* builtin[] = {"N", "Sel", "Tick+", "M:B:T", "Event", "Ch.", "Data", "Comment", "Text"};
     for (int c = 0; c < document::kColumnCount; ++c) headers << lookup(67 + c, builtin[c]);
     model_->setHeaderTexts(headers);
-    const int rest = std::max(StringGrid1->width() - 2 - 53, 0);
+    // Widths are recomputed only when the grid's width changed.
+    const int visible = StringGrid1->viewport()->width();
+    if (visible == laidOutWidth_) return;
+    laidOutWidth_ = visible;
+    // Columns 1 to 8 share what column 0 and the lines between cells leave of
+    // the visible width, so no horizontal scroll bar appears at rest.
+    const int rest = std::max(visible - kFirstColumnWidth - 2 * document::kColumnCount, 0);
     StringGrid1->setColumnWidth(0, kFirstColumnWidth);
     for (int c = 1; c < document::kColumnCount; ++c) StringGrid1->setColumnWidth(c, rest * kColumnShares[c - 1] / 100);
-    if (columnsKeptFor_) {
-        for (int c = 1; c <= app::kStoredColumns; ++c) {
-            const int width = settings_.columns[static_cast<std::size_t>(c - 1)];
-            if (width != 0) StringGrid1->setColumnWidth(c, width);
-        }
-        if (size() == *columnsKeptFor_ && isVisible()) columnsKeptFor_.reset();
-    }
+    if (keepStoredColumns_) applyStoredColumns();
 }
 
 void TMain::refreshRecentMenu() {
-    for (auto* action : recentActions_) {
-        fileMenu_->removeAction(action);
-        action->deleteLater();
-    }
-    recentActions_.clear();
     const auto entries = document::recentMenuEntries(settings_.recentFiles);
     if (!entries.empty() && !recentSeparator_) recentSeparator_ = fileMenu_->addSeparator();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        auto* action = fileMenu_->addAction(QString::fromStdString(entries[i]));
-        action->setObjectName(QString("mRecent%1").arg(i + 1));
-        const int slot = static_cast<int>(i);
+    // Four entries made once and relabelled: an entry may be the one running.
+    while (!entries.empty() && recentActions_.size() < 4) {
+        auto* action = fileMenu_->addAction(QString());
+        action->setObjectName(QString("mRecent%1").arg(recentActions_.size() + 1));
+        const int slot = static_cast<int>(recentActions_.size());
         connect(action, &QAction::triggered, this, [this, slot] { mRecentClick(slot); });
         recentActions_.push_back(action);
+    }
+    for (std::size_t i = 0; i < recentActions_.size(); ++i) {
+        const bool used = i < entries.size();
+        recentActions_[i]->setText(used ? QString::fromStdString(entries[i]) : QString());
+        recentActions_[i]->setVisible(used);
     }
 }
 
@@ -713,11 +723,9 @@ void TMain::readDocument(const std::function<document::ReadResult(const document
 }
 
 void TMain::showReadResult(const document::ReadResult& result) {
-    if (!result.opened) {
-        setPanel(3, QString::fromStdString(result.panels[3]));
-        return;
-    }
-    for (int i = 0; i < 4; ++i) setPanel(i, QString::fromStdString(result.panels[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < 4; ++i)
+        if (const auto& text = result.panels[static_cast<std::size_t>(i)]) setPanel(i, QString::fromStdString(*text));
+    if (!result.opened) return;
     setPanel(4, QString());
     enable(mSaveas, true);
     enable(mRemoveBank, true);
@@ -841,7 +849,11 @@ void TMain::mImportClick() {
     if (imported.casmImported) app::ui::showMessage(dialogs_, this, imported.message);
 }
 
-void TMain::removeBankEvents() {
+void TMain::removeBankEvents() { runBankRemoval([](document::Document& doc, int& removed) {
+    removed = events::removeBankEvents(doc.events);
+}); }
+
+void TMain::runBankRemoval(const std::function<void(document::Document&, int&)>& work) {
     if (reading_) return;
     reading_ = true;
     auto* wait = app::ui::showWaitWindow(this, lookup(122, "Removing Bank Change Messages..."), lookup(112, "Wait..."));
@@ -849,7 +861,8 @@ void TMain::removeBankEvents() {
     wait->label()->setStyleSheet("QLabel { background: yellow; color: blue; font-weight: bold; padding: 12px; }");
     const int row = currentRow();
     model_->setFrozen(true);
-    const int removed = events::removeBankEvents(doc_.events);
+    int removed = 0;
+    work(doc_, removed);
     model_->setFrozen(false);
     wait->close();
     wait->deleteLater();
@@ -866,15 +879,17 @@ void TMain::runCommandLine(const std::vector<std::string>& args) {
 }
 
 void TMain::runBankRemovalBatch() {
-    removeBankEvents();
     const auto source = std::filesystem::path(openedFile_.toStdString());
+    // The result lands in the program directory, beside the working files.
     const auto target = ws_.file("_" + source.filename().string());
     app::removeFile(target);
-    if (doc_.format == 0) {
-        const bool style = app::equalsIgnoreCase(target.extension().string(), ".sty");
-        // A style gets its CASM section and no add part; all or nothing.
-        const auto outcome = style ? document::saveAs(doc_, target, document::FilterSty, ws_, language_)
-                                   : document::writeMidiPart(doc_, target, language_);
+    if (doc_.format != 0) {
+        removeBankEvents();
+    } else {
+        app::Outcome outcome;
+        runBankRemoval([&](document::Document& doc, int& removed) {
+            outcome = events::removeBanksAndSave(doc, target, ws_, language_, &removed);
+        });
         if (!outcome.ok) {
             app::ui::showMessage(dialogs_, this, outcome.message);
             app::removeFile(target);

@@ -91,6 +91,7 @@ private:
     void saveSettings();
     void applyMainBounds();
     void layoutColumns();
+    void applyStoredColumns();
     void refreshRecentMenu();
 
     // Commands.
@@ -117,6 +118,8 @@ private:
     void rebuildLists();
     void runBankRemovalBatch();
     void removeBankEvents();
+    // Runs a bank removal under the reading flag with the wait window.
+    void runBankRemoval(const std::function<void(document::Document&, int&)>& work);
 
     void redrawRow(int gridRow);
     void showSelectionCount();
@@ -135,7 +138,8 @@ private:
     bool casmInUse_ = false;
     int lastMouseCol_ = 0;
     int lastMouseRow_ = 0;
-    std::optional<QSize> columnsKeptFor_;  // stored column widths wait for this size
+    bool keepStoredColumns_ = false;  // right after the stored bounds were applied
+    int laidOutWidth_ = -1;           // grid width the columns were last computed for
 
     document::ui::EventTableModel* model_ = nullptr;
     document::ui::EventRowPainter* painter_ = nullptr;
