@@ -45,7 +45,6 @@ void clickItem(QListWidget* list, const QString& text) {
 template <typename T>
 void whenShown(std::function<void(T*)> answer) {
     QTimer::singleShot(0, [answer] {
-        std::function<void()> poll;
         auto tries = std::make_shared<int>(0);
         auto step = std::make_shared<std::function<void()>>();
         *step = [answer, tries, step] {

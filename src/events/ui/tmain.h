@@ -3,9 +3,7 @@
 // with the marker, text and channel lists and Find, the status bar and the
 // menus. It collects what the user asks and calls the core.
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
