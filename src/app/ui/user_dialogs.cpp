@@ -1,7 +1,6 @@
 #include "app/ui/user_dialogs.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -79,11 +78,6 @@ QStringList qtFilters(std::initializer_list<std::string_view> pairs) {
         out << (description.contains('(') || patterns.isEmpty() ? description : description + " (" + patterns + ")");
     }
     return out;
-}
-
-QString folderOf(const QString& fileName) {
-    const QString dir = QFileInfo(fileName).absolutePath();
-    return dir.endsWith('/') ? dir : dir + '/';
 }
 
 }  // namespace app::ui

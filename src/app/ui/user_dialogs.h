@@ -58,7 +58,4 @@ void showMessage(UserDialogs& dialogs, QWidget* parent, const app::Message& mess
 // Turns "Description (*.ext)|*.ext" pairs into Qt filter strings.
 QStringList qtFilters(std::initializer_list<std::string_view> pairs);
 
-// The folder of a file name with its trailing separator, as the settings keep it.
-QString folderOf(const QString& fileName);
-
 }  // namespace app::ui

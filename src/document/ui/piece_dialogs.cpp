@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/file_names.h"
+
 namespace document::ui {
 namespace {
 
@@ -83,7 +85,7 @@ void PiecesDialog::choose(QLineEdit* edit, const Piece& piece) {
     const auto choice = mode_ == Mode::Export ? context_.dialogs.saveFile(this, request)
                                               : context_.dialogs.openFile(this, request);
     if (!choice) return;
-    context_.directory = app::ui::folderOf(choice->path);
+    context_.directory = QString::fromStdString(std::string(app::folderOf(choice->path.toStdString())));
     edit->setText(choice->path);
 }
 

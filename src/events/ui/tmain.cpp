@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/file_io.h"
+#include "app/file_names.h"
 #include "app/profile.h"
 #include "app/ui/tmess.h"
 #include "app/ui/user_dialogs.h"
@@ -760,7 +761,7 @@ void TMain::openFile(const QString& fileName) {
     if (reading_) return;
     document::addRecentFile(settings_.recentFiles, fileName.toStdString());
     refreshRecentMenu();
-    settings_.openDialog = app::ui::folderOf(fileName).toStdString();
+    settings_.openDialog = std::string(app::folderOf(fileName.toStdString()));
     openedFile_ = fileName;
     setWindowTitle(lookup(0, "Ctabber... ") + fileName);
     const std::filesystem::path path = fileName.toStdString();
@@ -796,7 +797,7 @@ void TMain::mSaveasClick() {
     if (!choice) return;
     settings_.saveFilterIndex = choice->filterIndex;
     saveFileName_ = choice->path;
-    settings_.saveDialog = app::ui::folderOf(choice->path).toStdString();
+    settings_.saveDialog = std::string(app::folderOf(choice->path.toStdString()));
     const std::string target = document::applyExtensionRule(choice->path.toStdString(), choice->filterIndex);
     // The dialog asked about the name it was given; a name that gained an
     // extension may name another file that exists.
@@ -879,21 +880,16 @@ void TMain::runCommandLine(const std::vector<std::string>& args) {
 }
 
 void TMain::runBankRemovalBatch() {
-    const auto source = std::filesystem::path(openedFile_.toStdString());
-    // The result lands in the program directory, beside the working files.
-    const auto target = ws_.file("_" + source.filename().string());
-    app::removeFile(target);
     if (doc_.format != 0) {
+        // Only format 0 can be written: the banks go, nothing is saved.
+        app::removeFile(events::bankBatchTarget(ws_, doc_.fileName));
         removeBankEvents();
     } else {
         app::Outcome outcome;
         runBankRemoval([&](document::Document& doc, int& removed) {
-            outcome = events::removeBanksAndSave(doc, target, ws_, language_, &removed);
+            outcome = events::runBankBatch(doc, ws_, language_, &removed);
         });
-        if (!outcome.ok) {
-            app::ui::showMessage(dialogs_, this, outcome.message);
-            app::removeFile(target);
-        }
+        if (!outcome.ok) app::ui::showMessage(dialogs_, this, outcome.message);
     }
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
