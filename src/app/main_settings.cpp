@@ -1,0 +1,116 @@
+#include "app/main_settings.h"
+
+namespace app {
+namespace {
+
+constexpr std::string_view kMain = "Main";
+constexpr std::string_view kColors = "Colors";
+
+std::string indexed(std::string_view stem, int n) { return std::string(stem) + std::to_string(n); }
+
+}  // namespace
+
+const ColourTable& builtinColours() {
+    // Values as the settings file stores them (0xBBGGRR): background, text.
+    static const ColourTable table = [] {
+        constexpr std::array<std::array<int, 2>, kColourClassCount> values{{
+            {0xFFFFFF, 0x000000}, {0xE8E8E8, 0xFF0000}, {0xFF00FF, 0x000000}, {0xC68CFF, 0x000000},
+            {0x00FFFF, 0x000000}, {0x4080FF, 0x000000}, {0x00FF00, 0x000000}, {0xFFFF00, 0xFF0000},
+            {0x000000, 0xFFFFFF}, {0x9799FF, 0x000000}, {0x0000FF, 0x000000}, {0xFF8080, 0xFFFFFF},
+            {0xE2E2E2, 0x0000FF}, {0x7FC7C7, 0x000000}, {0xFF00FF, 0x000000}, {0xFF00FF, 0x000000},
+            {0xFF0000, 0xFFFFFF}, {0xC0C0C0, 0xFF0000}, {0xF0F0FF, 0x000000},
+        }};
+        ColourTable t{};
+        for (int k = 0; k < kColourClassCount; ++k) {
+            const auto& pair = values[static_cast<std::size_t>(k)];
+            t[static_cast<std::size_t>(k)] = {pair[0], pair[1]};
+        }
+        return t;
+    }();
+    return table;
+}
+
+WindowBounds keepOnScreen(WindowBounds bounds, int screenWidth, int screenHeight) {
+    if (screenWidth <= bounds.left) bounds.left = screenWidth - bounds.width;
+    if (screenHeight <= bounds.top) bounds.top = screenHeight - bounds.height;
+    return bounds;
+}
+
+MainSettings loadMainSettings(const Profile& p, const MainSettings& present) {
+    MainSettings s;
+    s.language = p.readString(kMain, "Language", "");
+    s.bounds.top = p.readInt(kMain, "Top", present.bounds.top);
+    s.bounds.left = p.readInt(kMain, "Left", present.bounds.left);
+    s.bounds.height = p.readInt(kMain, "Height", present.bounds.height);
+    s.bounds.width = p.readInt(kMain, "Width", present.bounds.width);
+    for (int i = 0; i < kPanelCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const int width = p.readInt(kMain, indexed("Panel", i + 2), present.panels[at]);
+        s.panels[at] = width < kMinPanelWidth ? present.panels[at] : width;
+    }
+    s.findIndex = p.readInt(kMain, "FindIndex", 0);
+    s.findChan = p.readInt(kMain, "FindChan", 0);
+    s.saveDialog = p.readString(kMain, "SaveDialog", "");
+    s.openDialog = p.readString(kMain, "OpenDialog", "");
+    s.exportImportDir = p.readString(kMain, "ExportImportDir", "");
+    for (int i = 0; i < 4; ++i)
+        s.recentFiles[static_cast<std::size_t>(i)] = p.readString(kMain, indexed("File", i + 1), "");
+    s.insFile = p.readString(kMain, "InsFile", "");
+    s.useColor = p.readBool(kMain, "UseColor", true);
+    s.midiOut = p.readInt(kMain, "MidiOut", -1);
+    s.clearCasm = p.readBool(kMain, "ClearCasm", true);
+    s.delConfirm = p.readBool(kMain, "DelConfirm", true);
+    s.delNote = p.readBool(kMain, "DelNote", false);
+    s.ctabberAdvanced = p.readBool(kMain, "CtabberAdvanced", false);
+    for (int i = 0; i < kStoredColumns; ++i)
+        s.columns[static_cast<std::size_t>(i)] = p.readInt(kMain, indexed("Col", i + 1), 0);
+    for (int k = 0; k < kColourClassCount; ++k) {
+        auto& c = s.colours[static_cast<std::size_t>(k)];
+        if (p.hasKey(kColors, indexed("Brush", k))) c.brush = p.readInt(kColors, indexed("Brush", k), 0);
+        if (p.hasKey(kColors, indexed("Pen", k))) c.pen = p.readInt(kColors, indexed("Pen", k), 0);
+    }
+    s.overWrite = p.readBool(kMain, "OverWrite", true);
+    s.openFilterIndex = p.readInt(kMain, "OpenDialogFilterIndex", 1);
+    s.saveFilterIndex = p.readInt(kMain, "SaveDialogFilterIndex", 1);
+    s.exportMid = p.readString(kMain, "ImortExporMid", "Midi part");
+    s.exportCsm = p.readString(kMain, "ImortExporCsm", "Casm part");
+    s.exportAdd = p.readString(kMain, "ImortExporAdd", "Add part");
+    return s;
+}
+
+void saveMainSettings(Profile& p, const MainSettings& s) {
+    p.writeString(kMain, "Language", s.language);
+    p.writeInt(kMain, "Top", s.bounds.top);
+    p.writeInt(kMain, "Left", s.bounds.left);
+    p.writeInt(kMain, "Height", s.bounds.height);
+    p.writeInt(kMain, "Width", s.bounds.width);
+    for (int i = 0; i < kPanelCount; ++i) p.writeInt(kMain, indexed("Panel", i + 2), s.panels[static_cast<std::size_t>(i)]);
+    p.writeInt(kMain, "FindIndex", s.findIndex);
+    p.writeInt(kMain, "FindChan", s.findChan);
+    p.writeString(kMain, "SaveDialog", s.saveDialog);
+    p.writeString(kMain, "OpenDialog", s.openDialog);
+    p.writeString(kMain, "ExportImportDir", s.exportImportDir);
+    for (int i = 0; i < 4; ++i)
+        p.writeString(kMain, indexed("File", i + 1), s.recentFiles[static_cast<std::size_t>(i)]);
+    p.writeString(kMain, "InsFile", s.insFile);
+    p.writeBool(kMain, "UseColor", s.useColor);
+    p.writeInt(kMain, "MidiOut", s.midiOut);
+    p.writeBool(kMain, "ClearCasm", s.clearCasm);
+    p.writeBool(kMain, "DelConfirm", s.delConfirm);
+    p.writeBool(kMain, "DelNote", s.delNote);
+    p.writeBool(kMain, "CtabberAdvanced", s.ctabberAdvanced);
+    for (int i = 0; i < kStoredColumns; ++i) p.writeInt(kMain, indexed("Col", i + 1), s.columns[static_cast<std::size_t>(i)]);
+    for (int k = 0; k < kColourClassCount; ++k) {
+        const auto& c = s.colours[static_cast<std::size_t>(k)];
+        p.writeInt(kColors, indexed("Brush", k), c.brush);
+        p.writeInt(kColors, indexed("Pen", k), c.pen);
+    }
+    p.writeBool(kMain, "OverWrite", s.overWrite);
+    p.writeInt(kMain, "OpenDialogFilterIndex", s.openFilterIndex);
+    p.writeInt(kMain, "SaveDialogFilterIndex", s.saveFilterIndex);
+    p.writeString(kMain, "ImortExporMid", s.exportMid);
+    p.writeString(kMain, "ImortExporCsm", s.exportCsm);
+    p.writeString(kMain, "ImortExporAdd", s.exportAdd);
+}
+
+}  // namespace app

@@ -1,0 +1,24 @@
+// The desktop program: one main window over the workspace of the executable.
+#include <QApplication>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "app/ui/user_dialogs.h"
+#include "app/workspace.h"
+#include "events/ui/tmain.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Ctabber");
+    const auto workspace = app::Workspace::locate(argc > 0 ? argv[0] : "ctabber");
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+
+    app::ui::QtUserDialogs dialogs;
+    events::ui::TMain window(workspace, dialogs);
+    window.show();
+    // The named file is read once the window is up, so a long read paints.
+    QTimer::singleShot(0, &window, [&window, args] { window.runCommandLine(args); });
+    return QApplication::exec();
+}

@@ -1,0 +1,51 @@
+#include "app/ui/window_position.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/main_settings.h"
+#include "app/profile.h"
+
+namespace app::ui {
+
+void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, const std::string& section) {
+    const Profile profile(settingsFile);
+    app::WindowBounds b;
+    b.top = profile.readInt(section, "Top", window.y());
+    b.left = profile.readInt(section, "Left", window.x());
+    b.height = profile.readInt(section, "Height", window.height());
+    b.width = profile.readInt(section, "Width", window.width());
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->geometry();
+        b = app::keepOnScreen(b, area.width(), area.height());
+    }
+    window.move(b.left, b.top);
+    window.resize(b.width, b.height);
+}
+
+bool storeWindow(const QWidget& window, const std::filesystem::path& settingsFile, const std::string& section) {
+    Profile profile(settingsFile);
+    profile.writeInt(section, "Top", window.y());
+    profile.writeInt(section, "Left", window.x());
+    profile.writeInt(section, "Height", window.height());
+    profile.writeInt(section, "Width", window.width());
+    return profile.save();
+}
+
+RememberedDialog::RememberedDialog(QWidget* parent, std::filesystem::path settingsFile, std::string section)
+    : QDialog(parent), settingsFile_(std::move(settingsFile)), section_(std::move(section)) {
+    setObjectName(QString::fromStdString(section_));
+}
+
+void RememberedDialog::restorePlace() {
+    adjustSize();
+    restoreWindow(*this, settingsFile_, section_);
+}
+
+void RememberedDialog::done(int result) {
+    storeWindow(*this, settingsFile_, section_);
+    QDialog::done(result);
+}
+
+}  // namespace app::ui

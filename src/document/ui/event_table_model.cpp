@@ -1,0 +1,64 @@
+#include "document/ui/event_table_model.h"
+
+namespace document::ui {
+
+EventTableModel::EventTableModel(document::EventList& list, QObject* parent)
+    : QAbstractTableModel(parent), list_(list) {
+    headers_ = {"N", "Sel", "Tick+", "M:B:T", "Event", "Ch.", "Data", "Comment", "Text"};
+}
+
+int EventTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return frozen_ ? 1 : modelRow(list_.rowCount());
+}
+
+int EventTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : document::kColumnCount;
+}
+
+const document::EventRow* EventTableModel::rowAt(const QModelIndex& index) const {
+    if (frozen_ || !index.isValid()) return nullptr;
+    const int r = gridRow(index.row());
+    if (r < 1 || r >= list_.rowCount()) return nullptr;
+    return &list_.row(r);
+}
+
+QVariant EventTableModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    const auto* row = rowAt(index);
+    if (!row) return QString();
+    // Cells are bytes; Latin-1 shows every byte as one character and back.
+    const auto cell = row->cell(index.column());
+    return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+}
+
+QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return gridRow(section);
+    return section >= 0 && section < headers_.size() ? headers_[section] : QVariant();
+}
+
+void EventTableModel::setHeaderTexts(const QStringList& texts) {
+    headers_ = texts;
+    emit headerDataChanged(Qt::Horizontal, 0, document::kColumnCount - 1);
+}
+
+void EventTableModel::setFrozen(bool frozen) {
+    if (frozen == frozen_) return;
+    beginResetModel();
+    frozen_ = frozen;
+    endResetModel();
+}
+
+void EventTableModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+void EventTableModel::refreshRow(int gridRow) {
+    const int r = modelRow(gridRow);
+    if (r < 0 || r >= rowCount()) return;
+    emit dataChanged(index(r, 0), index(r, document::kColumnCount - 1));
+}
+
+}  // namespace document::ui

@@ -1,0 +1,45 @@
+#pragma once
+// The event grid's table model over the core event list. The grid's header
+// row is the view's header; every other grid row r is model row r - 1, and
+// only gridRow()/modelRow() translate between the two.
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "document/event_list.h"
+
+namespace document::ui {
+
+class EventTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    EventTableModel(document::EventList& list, QObject* parent = nullptr);
+
+    static int gridRow(int modelRow) { return modelRow + 1; }
+    static int modelRow(int gridRow) { return gridRow - 1; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The grid row an index shows (1 = first event).
+    const document::EventRow* rowAt(const QModelIndex& index) const;
+    const document::EventList& list() const { return list_; }
+
+    void setHeaderTexts(const QStringList& texts);
+    // While frozen the grid shows one empty row and never touches the list,
+    // so the list may change underneath (reading a file).
+    void setFrozen(bool frozen);
+    bool frozen() const { return frozen_; }
+    // The list changed as a whole.
+    void reload();
+    // One grid row changed.
+    void refreshRow(int gridRow);
+
+private:
+    document::EventList& list_;
+    QStringList headers_;
+    bool frozen_ = false;
+};
+
+}  // namespace document::ui

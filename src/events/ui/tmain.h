@@ -1,0 +1,180 @@
+#pragma once
+// The main window: the event grid over the open document, the tool panel
+// with the marker, text and channel lists and Find, the status bar and the
+// menus. It collects what the user asks and calls the core.
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/language.h"
+#include "app/main_settings.h"
+#include "app/workspace.h"
+#include "document/document.h"
+#include "document/smf_reader.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QTableView;
+
+namespace app::ui {
+class UserDialogs;
+}
+namespace document::ui {
+class EventTableModel;
+class EventRowPainter;
+}
+
+namespace events::ui {
+
+class TMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Reads the settings and the language of `workspace`; `dialogs` answers
+    // every message box and file dialog.
+    TMain(app::Workspace workspace, app::ui::UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~TMain() override;
+
+    // The file named by the arguments (after the program name), then the
+    // "br" batch when asked for.
+    void runCommandLine(const std::vector<std::string>& args);
+    // Opens a file as "&Open..." does once a name is chosen.
+    void openFile(const QString& fileName);
+
+    // The status bar's six panels.
+    QString panelText(int panel) const;
+    int currentRow() const;  // grid row, 1 = first event
+    void setCurrentRow(int gridRow);
+    bool reading() const { return reading_; }
+
+    const document::Document& document() const { return doc_; }
+    const app::MainSettings& settings() const { return settings_; }
+    document::ui::EventTableModel& model() const { return *model_; }
+    document::ui::EventRowPainter& painter() const { return *painter_; }
+    QTableView* grid() const { return StringGrid1; }
+    const app::Language& language() const { return language_; }
+    std::pair<int, int> lastMouseCell() const { return {lastMouseCol_, lastMouseRow_}; }
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    // Building the window.
+    void buildGrid();
+    void buildToolPanel();
+    void buildStatusBar();
+    void buildMenus();
+    void buildPopupMenu();
+    QAction* addAction(QMenu* menu, const char* name, int textId, const char* caption, const QKeySequence& key = {},
+                       bool built = false);
+    void track(int textId, const char* builtin, std::function<void(const QString&)> apply);
+    void translate();
+    void fillFindLists();
+
+    // Settings.
+    app::MainSettings presentSettings() const;
+    void loadSettings();
+    void saveSettings();
+    void applyMainBounds();
+    void layoutColumns();
+    void applyStoredColumns();
+    void refreshRecentMenu();
+
+    // Commands.
+    void mOpenClick();
+    void mRecentClick(int slot);
+    void mSaveasClick();
+    void mExportClick();
+    void mImportClick();
+    void mRemoveBankClick();
+    void mUseColorClick();
+    void pmSelUnselClick();
+    void ButtonNextClick();
+    void ListBoxMarkersClick();
+    void ListBoxAllClick();
+    void StringGrid1Click();
+    void StringGrid1KeyDown(QKeyEvent* e, bool& handled);
+
+    // Reading.
+    void readDocument(const std::function<document::ReadResult(const document::ReadOptions&)>& read);
+    document::ReadOptions readOptions();
+    void setBusy(bool busy);
+    void showReadResult(const document::ReadResult& result);
+    void setCasmCommands(bool inUse);
+    void rebuildLists();
+    void runBankRemovalBatch();
+    void removeBankEvents();
+    // Runs a bank removal under the reading flag with the wait window.
+    void runBankRemoval(const std::function<void(document::Document&, int&)>& work);
+
+    void redrawRow(int gridRow);
+    void showSelectionCount();
+    void setPanel(int panel, const QString& text);
+    QString lookup(int id, const char* builtin) const;
+    void enable(QAction* action, bool on);
+
+    app::Workspace ws_;
+    app::ui::UserDialogs& dialogs_;
+    app::Language language_;
+    app::MainSettings settings_;
+    document::Document doc_;
+    QString openedFile_;     // the open dialog's file name: the file last read
+    QString saveFileName_;   // the save dialog's file name, kept between saves
+    bool reading_ = false;
+    bool casmInUse_ = false;
+    int lastMouseCol_ = 0;
+    int lastMouseRow_ = 0;
+    bool keepStoredColumns_ = false;  // right after the stored bounds were applied
+    int laidOutWidth_ = -1;           // grid width the columns were last computed for
+
+    document::ui::EventTableModel* model_ = nullptr;
+    document::ui::EventRowPainter* painter_ = nullptr;
+
+    QTableView* StringGrid1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QSplitter* panelSplitter_ = nullptr;
+    QListWidget* ListBoxMarkers = nullptr;
+    QListWidget* ListBoxAll = nullptr;
+    QListWidget* ListBoxChan = nullptr;
+    QComboBox* ComboBoxFind = nullptr;
+    QComboBox* ComboFindChan = nullptr;
+    QPushButton* ButtonNext = nullptr;
+    QPushButton* ButtonCasm = nullptr;
+    std::vector<QLabel*> panels_;
+    QProgressBar* progress_ = nullptr;
+
+    std::vector<QMenu*> mainMenus_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* PopupMenu = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    QAction* mSaveas = nullptr;
+    QAction* mExport = nullptr;
+    QAction* mRemoveBank = nullptr;
+    QAction* mUseColor = nullptr;
+    QAction* mCasmEditor = nullptr;
+    QAction* mCasmHex = nullptr;
+    QAction* mCreateCasm = nullptr;
+
+    struct Caption {
+        int id;
+        QString builtin;
+        std::function<void(const QString&)> apply;
+    };
+    std::vector<Caption> captions_;
+    std::vector<QAction*> unbuilt_;  // commands whose windows do not exist yet
+};
+
+}  // namespace events::ui

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/file_io.h"
+#include "app/language.h"
+#include "app/text_encoding.h"
+
+using namespace app;
+
+namespace {
+
+std::filesystem::path writeTemp(const char* name, std::string_view text) {
+    auto p = std::filesystem::temp_directory_path() / name;
+    EXPECT_TRUE(writeFileAtomic(p, text));
+    return p;
+}
+
+}  // namespace
+
+TEST(Language, LookupFallsBackAndKeepsEmptyValues) {
+    const auto path = writeTemp("ctabber_lang_utf8.lng",
+                                "[TB]\n1=&Fichier\n2=\n78=Ouvrir un fichier ...\nx=ignored\n[Other]\n3=no\n");
+    Language lang;
+    ASSERT_TRUE(lang.load(path));
+    EXPECT_EQ(lang.text(1, "&File"), "&Fichier");
+    EXPECT_EQ(lang.text(2, "&Open..."), "");  // present but empty
+    EXPECT_EQ(lang.text(3, "&Save as ..."), "&Save as ...");
+    EXPECT_EQ(lang.text(78, "Open file ..."), "Ouvrir un fichier ...");
+    EXPECT_FALSE(lang.load(std::filesystem::temp_directory_path() / "ctabber_no_such.lng"));
+    EXPECT_EQ(lang.text(1, "&File"), "&File");
+    std::filesystem::remove(path);
+}
+
+TEST(Language, WindowsCodePagesAreDecoded) {
+    // "Файл" in code page 1251 and "Fenêtre" in 1252.
+    const auto cyr = writeTemp("ctabber_lang_1251.lng", "[TB]\n1=&\xD4\xE0\xE9\xEB\n7=\xC2\xFB\xF5\xEE\xE4\n");
+    const auto west = writeTemp("ctabber_lang_1252.lng", "[TB]\n1=Fen\xEAtre\n2=Ouvrir\n");
+    Language lang;
+    ASSERT_TRUE(lang.load(cyr));
+    EXPECT_EQ(lang.text(1, ""), "&\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB");
+    ASSERT_TRUE(lang.load(west));
+    EXPECT_EQ(lang.text(1, ""), "Fen\xC3\xAAtre");
+    EXPECT_EQ(lang.text(2, ""), "Ouvrir");
+    std::filesystem::remove(cyr);
+    std::filesystem::remove(west);
+}
+
+TEST(TextEncoding, Utf8Validity) {
+    EXPECT_TRUE(isValidUtf8("plain"));
+    EXPECT_TRUE(isValidUtf8("\xD0\xA4\xE2\x82\xAC\xF0\x9F\x8E\xB9"));
+    EXPECT_FALSE(isValidUtf8("\xD0"));          // cut short at the end
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
+    EXPECT_FALSE(isValidUtf8("Fen\xEAtre"));
+    // 98h is undefined in 1251: it becomes the replacement character.
+    EXPECT_EQ(toUtf8("a\x98z", "CP1251"), "a\xEF\xBF\xBDz");
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Answers the window's message boxes and file dialogs from queues and keeps
+// what was asked, so tests run without a person.
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "app/ui/user_dialogs.h"
+
+struct AskedMessage {
+    QString caption;
+    QString text;
+    app::Icon icon;
+    bool question;
+};
+
+class FakeDialogs final : public app::ui::UserDialogs {
+public:
+    app::ui::Answer message(QWidget*, const QString& caption, const QString& text, app::Icon icon,
+                            bool question) override {
+        messages.push_back({caption, text, icon, question});
+        if (!question) return app::ui::Answer::Ok;
+        if (answers.empty()) return app::ui::Answer::No;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<app::ui::FileChoice> openFile(QWidget*, const app::ui::FileRequest& r) override {
+        return next(r);
+    }
+    std::optional<app::ui::FileChoice> saveFile(QWidget*, const app::ui::FileRequest& r) override {
+        return next(r);
+    }
+    std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+
+    std::vector<AskedMessage> messages;
+    std::vector<app::ui::FileRequest> requests;
+    std::deque<app::ui::Answer> answers;
+    std::deque<std::optional<app::ui::FileChoice>> files;  // nullopt = Cancel
+
+private:
+    std::optional<app::ui::FileChoice> next(const app::ui::FileRequest& r) {
+        requests.push_back(r);
+        if (files.empty()) return std::nullopt;
+        auto f = files.front();
+        files.pop_front();
+        return f;
+    }
+};

@@ -1,0 +1,41 @@
+#pragma once
+// A main window over a fresh program directory, with files written there.
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "events/ui/tmain.h"
+#include "support/fake_dialogs.h"
+
+struct WindowFixture {
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    std::unique_ptr<events::ui::TMain> window;
+
+    std::filesystem::path home() const { return dir.path().toStdString(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QString write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path(name);
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return f.readAll();
+    }
+
+    events::ui::TMain& open() {
+        window = std::make_unique<events::ui::TMain>(app::Workspace(home()), dialogs);
+        window->show();
+        QCoreApplication::processEvents();
+        return *window;
+    }
+    // Closes the window as the user would (settings are written).
+    void close() {
+        window->close();
+        window.reset();
+    }
+};
