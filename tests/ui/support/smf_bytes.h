@@ -4,21 +4,23 @@
 #include <QString>
 #include <initializer_list>
 
+#include "document/smf_builder.h"
+
 namespace smf {
 
-// One track chunk around `events` (delta times included).
-inline QByteArray track(const QByteArray& events) {
-    QByteArray out("MTrk");
-    const auto n = static_cast<quint32>(events.size());
-    out.append(char(n >> 24)).append(char(n >> 16)).append(char(n >> 8)).append(char(n));
-    return out + events;
+inline QByteArray toQt(const app::Bytes& b) {
+    return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
 }
 
+inline app::Bytes fromQt(const QByteArray& q) { return app::Bytes(q.begin(), q.end()); }
+
+// One track chunk around `events` (delta times included).
+inline QByteArray track(const QByteArray& events) { return toQt(document::chunk("MTrk", fromQt(events))); }
+
 inline QByteArray header(int format, int tracks, int division) {
-    QByteArray out("MThd\0\0\0\6", 8);
-    out.append(char(format >> 8)).append(char(format)).append(char(tracks >> 8)).append(char(tracks));
-    out.append(char(division >> 8)).append(char(division));
-    return out;
+    auto b = [](int v) { return static_cast<std::uint8_t>(v); };
+    return toQt(document::chunk("MThd", {b(format >> 8), b(format), b(tracks >> 8), b(tracks), b(division >> 8),
+                                         b(division)}));
 }
 
 inline QByteArray bytes(std::initializer_list<int> values) {
@@ -33,12 +35,7 @@ inline QByteArray meta(int type, const QByteArray& text) {
 }
 
 // A CASM chunk with an arbitrary body.
-inline QByteArray casm(const QByteArray& body) {
-    QByteArray out("CASM");
-    const auto n = static_cast<quint32>(body.size());
-    out.append(char(n >> 24)).append(char(n >> 16)).append(char(n >> 8)).append(char(n));
-    return out + body;
-}
+inline QByteArray casm(const QByteArray& body) { return toQt(document::chunk("CASM", fromQt(body))); }
 
 // A small style: two sections on channels 1, 2 and 10, a tempo, a sysex,
 // texts and a bank select pair; then CASM and an add part.
