@@ -30,6 +30,17 @@ constexpr std::array<std::string_view, 128> kGmPrograms = {
     "Bird Tweet", "Telephone Ring", "Helicopter", "Applause", "Gunshot",
 };
 
+constexpr std::array<std::string_view, kGmGroupCount> kGmGroups = {
+    "PIANO", "CHROM PERCUSSION", "ORGAN",     "GUITAR",     "BASS",          "STRINGS", "ENSEMBLE",   "BRASS",
+    "REED",  "PIPE",             "SYNTH LEAD", "SYNTH PAD", "SYNTH EFFECTS", "ETHNIC",  "PERCUSSIVE", "SOUND EFFECTS",
+};
+
+constexpr std::pair<int, std::string_view> kShortTreeNames[] = {
+    {0, "Acoustic Grand"},   {1, "Bright Acoustic"},  {2, "Electric Grand"},
+    {3, "Honky-Tonk"},       {4, "Electric Piano 1"}, {5, "Electric Piano 2"},
+    {7, "Clav"},             {62, "SynthBrass 1"},    {63, "SynthBrass 2"},
+};
+
 // Searched in this order; the first match wins.
 constexpr std::pair<int, std::string_view> kControllers[] = {
     {0, "BANK SELECT MSB"}, {32, "BANK SELECT LSB"}, {1, "MODULATION"}, {5, "PORTAMENTO TIME"},
@@ -45,6 +56,14 @@ constexpr std::pair<int, std::string_view> kControllers[] = {
 }  // namespace
 
 std::string_view gmProgramName(int program) { return kGmPrograms[static_cast<std::size_t>(program & 127)]; }
+
+std::string_view gmGroupName(int group) { return kGmGroups[static_cast<std::size_t>(group & 15)]; }
+
+std::string_view patchTreeName(int program) {
+    for (const auto& [number, name] : kShortTreeNames)
+        if (number == (program & 127)) return name;
+    return gmProgramName(program);
+}
 
 std::string_view controllerName(int controller) {
     for (const auto& [number, name] : kControllers)

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "app/file_io.h"
+#include "names/controller_list.h"
+#include "names/default_files.h"
+#include "names/gm_tables.h"
+#include "names/name_sources.h"
+#include "names/temp_dir.h"
+
+TEST(GmTables, GroupsAndShortTreeNames) {
+    EXPECT_EQ(names::gmGroupName(0), "PIANO");
+    EXPECT_EQ(names::gmGroupName(1), "CHROM PERCUSSION");
+    EXPECT_EQ(names::gmGroupName(15), "SOUND EFFECTS");
+    EXPECT_EQ(names::gmGroupName(127 / 8), "SOUND EFFECTS");
+    EXPECT_EQ(names::patchTreeName(0), "Acoustic Grand");
+    EXPECT_EQ(names::patchTreeName(3), "Honky-Tonk");
+    EXPECT_EQ(names::patchTreeName(6), "Harpsichord");  // full name where no short one exists
+    EXPECT_EQ(names::patchTreeName(7), "Clav");
+    EXPECT_EQ(names::patchTreeName(62), "SynthBrass 1");
+    EXPECT_EQ(names::patchTreeName(63), "SynthBrass 2");
+    EXPECT_EQ(names::patchTreeName(64), "Soprano Sax");
+}
+
+TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
+    names_test::TempDir dir;
+    const app::Profile ini(dir.write("Control.INI", "[controllers]\n10=10 Pan\n0=0 Bank\n3=\n7=7 Volume\n255=91 Reverb\n"
+                                                    "256=1 Beyond\nx=64 Sustain\n"));
+    const auto items = names::controllerList(ini);
+    EXPECT_EQ(items, (std::vector<std::string>{"0 Bank", "7 Volume", "10 Pan", "91 Reverb"}));
+    EXPECT_EQ(names::itemIndexFor(items, 91), 3u);  // by the value's number, not the key
+    EXPECT_EQ(names::itemIndexFor(items, 5), 0u);
+    EXPECT_EQ(names::itemController("Pan"), -1);
+    EXPECT_TRUE(names::controllerList(app::Profile(dir.path() / "none.ini")).empty());
+
+    EXPECT_EQ(names::valueOfTrackPosition(0), 127);
+    EXPECT_EQ(names::valueOfTrackPosition(127), 0);
+    EXPECT_EQ(names::trackPositionOf(100), 27);
+    EXPECT_EQ(names::typedControllerValue("64"), 64);
+    EXPECT_EQ(names::typedControllerValue("abc"), 0);
+    EXPECT_EQ(names::typedControllerValue("300"), 127);
+    EXPECT_EQ(names::typedControllerValue("-4"), 0);
+
+    const auto shipped = names::controllerList(app::Profile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/Control.INI"));
+    ASSERT_GT(shipped.size(), 30u);
+    EXPECT_EQ(shipped[names::itemIndexFor(shipped, 7)], "7 Volume");
+}
+
+TEST(NameSources, EventTextNamesComeFromTheWorkspaceFiles) {
+    names_test::TempDir dir;
+    const app::Workspace ws(dir.path());
+    const auto gm = names::nameSources(ws, {});
+    EXPECT_EQ(gm.patchName(5, 4), "Rhodes Piano");
+    const std::vector<std::uint8_t> xgOn = {0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7};
+    EXPECT_EQ(gm.sysexDescription(xgOn), "");
+
+    dir.write("XGSystem.ini", "[XGMEMORY]\n00=00 00 7E 00 XG On\n");
+    const auto ins = dir.write("k.ins", ".Instrument Definitions\nPatch[128]=K\n.Patch Names\n[K]\n4=Keys\n");
+    dir.write("Ctabber.INI", "[Main]\nInsFile=" + ins.string() + "\n");
+    const auto named = names::nameSources(ws, names::insFileSetting(ws));
+    EXPECT_EQ(named.patchName(128, 4), "Keys");
+    EXPECT_EQ(named.patchName(0, 4), "GM: Rhodes Piano");
+    EXPECT_EQ(named.sysexDescription(xgOn), "XG On");
+}
+
+TEST(DefaultNameFiles, CopiedWhenAbsentAndNeverOverAUsersFile) {
+    names_test::TempDir shipped, program;
+    shipped.write("Control.INI", "[Controllers]\n7=7 Volume\n");
+    shipped.write("Genre.INI", "[Genre]\n0=Pop\n");
+    const app::Workspace ws(program.path());
+    program.write("Genre.INI", "[Genre]\n0=Mine\n");
+    const auto result = names::installNameFiles(ws, {program.path() / "missing", shipped.path()});
+    EXPECT_EQ(result.copied, (std::vector<std::string>{"Control.INI"}));
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_EQ(program.read("Control.INI"), "[Controllers]\n7=7 Volume\n");
+    EXPECT_EQ(program.read("Genre.INI"), "[Genre]\n0=Mine\n");
+    EXPECT_FALSE(std::filesystem::exists(program.path() / "XGSystem.ini"));
+
+    // The build's own data folder is found without any configuration.
+    names_test::TempDir fresh;
+    const auto all = names::installNameFiles(app::Workspace(fresh.path()), names::shippedNameFileDirs({}));
+    EXPECT_EQ(all.copied.size(), 3u);
+    const auto source = app::readFile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/XGSystem.ini");
+    ASSERT_TRUE(source);
+    EXPECT_EQ(fresh.read("XGSystem.ini"), std::string(source->begin(), source->end()));
+}
