@@ -32,11 +32,14 @@ std::optional<std::string> readDefinitionText(const std::filesystem::path& file)
 }  // namespace
 
 std::optional<InstrumentDefinitions::Stamp> InstrumentDefinitions::stampOf(const std::filesystem::path& file) {
+    // One status query for both values: this runs before every lookup.
     std::error_code ec;
+    const std::filesystem::directory_entry entry(file, ec);
+    if (ec || !entry.is_regular_file(ec)) return std::nullopt;
     Stamp stamp;
-    stamp.time = std::filesystem::last_write_time(file, ec);
+    stamp.time = entry.last_write_time(ec);
     if (ec) return std::nullopt;
-    stamp.size = std::filesystem::file_size(file, ec);
+    stamp.size = entry.file_size(ec);
     if (ec) return std::nullopt;
     return stamp;
 }
