@@ -1,0 +1,91 @@
+#include "names/instrument_overview.h"
+
+#include "document/hex_text.h"
+#include "names/gm_tables.h"
+
+namespace names {
+namespace {
+
+bool isMarkerRow(const document::EventRow& row) {
+    const auto event = row.cell(document::ColEvent);
+    return document::hexByteAt(event, 0) == 0xFF && document::hexByteAt(event, 1) == 0x06;
+}
+
+bool isStartMarker(std::string_view text) { return text == "SFF1" || text == "SInt"; }
+
+}  // namespace
+
+document::ChannelTable scanSection(const document::EventList& events, std::string_view marker) {
+    document::ChannelTable table{};
+    int first = 1;
+    if (!isStartMarker(marker)) {
+        first = 0;
+        for (int r = 1; r < events.rowCount() && first == 0; ++r)
+            if (isMarkerRow(events.row(r)) && events.row(r).cell(document::ColData) == marker) first = r + 1;
+        if (first == 0) return table;
+    }
+    for (int r = first; r < events.rowCount(); ++r) {
+        const document::EventRow& row = events.row(r);
+        if (isMarkerRow(row)) {
+            if (isStartMarker(row.cell(document::ColData))) continue;
+            break;
+        }
+        const int status = document::hexByteAt(row.cell(document::ColEvent), 0);
+        if (status < 0x80 || status > 0xEF) continue;
+        document::ChannelUsage& channel = table[static_cast<std::size_t>(status & 0x0F)];
+        const auto data = row.cell(document::ColData);
+        const int firstByte = document::hexByteAt(data, 0);
+        const auto rowNumber = static_cast<std::uint32_t>(r);
+        switch (status & 0xF0) {
+            case 0xC0:
+                if (firstByte < 0) break;
+                channel.used = 1;
+                channel.program = static_cast<std::uint8_t>(firstByte);
+                channel.programRow = rowNumber;
+                break;
+            case 0xB0: {
+                const int value = document::hexByteAt(data, 1);
+                if (value < 0) break;
+                if (firstByte == 0) {
+                    channel.bankMsb = static_cast<std::uint8_t>(value);
+                    channel.bankMsbRow = rowNumber;
+                } else if (firstByte == 32) {
+                    channel.bankLsb = static_cast<std::uint8_t>(value);
+                    channel.bankLsbRow = rowNumber;
+                }
+                break;
+            }
+            case 0x90: ++channel.noteOns; break;
+            default: break;
+        }
+    }
+    return table;
+}
+
+std::string groupOf(int bank, int program) {
+    if (bank == 16256) return "DRUMS";
+    if (bank == 16128 || bank == 8192) return "SFX";
+    return std::string(gmGroupName(program / kProgramsPerGroup));
+}
+
+std::array<OverviewRow, 16> overviewRows(const document::ChannelTable& channels, InstrumentDefinitions& definitions) {
+    std::array<OverviewRow, 16> rows;
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+        const document::ChannelUsage& usage = channels[c];
+        if (!usage.used) continue;
+        OverviewRow& row = rows[c];
+        row.bank = std::to_string(usage.bank());
+        if (usage.program >= 128) continue;
+        row.group = groupOf(usage.bank(), usage.program);
+        row.patch = definitions.patchName(usage.bank(), usage.program);
+        row.bankName = definitions.bankName();
+    }
+    return rows;
+}
+
+std::string patchColumnTitle(std::string_view patch, const InstrumentDefinitions& definitions) {
+    return std::string(patch) + " " +
+           (definitions.hasFile() ? definitions.file().filename().string() : std::string("GM"));
+}
+
+}  // namespace names
