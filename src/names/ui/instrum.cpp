@@ -1,0 +1,131 @@
+#include "names/ui/instrum.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "names/instrument_overview.h"
+#include "names/ui/ui_text.h"
+
+namespace {
+
+enum Column { ColChan, ColBank, ColBankName, ColGroup, ColPatch, ColumnCount };
+
+}  // namespace
+
+QString TInstrum::openFileDialog(QWidget* parent, const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+TInstrum::TInstrum(const document::Document& document, names::InstrumentDefinitions& definitions,
+                   const app::Language& language, ChooseFile chooseFile, QWidget* parent)
+    : QDialog(parent), document_(document), definitions_(definitions), language_(language),
+      chooseFile_(std::move(chooseFile)) {
+    setObjectName("Instrum");
+    setWindowTitle(names::ui::text(language, 282, "Style Instruments"));
+
+    StringGrid1 = new QTableWidget(16, ColumnCount, this);
+    StringGrid1->setObjectName("StringGrid1");
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    for (int row = 0; row < 16; ++row)
+        for (int col = 0; col < ColumnCount; ++col)
+            StringGrid1->setItem(row, col, new QTableWidgetItem(col == ColChan ? QString::number(row + 1) : QString()));
+
+    ComboBox = new QComboBox(this);
+    ComboBox->setObjectName("ComboBox");
+    for (const auto& marker : document_.markers) ComboBox->addItem(names::ui::qtext(marker));
+    ComboBox->setVisible(!document_.markers.empty());
+
+    ButtonChange = new QPushButton(names::ui::text(language, 283, "C&hange"), this);
+    ButtonChange->setObjectName("ButtonChange");
+    ButtonChange->setDefault(true);
+    ButtonChange->setEnabled(false);
+    ButtonCancel = new QPushButton(names::ui::text(language, 81, "&Cancel"), this);
+    ButtonCancel->setObjectName("ButtonCancel");
+    ButtonIns = new QPushButton(names::ui::text(language, 284, "&Ins File"), this);
+    ButtonIns->setObjectName("ButtonIns");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ComboBox);
+    buttons->addStretch();
+    buttons->addWidget(ButtonIns);
+    buttons->addWidget(ButtonChange);
+    buttons->addWidget(ButtonCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(StringGrid1, 1);
+    layout->addLayout(buttons);
+    resize(640, 480);
+
+    // The start-up part of the style first, whatever the first marker is.
+    showSection("SFF1");
+
+    connect(ComboBox, &QComboBox::activated, this, &TInstrum::ComboBoxChange);
+    connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, &TInstrum::StringGrid1Click);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] {
+        if (ButtonChange->isEnabled()) accept();
+    });
+    connect(ButtonChange, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ButtonIns, &QPushButton::clicked, this, &TInstrum::ButtonInsClick);
+}
+
+void TInstrum::showSection(std::string_view marker) {
+    channels_ = names::scanSection(document_.events, marker);
+    fillGrid();
+    StringGrid1Click();
+}
+
+void TInstrum::fillGrid() {
+    const QString patch = names::ui::qtext(
+        names::patchColumnTitle(language_.text(286, "Patch"), definitions_));
+    StringGrid1->setHorizontalHeaderLabels({names::ui::text(language_, 72, "Chan"), names::ui::text(language_, 226, "Bank"),
+                                            names::ui::text(language_, 285, "Bank Name"),
+                                            names::ui::text(language_, 228, "Group"), patch});
+    const auto rows = names::overviewRows(channels_, definitions_);
+    for (int channel = 0; channel < 16; ++channel) {
+        const names::OverviewRow& row = rows[static_cast<std::size_t>(channel)];
+        StringGrid1->item(channel, ColBank)->setText(names::ui::qtext(row.bank));
+        StringGrid1->item(channel, ColBankName)->setText(names::ui::qtext(row.bankName));
+        StringGrid1->item(channel, ColGroup)->setText(names::ui::qtext(row.group));
+        StringGrid1->item(channel, ColPatch)->setText(names::ui::qtext(row.patch));
+    }
+}
+
+void TInstrum::ComboBoxChange(int index) {
+    if (index < 0 || index >= static_cast<int>(document_.markers.size())) return;
+    showSection(document_.markers[static_cast<std::size_t>(index)]);
+}
+
+void TInstrum::StringGrid1Click() {
+    const int channel = selectedChannel();
+    ButtonChange->setEnabled(channel >= 0 && channels_[static_cast<std::size_t>(channel)].used);
+}
+
+void TInstrum::ButtonInsClick() {
+    const QString file = chooseFile_(this, names::ui::text(language_, 287, "Select Cakewalk instrument file..."),
+                                     "Cakewalk instruments (*.ins)");
+    if (file.isEmpty() || !QFileInfo(file).isFile()) return;
+    const std::filesystem::path path = file.toStdString();
+    definitions_.setFile(path);
+    if (onInsFileChosen) onInsFileChosen(path);
+    fillGrid();
+}
+
+int TInstrum::selectedChannel() const {
+    const auto selected = StringGrid1->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int TInstrum::programRow() const {
+    const int channel = selectedChannel();
+    return channel < 0 ? 0 : static_cast<int>(channels_[static_cast<std::size_t>(channel)].programRow);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// "Style Instruments": bank, group and instrument of every channel in one
+// section of the style, with the instrument definition file to name them.
+#include <QDialog>
+#include <functional>
+
+#include "app/language.h"
+#include "document/document.h"
+#include "names/instrument_definitions.h"
+
+class QComboBox;
+class QPushButton;
+class QTableWidget;
+
+class TInstrum : public QDialog {
+    Q_OBJECT
+public:
+    // Asks for a definition file (title, filter); an empty text when none was chosen.
+    using ChooseFile = std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
+    static QString openFileDialog(QWidget* parent, const QString& title, const QString& filter);
+
+    TInstrum(const document::Document& document, names::InstrumentDefinitions& definitions,
+             const app::Language& language = app::builtinLanguage(), ChooseFile chooseFile = openFileDialog,
+             QWidget* parent = nullptr);
+
+    // Called with the new definition file after "&Ins File" chose one (for the "InsFile" setting).
+    std::function<void(const std::filesystem::path&)> onInsFileChosen;
+
+    // After "C&hange": the chosen channel 0-15 (-1 for none) and the row of its
+    // last program change in the shown section (0 for none).
+    int selectedChannel() const;
+    int programRow() const;
+    const document::ChannelTable& channels() const { return channels_; }
+
+    QTableWidget* StringGrid1;
+    QComboBox* ComboBox;
+    QPushButton* ButtonChange;
+    QPushButton* ButtonCancel;
+    QPushButton* ButtonIns;
+
+private:
+    void ComboBoxChange(int index);
+    void StringGrid1Click();
+    void ButtonInsClick();
+    void fillGrid();
+    void showSection(std::string_view marker);
+
+    const document::Document& document_;
+    names::InstrumentDefinitions& definitions_;
+    const app::Language& language_;
+    ChooseFile chooseFile_;
+    document::ChannelTable channels_{};
+};

@@ -1,0 +1,121 @@
+#include "names/ui/sel_inst.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "names/ui/ui_text.h"
+
+namespace {
+
+QListWidget* listIn(QGroupBox* box, const char* name) {
+    auto* list = new QListWidget(box);
+    list->setObjectName(name);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(list);
+    return list;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& items) {
+    list->clear();
+    for (const auto& item : items) list->addItem(names::ui::qtext(item));
+}
+
+// The first row whose text equals `text`, or -1.
+int rowOf(const QListWidget* list, const QString& text) {
+    for (int r = 0; r < list->count(); ++r)
+        if (list->item(r)->text() == text) return r;
+    return -1;
+}
+
+}  // namespace
+
+void TSelInst::showMissingBank(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::warning(parent, caption, text);
+}
+
+TSelInst::TSelInst(names::InstrumentDefinitions& definitions, int bank, int program, const app::Language& language,
+                   Notice missingBank, QWidget* parent)
+    : QDialog(parent), definitions_(definitions), missingBank_(std::move(missingBank)), bank_(bank), program_(program) {
+    setObjectName("SelInst");
+    setWindowTitle(names::ui::text(language, 310, "Select Bank Instrument"));
+
+    GroupBox1 = new QGroupBox(names::ui::text(language, 226, "Bank"), this);
+    BankList = listIn(GroupBox1, "BankList");
+    GroupBox2 = new QGroupBox(names::ui::text(language, 227, "Instrument"), this);
+    InstList = listIn(GroupBox2, "InstList");
+    fill(BankList, definitions_.setNames());
+
+    ButtonOK = new QPushButton(names::ui::text(language, 80, "&OK"), this);
+    ButtonOK->setObjectName("ButtonOK");
+    ButtonOK->setDefault(true);
+    ButtonCancel = new QPushButton(names::ui::text(language, 81, "&Cancel"), this);
+    ButtonCancel->setObjectName("ButtonCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ButtonOK);
+    buttons->addWidget(ButtonCancel);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(GroupBox1, 1);
+    lists->addWidget(GroupBox2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+
+    connect(BankList, &QListWidget::currentRowChanged, this, &TSelInst::BankListClick);
+    connect(InstList, &QListWidget::itemDoubleClicked, this, &TSelInst::ButtonOKClick);
+    connect(ButtonOK, &QPushButton::clicked, this, &TSelInst::ButtonOKClick);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TSelInst::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TSelInst::FormShow() {
+    if (!definitions_.findBank(bank_)) {
+        missingBank_(this, "Missing Bank " + QString::number(bank_),
+                     "Bank is not found... Default Bank will be used...");
+        definitions_.setBankName(definitions_.defaultBankName());
+        bank_ = definitions_.bankOfSetName(definitions_.bankName());
+    }
+    const int bankRow = rowOf(BankList, names::ui::qtext(definitions_.bankName()));
+    if (bankRow < 0) return;
+    BankList->setCurrentRow(bankRow);
+    BankListClick(bankRow);
+    const QString name = names::ui::qtext(definitions_.patchName(bank_, program_));
+    if (name.isEmpty()) return;
+    if (const int instRow = rowOf(InstList, name); instRow >= 0) InstList->setCurrentRow(instRow);
+}
+
+void TSelInst::BankListClick(int row) {
+    if (row < 0) return;
+    definitions_.setBankName(BankList->item(row)->text().toStdString());
+    fill(InstList, definitions_.patchNames());
+}
+
+void TSelInst::ButtonOKClick() {
+    bank_ = 0;
+    program_ = 0;
+    const QListWidgetItem* set = BankList->currentItem();
+    const QListWidgetItem* instrument = InstList->currentItem();
+    if (set && instrument) {
+        const std::string setName = set->text().toStdString();
+        const int bank = definitions_.bankOfSetName(setName);
+        if (bank != -1) {
+            definitions_.setBankName(setName);
+            const int program = definitions_.programOfPatchName(instrument->text().toStdString());
+            if (program != -1) {
+                bank_ = bank;
+                program_ = program;
+            }
+        }
+    }
+    accept();
+}

@@ -1,0 +1,70 @@
+#include "names/ui/sel_patch.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "names/gm_tables.h"
+#include "names/ui/ui_text.h"
+
+namespace {
+constexpr int kProgramRole = Qt::UserRole;
+}
+
+TSelPatch::TSelPatch(int program, const app::Language& language, QWidget* parent)
+    : QDialog(parent), program_(program & 127) {
+    setObjectName("SelPatch");
+    setWindowTitle(names::ui::text(language, 312, "Patch selection"));
+
+    TreeView1 = new QTreeWidget(this);
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setHeaderHidden(true);
+    for (int group = 0; group < names::kGmGroupCount; ++group) {
+        auto* groupNode = new QTreeWidgetItem(TreeView1, {names::ui::qtext(names::gmGroupName(group))});
+        groupNode->setData(0, kProgramRole, -1);
+        for (int i = 0; i < names::kProgramsPerGroup; ++i) {
+            const int p = group * names::kProgramsPerGroup + i;
+            auto* node = new QTreeWidgetItem(groupNode, {names::ui::qtext(names::patchTreeName(p))});
+            node->setData(0, kProgramRole, p);
+        }
+    }
+    QTreeWidgetItem* preset = programNode(program_);
+    preset->parent()->setExpanded(true);
+    TreeView1->setCurrentItem(preset);
+    TreeView1->scrollToItem(preset);
+
+    ButtonOK = new QPushButton(names::ui::text(language, 80, "OK"), this);
+    ButtonOK->setObjectName("ButtonOK");
+    ButtonOK->setDefault(true);
+    ButtonCancel = new QPushButton(names::ui::text(language, 81, "Cancel"), this);
+    ButtonCancel->setObjectName("ButtonCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ButtonOK);
+    buttons->addWidget(ButtonCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(TreeView1, 1);
+    layout->addLayout(buttons);
+
+    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        if (item && item->parent()) ButtonOKClick();
+    });
+    connect(ButtonOK, &QPushButton::clicked, this, &TSelPatch::ButtonOKClick);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QTreeWidgetItem* TSelPatch::programNode(int program) const {
+    const int p = program & 127;
+    return TreeView1->topLevelItem(p / names::kProgramsPerGroup)->child(p % names::kProgramsPerGroup);
+}
+
+void TSelPatch::ButtonOKClick() {
+    // A group node names no program: the preset one stays.
+    if (const QTreeWidgetItem* item = TreeView1->currentItem()) {
+        const int p = item->data(0, kProgramRole).toInt();
+        if (p >= 0) program_ = p;
+    }
+    accept();
+}

@@ -1,0 +1,130 @@
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+
+#include "names/ui/instrum.h"
+
+namespace {
+
+void add(document::Document& doc, std::string_view event, std::string_view data) {
+    auto& row = doc.events.trailing();
+    row.setCell(document::ColEvent, event);
+    row.setCell(document::ColData, data);
+    doc.events.appendRow();
+    if (event == "FF 06 ") doc.markers.emplace_back(data);
+}
+
+document::Document style() {
+    document::Document doc;
+    add(doc, "FF 06 ", "SFF1");
+    add(doc, "FF 06 ", "SInt");
+    add(doc, "B9 ", "00 7F ");
+    add(doc, "C9 ", "19 ");  // row 4
+    add(doc, "C2 ", "04 ");  // row 5
+    add(doc, "FF 06 ", "Main A");
+    add(doc, "C0 ", "21 ");  // row 7
+    add(doc, "90 ", "3C 64 ");
+    return doc;
+}
+
+QString cell(const TInstrum& dialog, int channel, int column) {
+    return dialog.StringGrid1->item(channel, column)->text();
+}
+
+}  // namespace
+
+class InstrumTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    document::Document doc = style();
+
+private slots:
+    void presetShowsTheStartUpPartInGmNames() {
+        names::InstrumentDefinitions gm;
+        TInstrum dialog(doc, gm);
+        QCOMPARE(dialog.windowTitle(), QString("Style Instruments"));
+        QCOMPARE(dialog.StringGrid1->horizontalHeaderItem(4)->text(), QString("Patch GM"));
+        QCOMPARE(cell(dialog, 0, 0), QString("1"));
+        QCOMPARE(cell(dialog, 15, 0), QString("16"));
+        QCOMPARE(cell(dialog, 9, 1), QString("16256"));
+        QCOMPARE(cell(dialog, 9, 3), QString("DRUMS"));
+        QCOMPARE(cell(dialog, 9, 4), QString("Acoustic Guitar (steel)"));
+        QCOMPARE(cell(dialog, 2, 3), QString("PIANO"));
+        QCOMPARE(cell(dialog, 0, 1), QString());  // channel 1 plays only in Main A
+        QCOMPARE(dialog.ComboBox->count(), 3);
+        QVERIFY(!dialog.ButtonChange->isEnabled());
+        QVERIFY(dialog.ButtonChange->isDefault());
+
+        document::Document empty;
+        TInstrum noMarkers(empty, gm);
+        QVERIFY(noMarkers.ComboBox->isHidden());
+    }
+
+    void choosingASectionRescansIt() {
+        names::InstrumentDefinitions gm;
+        TInstrum dialog(doc, gm);
+        dialog.show();
+        QTest::keyClick(dialog.ComboBox, Qt::Key_Down);
+        QTest::keyClick(dialog.ComboBox, Qt::Key_Down);
+        QCOMPARE(dialog.ComboBox->currentText(), QString("Main A"));
+        QCOMPARE(cell(dialog, 0, 4), QString("Electric Bass (finger)"));
+        QCOMPARE(cell(dialog, 9, 1), QString());
+    }
+
+    void changeNeedsAUsedChannelAndReturnsItsProgramRow() {
+        names::InstrumentDefinitions gm;
+        TInstrum dialog(doc, gm);
+        dialog.show();
+        dialog.StringGrid1->selectRow(0);
+        QVERIFY(!dialog.ButtonChange->isEnabled());
+        dialog.StringGrid1->selectRow(2);
+        QVERIFY(dialog.ButtonChange->isEnabled());
+        QTest::mouseClick(dialog.ButtonChange, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedChannel(), 2);
+        QCOMPARE(dialog.programRow(), 5);
+    }
+
+    void insFileRenamesTheGridAndIsReported() {
+        const auto file = std::filesystem::path(dir.path().toStdString()) / "kit.ins";
+        std::ofstream(file) << ".Instrument Definitions\nPatch[16256]=Kits\n.Patch Names\n[Kits]\n25=Analog\n";
+        names::InstrumentDefinitions defs;
+        int asked = 0;
+        TInstrum dialog(doc, defs, app::builtinLanguage(), [&](QWidget*, const QString& title, const QString& filter) {
+            ++asked;
+            [&] {
+                QCOMPARE(title, QString("Select Cakewalk instrument file..."));
+                QCOMPARE(filter, QString("Cakewalk instruments (*.ins)"));
+            }();
+            return asked == 1 ? QString::fromStdString((file.parent_path() / "missing.ins").string())
+                              : QString::fromStdString(file.string());
+        });
+        std::filesystem::path reported;
+        dialog.onInsFileChosen = [&](const std::filesystem::path& chosen) { reported = chosen; };
+        QTest::mouseClick(dialog.ButtonIns, Qt::LeftButton);  // a file that does not exist changes nothing
+        QVERIFY(!defs.hasFile());
+        QVERIFY(reported.empty());
+        QTest::mouseClick(dialog.ButtonIns, Qt::LeftButton);
+        QCOMPARE(reported, file);
+        QCOMPARE(dialog.StringGrid1->horizontalHeaderItem(4)->text(), QString("Patch kit.ins"));
+        QCOMPARE(cell(dialog, 9, 2), QString("Kits"));
+        QCOMPARE(cell(dialog, 9, 4), QString("Analog"));
+        QCOMPARE(cell(dialog, 2, 4), QString("GM: Rhodes Piano"));
+    }
+
+    void cancelRejects() {
+        names::InstrumentDefinitions gm;
+        TInstrum dialog(doc, gm);
+        dialog.show();
+        dialog.StringGrid1->selectRow(9);
+        QTest::mouseClick(dialog.ButtonCancel, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+};
+
+QTEST_MAIN(InstrumTest)
+#include "instrum_test.moc"

@@ -1,0 +1,97 @@
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+
+#include "names/ui/sel_inst.h"
+
+namespace {
+
+const char* kKeyboard =
+    ".Patch Names\n[General MIDI]\n0=Grand Piano\n4=E.Piano\n[Drum Kits]\n0=Standard Kit\n25=Analog Kit\n"
+    "[Hidden]\n1=Secret\n.Instrument Definitions\n[Keyboard]\nPatch[*]=General MIDI\nPatch[0]=General MIDI\n"
+    "Patch[16256]=Drum Kits\nPatch[896]=Hidden\n";
+
+}  // namespace
+
+class SelInstTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    names::InstrumentDefinitions definitions;
+    QStringList notices;
+
+    TSelInst::Notice recordNotice() {
+        return [this](QWidget*, const QString& caption, const QString& text) { notices << caption << text; };
+    }
+
+private slots:
+    void initTestCase() {
+        const auto file = std::filesystem::path(dir.path().toStdString()) / "keyboard.ins";
+        std::ofstream(file) << kKeyboard;
+        definitions.setFile(file);
+    }
+    void init() { notices.clear(); }
+
+    void presetSelectsBankAndInstrument() {
+        TSelInst dialog(definitions, 16256, 25, app::builtinLanguage(), recordNotice());
+        QCOMPARE(dialog.BankList->count(), 2);  // no Patch[*], no Patch[896]
+        QCOMPARE(dialog.BankList->item(1)->text(), QString("Drum Kits"));
+        dialog.show();
+        QVERIFY(notices.isEmpty());
+        QCOMPARE(dialog.BankList->currentItem()->text(), QString("Drum Kits"));
+        QCOMPARE(dialog.InstList->count(), 2);
+        QCOMPARE(dialog.InstList->currentItem()->text(), QString("Analog Kit"));
+    }
+
+    void missingBankFallsBackToTheDefaultSet() {
+        TSelInst dialog(definitions, 5, 4, app::builtinLanguage(), recordNotice());
+        dialog.show();
+        QCOMPARE(notices, (QStringList{"Missing Bank 5", "Bank is not found... Default Bank will be used..."}));
+        QCOMPARE(dialog.BankList->currentItem()->text(), QString("General MIDI"));
+        QCOMPARE(dialog.InstList->currentItem()->text(), QString("E.Piano"));
+        // The hidden bank is still found: no message, but no list row to select either.
+        notices.clear();
+        TSelInst hidden(definitions, 896, 1, app::builtinLanguage(), recordNotice());
+        hidden.show();
+        QVERIFY(notices.isEmpty());
+        QCOMPARE(hidden.InstList->count(), 0);
+    }
+
+    void choosingABankListsItsInstrumentsAndOkReturnsThem() {
+        TSelInst dialog(definitions, 0, 0, app::builtinLanguage(), recordNotice());
+        dialog.show();
+        dialog.BankList->setCurrentRow(1);
+        QCOMPARE(dialog.InstList->count(), 2);
+        QCOMPARE(dialog.InstList->item(0)->text(), QString("Standard Kit"));
+        dialog.InstList->setCurrentRow(1);
+        QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.bank(), 16256);
+        QCOMPARE(dialog.program(), 25);
+        QCOMPARE(QString::fromStdString(definitions.bankName()), QString("Drum Kits"));
+    }
+
+    void okWithoutAnInstrumentGivesBankAndProgramZero() {
+        TSelInst dialog(definitions, 16256, 7, app::builtinLanguage(), recordNotice());
+        dialog.show();
+        QVERIFY(dialog.InstList->currentItem() == nullptr);  // program 7 has no name in the set
+        QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
+        QCOMPARE(dialog.bank(), 0);
+        QCOMPARE(dialog.program(), 0);
+    }
+
+    void cancelKeepsTheValuesIn() {
+        TSelInst dialog(definitions, 16256, 25, app::builtinLanguage(), recordNotice());
+        dialog.show();
+        dialog.BankList->setCurrentRow(0);
+        dialog.InstList->setCurrentRow(0);
+        QTest::mouseClick(dialog.ButtonCancel, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.bank(), 16256);
+        QCOMPARE(dialog.program(), 25);
+    }
+};
+
+QTEST_MAIN(SelInstTest)
+#include "sel_inst_test.moc"

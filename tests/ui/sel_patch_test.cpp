@@ -1,0 +1,56 @@
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "names/ui/sel_patch.h"
+
+class SelPatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void treeHoldsSixteenGroupsOfEightShortNames() {
+        TSelPatch dialog(0);
+        QCOMPARE(dialog.windowTitle(), QString("Patch selection"));
+        QCOMPARE(dialog.TreeView1->topLevelItemCount(), 16);
+        QCOMPARE(dialog.TreeView1->topLevelItem(0)->text(0), QString("PIANO"));
+        QCOMPARE(dialog.TreeView1->topLevelItem(15)->text(0), QString("SOUND EFFECTS"));
+        QCOMPARE(dialog.TreeView1->topLevelItem(0)->child(0)->text(0), QString("Acoustic Grand"));
+        QCOMPARE(dialog.TreeView1->topLevelItem(7)->child(6)->text(0), QString("SynthBrass 1"));
+        QCOMPARE(dialog.TreeView1->topLevelItem(15)->child(7)->text(0), QString("Gunshot"));
+        for (int g = 0; g < 16; ++g) QCOMPARE(dialog.TreeView1->topLevelItem(g)->childCount(), 8);
+    }
+
+    void presetSelectsTheProgramNode() {
+        TSelPatch dialog(33);
+        QCOMPARE(dialog.TreeView1->currentItem()->text(0), QString("Electric Bass (finger)"));
+        QVERIFY(dialog.TreeView1->currentItem()->parent()->isExpanded());
+    }
+
+    void okReturnsTheChosenProgram() {
+        TSelPatch dialog(33);
+        dialog.show();
+        dialog.TreeView1->setCurrentItem(dialog.programNode(127));
+        QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.program(), 127);
+    }
+
+    void okOnAGroupNodeKeepsThePresetProgram() {
+        TSelPatch dialog(42);
+        dialog.TreeView1->setCurrentItem(dialog.TreeView1->topLevelItem(0));
+        QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
+        QCOMPARE(dialog.program(), 42);
+    }
+
+    void cancelRejects() {
+        TSelPatch dialog(5);
+        dialog.show();
+        dialog.TreeView1->setCurrentItem(dialog.programNode(6));
+        QTest::mouseClick(dialog.ButtonCancel, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.program(), 5);
+    }
+};
+
+QTEST_MAIN(SelPatchTest)
+#include "sel_patch_test.moc"
