@@ -81,6 +81,21 @@ private slots:
         QCOMPARE(dialog.program(), 0);
     }
 
+    void namesThatAreNotAsciiAreFoundAgain() {
+        // Set and instrument names in a single-byte code page, as such files usually are.
+        const auto file = std::filesystem::path(dir.path().toStdString()) / "latin.ins";
+        std::ofstream(file, std::ios::binary) << ".Instrument Definitions\nPatch[3]=Kl\xe4nge\n.Patch Names\n"
+                                                 "[Kl\xe4nge]\n9=Fl\xfcte\n";
+        names::InstrumentDefinitions latin(file);
+        TSelInst dialog(latin, 3, 9, app::builtinLanguage(), recordNotice());
+        dialog.show();
+        QCOMPARE(dialog.BankList->currentItem()->text(), QString::fromUtf8("Kl\u00e4nge"));
+        QCOMPARE(dialog.InstList->currentItem()->text(), QString::fromUtf8("Fl\u00fcte"));
+        QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
+        QCOMPARE(dialog.bank(), 3);
+        QCOMPARE(dialog.program(), 9);
+    }
+
     void cancelKeepsTheValuesIn() {
         TSelInst dialog(definitions, 16256, 25, app::builtinLanguage(), recordNotice());
         dialog.show();

@@ -1,6 +1,7 @@
 #include "names/ui/instrum.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -85,8 +86,8 @@ void TInstrum::showSection(std::string_view marker) {
 }
 
 void TInstrum::fillGrid() {
-    const QString patch = names::ui::qtext(
-        names::patchColumnTitle(language_.text(286, "Patch"), definitions_));
+    // The file name is in the file system's encoding.
+    const QString patch = QString::fromLocal8Bit(names::patchColumnTitle(language_.text(286, "Patch"), definitions_));
     StringGrid1->setHorizontalHeaderLabels({names::ui::text(language_, 72, "Chan"), names::ui::text(language_, 226, "Bank"),
                                             names::ui::text(language_, 285, "Bank Name"),
                                             names::ui::text(language_, 228, "Group"), patch});
@@ -114,7 +115,7 @@ void TInstrum::ButtonInsClick() {
     const QString file = chooseFile_(this, names::ui::text(language_, 287, "Select Cakewalk instrument file..."),
                                      "Cakewalk instruments (*.ins)");
     if (file.isEmpty() || !QFileInfo(file).isFile()) return;
-    const std::filesystem::path path = file.toStdString();
+    const std::filesystem::path path = QFile::encodeName(file).toStdString();
     definitions_.setFile(path);
     if (onInsFileChosen) onInsFileChosen(path);
     fillGrid();

@@ -20,7 +20,7 @@ TSelCont::TSelCont(std::vector<std::string> items, int controller, int value, co
 
     ListBox = new QListWidget(this);
     ListBox->setObjectName("ListBox");
-    for (const auto& item : items_) ListBox->addItem(QString::fromStdString(item));
+    for (const auto& item : items_) ListBox->addItem(names::ui::qtext(item));
     if (!items_.empty()) ListBox->setCurrentRow(static_cast<int>(names::itemIndexFor(items_, controller)));
 
     GroupBox1 = new QGroupBox(names::ui::text(language, 305, "Value"), this);

@@ -96,7 +96,7 @@ void TSelInst::FormShow() {
 
 void TSelInst::BankListClick(int row) {
     if (row < 0) return;
-    definitions_.setBankName(BankList->item(row)->text().toStdString());
+    definitions_.setBankName(names::ui::bytesOf(BankList->item(row)->text()));
     fill(InstList, definitions_.patchNames());
 }
 
@@ -106,11 +106,11 @@ void TSelInst::ButtonOKClick() {
     const QListWidgetItem* set = BankList->currentItem();
     const QListWidgetItem* instrument = InstList->currentItem();
     if (set && instrument) {
-        const std::string setName = set->text().toStdString();
+        const std::string setName = names::ui::bytesOf(set->text());
         const int bank = definitions_.bankOfSetName(setName);
         if (bank != -1) {
             definitions_.setBankName(setName);
-            const int program = definitions_.programOfPatchName(instrument->text().toStdString());
+            const int program = definitions_.programOfPatchName(names::ui::bytesOf(instrument->text()));
             if (program != -1) {
                 bank_ = bank;
                 program_ = program;
