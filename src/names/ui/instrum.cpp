@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "names/instrument_overview.h"
-#include "names/ui/ui_text.h"
+#include "names/ui/chooser_parts.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "names/controller_list.h"
-#include "names/ui/ui_text.h"
+#include "names/ui/chooser_parts.h"
 
 TSelCont::TSelCont(std::vector<std::string> items, int controller, int value, const app::Language& language,
                    QWidget* parent)
@@ -39,16 +39,7 @@ TSelCont::TSelCont(std::vector<std::string> items, int controller, int value, co
     valueLayout->addWidget(TrackBar, 1, Qt::AlignHCenter);
     valueLayout->addWidget(EditVal);
 
-    ButtonOK = new QPushButton(names::ui::text(language, 80, "OK"), this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(names::ui::text(language, 81, "Cancel"), this);
-    ButtonCancel->setObjectName("ButtonCancel");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    auto* buttons = names::ui::okCancelRow(this, language, "OK", "Cancel", ButtonOK, ButtonCancel);
     auto* top = new QHBoxLayout;
     top->addWidget(ListBox, 1);
     top->addWidget(GroupBox1);

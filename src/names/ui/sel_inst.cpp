@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "names/ui/ui_text.h"
+#include "names/ui/chooser_parts.h"
 
 namespace {
 
@@ -49,15 +49,7 @@ TSelInst::TSelInst(names::InstrumentDefinitions& definitions, int bank, int prog
     InstList = listIn(GroupBox2, "InstList");
     fill(BankList, definitions_.setNames());
 
-    ButtonOK = new QPushButton(names::ui::text(language, 80, "&OK"), this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(names::ui::text(language, 81, "&Cancel"), this);
-    ButtonCancel->setObjectName("ButtonCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    auto* buttons = names::ui::okCancelRow(this, language, "&OK", "&Cancel", ButtonOK, ButtonCancel);
     auto* lists = new QHBoxLayout;
     lists->addWidget(GroupBox1, 1);
     lists->addWidget(GroupBox2, 1);

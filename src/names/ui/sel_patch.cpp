@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "names/gm_tables.h"
-#include "names/ui/ui_text.h"
+#include "names/ui/chooser_parts.h"
 
 namespace {
 constexpr int kProgramRole = Qt::UserRole;
@@ -35,15 +35,7 @@ TSelPatch::TSelPatch(int program, const app::Language& language, QWidget* parent
     TreeView1->setCurrentItem(preset);
     TreeView1->scrollToItem(preset);
 
-    ButtonOK = new QPushButton(names::ui::text(language, 80, "OK"), this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(names::ui::text(language, 81, "Cancel"), this);
-    ButtonCancel->setObjectName("ButtonCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    auto* buttons = names::ui::okCancelRow(this, language, "OK", "Cancel", ButtonOK, ButtonCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TreeView1, 1);
     layout->addLayout(buttons);
