@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "names/ui/instrum.h"
+#include "support/fake_dialogs.h"
 
 namespace {
 
@@ -40,12 +41,14 @@ QString cell(const TInstrum& dialog, int channel, int column) {
 class InstrumTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
+    const std::filesystem::path settings = std::filesystem::path(dir.path().toStdString()) / "Ctabber.INI";
+    FakeDialogs dialogs;
     document::Document doc = style();
 
 private slots:
     void presetShowsTheStartUpPartInGmNames() {
         names::InstrumentDefinitions gm;
-        TInstrum dialog(doc, gm);
+        TInstrum dialog(doc, gm, dialogs, settings);
         QCOMPARE(dialog.windowTitle(), QString("Style Instruments"));
         QCOMPARE(dialog.StringGrid1->horizontalHeaderItem(4)->text(), QString("Patch GM"));
         QCOMPARE(cell(dialog, 0, 0), QString("1"));
@@ -57,13 +60,13 @@ private slots:
         QVERIFY(dialog.ButtonChange->isDefault());
 
         document::Document empty;
-        TInstrum noMarkers(empty, gm);
+        TInstrum noMarkers(empty, gm, dialogs, settings);
         QVERIFY(noMarkers.ComboBox->isHidden());
     }
 
     void choosingASectionRescansIt() {
         names::InstrumentDefinitions gm;
-        TInstrum dialog(doc, gm);
+        TInstrum dialog(doc, gm, dialogs, settings);
         dialog.show();
         QTest::keyClick(dialog.ComboBox, Qt::Key_Down);
         QTest::keyClick(dialog.ComboBox, Qt::Key_Down);
@@ -74,7 +77,7 @@ private slots:
 
     void changeNeedsAUsedChannelAndReturnsItsProgramRow() {
         names::InstrumentDefinitions gm;
-        TInstrum dialog(doc, gm);
+        TInstrum dialog(doc, gm, dialogs, settings);
         dialog.show();
         dialog.StringGrid1->selectRow(0);
         QVERIFY(!dialog.ButtonChange->isEnabled());
@@ -90,21 +93,18 @@ private slots:
         const auto file = std::filesystem::path(dir.path().toStdString()) / "kit.ins";
         std::ofstream(file) << ".Instrument Definitions\nPatch[16256]=Kits\n.Patch Names\n[Kits]\n25=Analog\n";
         names::InstrumentDefinitions defs;
-        int asked = 0;
-        TInstrum dialog(doc, defs, app::builtinLanguage(), [&](QWidget*, const QString& title, const QString& filter) {
-            ++asked;
-            [&] {
-                QCOMPARE(title, QString("Select Cakewalk instrument file..."));
-                QCOMPARE(filter, QString("Cakewalk instruments (*.ins)"));
-            }();
-            return asked == 1 ? QString::fromStdString((file.parent_path() / "missing.ins").string())
-                              : QString::fromStdString(file.string());
-        });
+        TInstrum dialog(doc, defs, dialogs, settings);
+        dialogs.files = {std::nullopt, app::ui::FileChoice{QString::fromStdString((file.parent_path() / "missing.ins").string())},
+                         app::ui::FileChoice{QString::fromStdString(file.string())}};
         std::filesystem::path reported;
         dialog.onInsFileChosen = [&](const std::filesystem::path& chosen) { reported = chosen; };
-        QTest::mouseClick(dialog.ButtonIns, Qt::LeftButton);  // a file that does not exist changes nothing
+        // Cancel, then a file that does not exist: nothing changes.
+        QTest::mouseClick(dialog.ButtonIns, Qt::LeftButton);
+        QTest::mouseClick(dialog.ButtonIns, Qt::LeftButton);
         QVERIFY(!defs.hasFile());
         QVERIFY(reported.empty());
+        QCOMPARE(dialogs.requests.at(0).title, QString("Select Cakewalk instrument file..."));
+        QCOMPARE(dialogs.requests.at(0).filters, QStringList{"Cakewalk instruments (*.ins)"});
         QTest::mouseClick(dialog.ButtonIns, Qt::LeftButton);
         QCOMPARE(reported, file);
         QCOMPARE(dialog.StringGrid1->horizontalHeaderItem(4)->text(), QString("Patch kit.ins"));
@@ -115,7 +115,7 @@ private slots:
 
     void cancelRejects() {
         names::InstrumentDefinitions gm;
-        TInstrum dialog(doc, gm);
+        TInstrum dialog(doc, gm, dialogs, settings);
         dialog.show();
         dialog.StringGrid1->selectRow(9);
         QTest::mouseClick(dialog.ButtonCancel, Qt::LeftButton);

@@ -2,6 +2,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "names/ui/sel_cont.h"
@@ -9,22 +10,24 @@
 class SelContTest : public QObject {
     Q_OBJECT
     const std::vector<std::string> items{"0 Bank Select", "7 Volume", "10 Pan", "Comment line", "91 Reverb"};
+    QTemporaryDir dir;
+    const std::filesystem::path settings = std::filesystem::path(dir.path().toStdString()) / "Ctabber.INI";
 
 private slots:
     void presetSelectsTheControllersItemAndValue() {
-        TSelCont dialog(items, 10, 100);
+        TSelCont dialog(items, 10, 100, settings);
         QCOMPARE(dialog.windowTitle(), QString("Select Controller"));
         QCOMPARE(dialog.ListBox->count(), 5);
         QCOMPARE(dialog.ListBox->currentRow(), 2);
         QCOMPARE(dialog.EditVal->text(), QString("100"));
         QCOMPARE(dialog.TrackBar->value(), 27);
-        TSelCont unknown(items, 5, 0);
+        TSelCont unknown(items, 5, 0, settings);
         QCOMPARE(unknown.ListBox->currentRow(), 0);
         QCOMPARE(unknown.TrackBar->value(), 127);
     }
 
     void trackBarAndEditBoxFollowEachOther() {
-        TSelCont dialog(items, 7, 64);
+        TSelCont dialog(items, 7, 64, settings);
         dialog.show();
         dialog.TrackBar->setValue(0);
         QCOMPARE(dialog.EditVal->text(), QString("127"));
@@ -43,7 +46,7 @@ private slots:
     }
 
     void okReturnsTheChosenItemsNumber() {
-        TSelCont dialog(items, 7, 64);
+        TSelCont dialog(items, 7, 64, settings);
         dialog.show();
         dialog.ListBox->setCurrentRow(4);
         dialog.TrackBar->setValue(27);
@@ -54,11 +57,11 @@ private slots:
     }
 
     void okOnALineWithoutNumberOrAnEmptyListKeepsThePreset() {
-        TSelCont comment(items, 7, 64);
+        TSelCont comment(items, 7, 64, settings);
         comment.ListBox->setCurrentRow(3);
         QTest::mouseClick(comment.ButtonOK, Qt::LeftButton);
         QCOMPARE(comment.controller(), 7);
-        TSelCont empty({}, 11, 5);
+        TSelCont empty({}, 11, 5, settings);
         QCOMPARE(empty.ListBox->count(), 0);
         QTest::mouseClick(empty.ButtonOK, Qt::LeftButton);
         QCOMPARE(empty.result(), int(QDialog::Accepted));
@@ -67,7 +70,7 @@ private slots:
     }
 
     void cancelRejects() {
-        TSelCont dialog(items, 7, 64);
+        TSelCont dialog(items, 7, 64, settings);
         dialog.show();
         QTest::mouseClick(dialog.ButtonCancel, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "names/ui/sel_inst.h"
+#include "support/fake_dialogs.h"
 
 namespace {
 
@@ -19,10 +20,13 @@ class SelInstTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     names::InstrumentDefinitions definitions;
-    QStringList notices;
+    FakeDialogs dialogs;
+    std::filesystem::path settings;
 
-    TSelInst::Notice recordNotice() {
-        return [this](QWidget*, const QString& caption, const QString& text) { notices << caption << text; };
+    QStringList notices() const {
+        QStringList shown;
+        for (const auto& m : dialogs.messages) shown << m.caption << m.text;
+        return shown;
     }
 
 private slots:
@@ -30,36 +34,37 @@ private slots:
         const auto file = std::filesystem::path(dir.path().toStdString()) / "keyboard.ins";
         std::ofstream(file) << kKeyboard;
         definitions.setFile(file);
+        settings = file.parent_path() / "Ctabber.INI";
     }
-    void init() { notices.clear(); }
+    void init() { dialogs.messages.clear(); }
 
     void presetSelectsBankAndInstrument() {
-        TSelInst dialog(definitions, 16256, 25, app::builtinLanguage(), recordNotice());
+        TSelInst dialog(definitions, 16256, 25, dialogs, settings);
         QCOMPARE(dialog.BankList->count(), 2);  // no Patch[*], no Patch[896]
         QCOMPARE(dialog.BankList->item(1)->text(), QString("Drum Kits"));
         dialog.show();
-        QVERIFY(notices.isEmpty());
+        QVERIFY(notices().isEmpty());
         QCOMPARE(dialog.BankList->currentItem()->text(), QString("Drum Kits"));
         QCOMPARE(dialog.InstList->count(), 2);
         QCOMPARE(dialog.InstList->currentItem()->text(), QString("Analog Kit"));
     }
 
     void missingBankFallsBackToTheDefaultSet() {
-        TSelInst dialog(definitions, 5, 4, app::builtinLanguage(), recordNotice());
+        TSelInst dialog(definitions, 5, 4, dialogs, settings);
         dialog.show();
-        QCOMPARE(notices, (QStringList{"Missing Bank 5", "Bank is not found... Default Bank will be used..."}));
+        QCOMPARE(notices(), (QStringList{"Missing Bank 5", "Bank is not found... Default Bank will be used..."}));
         QCOMPARE(dialog.BankList->currentItem()->text(), QString("General MIDI"));
         QCOMPARE(dialog.InstList->currentItem()->text(), QString("E.Piano"));
         // The hidden bank is still found: no message, but no list row to select either.
-        notices.clear();
-        TSelInst hidden(definitions, 896, 1, app::builtinLanguage(), recordNotice());
+        dialogs.messages.clear();
+        TSelInst hidden(definitions, 896, 1, dialogs, settings);
         hidden.show();
-        QVERIFY(notices.isEmpty());
+        QVERIFY(notices().isEmpty());
         QCOMPARE(hidden.InstList->count(), 0);
     }
 
     void choosingABankListsItsInstrumentsAndOkReturnsThem() {
-        TSelInst dialog(definitions, 0, 0, app::builtinLanguage(), recordNotice());
+        TSelInst dialog(definitions, 0, 0, dialogs, settings);
         dialog.show();
         dialog.BankList->setCurrentRow(1);
         QCOMPARE(dialog.InstList->count(), 2);
@@ -73,7 +78,7 @@ private slots:
     }
 
     void okWithoutAnInstrumentGivesBankAndProgramZero() {
-        TSelInst dialog(definitions, 16256, 7, app::builtinLanguage(), recordNotice());
+        TSelInst dialog(definitions, 16256, 7, dialogs, settings);
         dialog.show();
         QVERIFY(dialog.InstList->currentItem() == nullptr);  // program 7 has no name in the set
         QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
@@ -87,7 +92,7 @@ private slots:
         std::ofstream(file, std::ios::binary) << ".Instrument Definitions\nPatch[3]=Kl\xe4nge\n.Patch Names\n"
                                                  "[Kl\xe4nge]\n9=Fl\xfcte\n";
         names::InstrumentDefinitions latin(file);
-        TSelInst dialog(latin, 3, 9, app::builtinLanguage(), recordNotice());
+        TSelInst dialog(latin, 3, 9, dialogs, settings);
         dialog.show();
         QCOMPARE(dialog.BankList->currentItem()->text(), QString::fromUtf8("Kl\u00e4nge"));
         QCOMPARE(dialog.InstList->currentItem()->text(), QString::fromUtf8("Fl\u00fcte"));
@@ -97,7 +102,7 @@ private slots:
     }
 
     void cancelKeepsTheValuesIn() {
-        TSelInst dialog(definitions, 16256, 25, app::builtinLanguage(), recordNotice());
+        TSelInst dialog(definitions, 16256, 25, dialogs, settings);
         dialog.show();
         dialog.BankList->setCurrentRow(0);
         dialog.InstList->setCurrentRow(0);

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,15 +18,14 @@ enum Column { ColChan, ColBank, ColBankName, ColGroup, ColPatch, ColumnCount };
 
 }  // namespace
 
-QString TInstrum::openFileDialog(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
-}
-
 TInstrum::TInstrum(const document::Document& document, names::InstrumentDefinitions& definitions,
-                   const app::Language& language, ChooseFile chooseFile, QWidget* parent)
-    : QDialog(parent), document_(document), definitions_(definitions), language_(language),
-      chooseFile_(std::move(chooseFile)) {
-    setObjectName("Instrum");
+                   app::ui::UserDialogs& dialogs, const std::filesystem::path& settingsFile,
+                   const app::Language& language, QWidget* parent)
+    : app::ui::RememberedDialog(parent, settingsFile, "Instrum"),
+      document_(document),
+      definitions_(definitions),
+      language_(language),
+      dialogs_(dialogs) {
     setWindowTitle(names::ui::text(language, 282, "Style Instruments"));
 
     StringGrid1 = new QTableWidget(16, ColumnCount, this);
@@ -64,7 +62,8 @@ TInstrum::TInstrum(const document::Document& document, names::InstrumentDefiniti
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(StringGrid1, 1);
     layout->addLayout(buttons);
-    resize(640, 480);
+    StringGrid1->setMinimumWidth(520);
+    restorePlace();
 
     // The start-up part of the style first, whatever the first marker is.
     showSection("SFF1");
@@ -112,9 +111,13 @@ void TInstrum::StringGrid1Click() {
 }
 
 void TInstrum::ButtonInsClick() {
-    const QString file = chooseFile_(this, names::ui::text(language_, 287, "Select Cakewalk instrument file..."),
-                                     "Cakewalk instruments (*.ins)");
-    if (file.isEmpty() || !QFileInfo(file).isFile()) return;
+    app::ui::FileRequest request;
+    request.title = names::ui::text(language_, 287, "Select Cakewalk instrument file...");
+    request.filters = app::ui::qtFilters({"Cakewalk instruments (*.ins)|*.ins"});
+    if (definitions_.hasFile()) request.fileName = QString::fromLocal8Bit(definitions_.file().string());
+    const auto choice = dialogs_.openFile(this, request);
+    if (!choice || !QFileInfo(choice->path).isFile()) return;
+    const QString file = choice->path;
     const std::filesystem::path path = QFile::encodeName(file).toStdString();
     definitions_.setFile(path);
     if (onInsFileChosen) onInsFileChosen(path);

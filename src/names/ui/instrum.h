@@ -1,10 +1,12 @@
 #pragma once
 // "Style Instruments": bank, group and instrument of every channel in one
 // section of the style, with the instrument definition file to name them.
-#include <QDialog>
+#include <filesystem>
 #include <functional>
 
 #include "app/language.h"
+#include "app/ui/user_dialogs.h"
+#include "app/ui/window_position.h"
 #include "document/document.h"
 #include "names/instrument_definitions.h"
 
@@ -12,16 +14,13 @@ class QComboBox;
 class QPushButton;
 class QTableWidget;
 
-class TInstrum : public QDialog {
+class TInstrum : public app::ui::RememberedDialog {
     Q_OBJECT
 public:
-    // Asks for a definition file (title, filter); an empty text when none was chosen.
-    using ChooseFile = std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
-    static QString openFileDialog(QWidget* parent, const QString& title, const QString& filter);
-
+    // `dialogs` asks for a definition file; the window keeps its place in `settingsFile`.
     TInstrum(const document::Document& document, names::InstrumentDefinitions& definitions,
-             const app::Language& language = app::builtinLanguage(), ChooseFile chooseFile = openFileDialog,
-             QWidget* parent = nullptr);
+             app::ui::UserDialogs& dialogs, const std::filesystem::path& settingsFile,
+             const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
 
     // Called with the new definition file after "&Ins File" chose one (for the "InsFile" setting).
     std::function<void(const std::filesystem::path&)> onInsFileChosen;
@@ -48,6 +47,6 @@ private:
     const document::Document& document_;
     names::InstrumentDefinitions& definitions_;
     const app::Language& language_;
-    ChooseFile chooseFile_;
+    app::ui::UserDialogs& dialogs_;
     document::ChannelTable channels_{};
 };

@@ -12,10 +12,12 @@
 #include "names/controller_list.h"
 #include "names/ui/chooser_parts.h"
 
-TSelCont::TSelCont(std::vector<std::string> items, int controller, int value, const app::Language& language,
-                   QWidget* parent)
-    : QDialog(parent), items_(std::move(items)), controller_(controller), value_(value & 0xFF) {
-    setObjectName("SelCont");
+TSelCont::TSelCont(std::vector<std::string> items, int controller, int value, const std::filesystem::path& settingsFile,
+                   const app::Language& language, QWidget* parent)
+    : app::ui::RememberedDialog(parent, settingsFile, "SelCont"),
+      items_(std::move(items)),
+      controller_(controller),
+      value_(value & 0xFF) {
     setWindowTitle(names::ui::text(language, 304, "Select Controller"));
 
     ListBox = new QListWidget(this);
@@ -52,6 +54,7 @@ TSelCont::TSelCont(std::vector<std::string> items, int controller, int value, co
     connect(ListBox, &QListWidget::itemDoubleClicked, this, &TSelCont::ButtonOKClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TSelCont::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    restorePlace();
 }
 
 void TSelCont::TrackBarChange(int position) {

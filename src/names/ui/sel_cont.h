@@ -1,10 +1,11 @@
 #pragma once
 // "Select Controller": a controller from the "Control.INI" list and its value.
-#include <QDialog>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/language.h"
+#include "app/ui/window_position.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -12,11 +13,12 @@ class QListWidget;
 class QPushButton;
 class QSlider;
 
-class TSelCont : public QDialog {
+class TSelCont : public app::ui::RememberedDialog {
     Q_OBJECT
 public:
-    // `items` as names::controllerList gives them; controller and value preset the choice.
-    TSelCont(std::vector<std::string> items, int controller, int value,
+    // `items` as names::controllerList gives them; controller and value preset
+    // the choice. The window keeps its place in `settingsFile`.
+    TSelCont(std::vector<std::string> items, int controller, int value, const std::filesystem::path& settingsFile,
              const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
 
     // After OK: the chosen item's controller (the preset one when the list is empty) and the value.

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,14 +32,13 @@ int rowOf(const QListWidget* list, const QString& text) {
 
 }  // namespace
 
-void TSelInst::showMissingBank(QWidget* parent, const QString& caption, const QString& text) {
-    QMessageBox::warning(parent, caption, text);
-}
-
-TSelInst::TSelInst(names::InstrumentDefinitions& definitions, int bank, int program, const app::Language& language,
-                   Notice missingBank, QWidget* parent)
-    : QDialog(parent), definitions_(definitions), missingBank_(std::move(missingBank)), bank_(bank), program_(program) {
-    setObjectName("SelInst");
+TSelInst::TSelInst(names::InstrumentDefinitions& definitions, int bank, int program, app::ui::UserDialogs& dialogs,
+                   const std::filesystem::path& settingsFile, const app::Language& language, QWidget* parent)
+    : app::ui::RememberedDialog(parent, settingsFile, "SelInst"),
+      definitions_(definitions),
+      dialogs_(dialogs),
+      bank_(bank),
+      program_(program) {
     setWindowTitle(names::ui::text(language, 310, "Select Bank Instrument"));
 
     GroupBox1 = new QGroupBox(names::ui::text(language, 226, "Bank"), this);
@@ -61,6 +59,7 @@ TSelInst::TSelInst(names::InstrumentDefinitions& definitions, int bank, int prog
     connect(InstList, &QListWidget::itemDoubleClicked, this, &TSelInst::ButtonOKClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TSelInst::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    restorePlace();
 }
 
 void TSelInst::showEvent(QShowEvent* event) {
@@ -72,8 +71,8 @@ void TSelInst::showEvent(QShowEvent* event) {
 
 void TSelInst::FormShow() {
     if (!definitions_.findBank(bank_)) {
-        missingBank_(this, "Missing Bank " + QString::number(bank_),
-                     "Bank is not found... Default Bank will be used...");
+        dialogs_.message(this, "Missing Bank " + QString::number(bank_),
+                         "Bank is not found... Default Bank will be used...", app::Icon::Warning, false);
         definitions_.setBankName(definitions_.defaultBankName());
         bank_ = definitions_.bankOfSetName(definitions_.bankName());
     }

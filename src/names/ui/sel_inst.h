@@ -1,26 +1,24 @@
 #pragma once
 // "Select Bank Instrument": a bank's set and one of its instruments, from the
 // instrument definition file.
-#include <QDialog>
-#include <functional>
+#include <filesystem>
 
 #include "app/language.h"
+#include "app/ui/user_dialogs.h"
+#include "app/ui/window_position.h"
 #include "names/instrument_definitions.h"
 
 class QGroupBox;
 class QListWidget;
 class QPushButton;
 
-class TSelInst : public QDialog {
+class TSelInst : public app::ui::RememberedDialog {
     Q_OBJECT
 public:
-    // Tells the user that the preset bank is not in the file (caption, text).
-    using Notice = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
-    // A plain warning box.
-    static void showMissingBank(QWidget* parent, const QString& caption, const QString& text);
-
-    TSelInst(names::InstrumentDefinitions& definitions, int bank, int program,
-             const app::Language& language = app::builtinLanguage(), Notice missingBank = showMissingBank,
+    // `dialogs` tells the user when the preset bank is not in the file; the
+    // window keeps its place in `settingsFile`.
+    TSelInst(names::InstrumentDefinitions& definitions, int bank, int program, app::ui::UserDialogs& dialogs,
+             const std::filesystem::path& settingsFile, const app::Language& language = app::builtinLanguage(),
              QWidget* parent = nullptr);
 
     // After OK: the chosen bank and program (both 0 when the choice names none).
@@ -43,7 +41,7 @@ private:
     void ButtonOKClick();
 
     names::InstrumentDefinitions& definitions_;
-    Notice missingBank_;
+    app::ui::UserDialogs& dialogs_;
     int bank_;
     int program_;
     bool shown_ = false;

@@ -13,9 +13,9 @@ namespace {
 constexpr int kProgramRole = Qt::UserRole;
 }
 
-TSelPatch::TSelPatch(int program, const app::Language& language, QWidget* parent)
-    : QDialog(parent), program_(program & 127) {
-    setObjectName("SelPatch");
+TSelPatch::TSelPatch(int program, const std::filesystem::path& settingsFile, const app::Language& language,
+                     QWidget* parent)
+    : app::ui::RememberedDialog(parent, settingsFile, "SelPatch"), program_(program & 127) {
     setWindowTitle(names::ui::text(language, 312, "Patch selection"));
 
     TreeView1 = new QTreeWidget(this);
@@ -45,6 +45,7 @@ TSelPatch::TSelPatch(int program, const app::Language& language, QWidget* parent
     });
     connect(ButtonOK, &QPushButton::clicked, this, &TSelPatch::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    restorePlace();
 }
 
 QTreeWidgetItem* TSelPatch::programNode(int program) const {

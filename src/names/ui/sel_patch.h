@@ -1,18 +1,20 @@
 #pragma once
 // "Patch selection": the 128 General MIDI programs in a tree of their 16 groups.
-#include <QDialog>
+#include <filesystem>
 
 #include "app/language.h"
+#include "app/ui/window_position.h"
 
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class TSelPatch : public QDialog {
+class TSelPatch : public app::ui::RememberedDialog {
     Q_OBJECT
 public:
-    explicit TSelPatch(int program, const app::Language& language = app::builtinLanguage(),
-                       QWidget* parent = nullptr);
+    // The window keeps its place in `settingsFile`.
+    TSelPatch(int program, const std::filesystem::path& settingsFile,
+              const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
 
     // After OK: the chosen program; the preset one when a group node was chosen.
     int program() const { return program_; }
