@@ -7,11 +7,15 @@
 #include "app/ui/user_dialogs.h"
 #include "app/workspace.h"
 #include "events/ui/tmain.h"
+#include "names/default_files.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ctabber");
     const auto workspace = app::Workspace::locate(argc > 0 ? argv[0] : "ctabber");
+    // The shipped name files, for the user to change, where the program directory has none.
+    names::installNameFiles(workspace,
+                            names::shippedNameFileDirs(QCoreApplication::applicationFilePath().toStdString()));
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 

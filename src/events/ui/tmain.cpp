@@ -33,6 +33,8 @@
 #include "document/ui/piece_dialogs.h"
 #include "events/navigation.h"
 #include "events/row_edit.h"
+#include "names/name_sources.h"
+#include "names/ui/instrum.h"
 
 namespace events::ui {
 namespace {
@@ -325,7 +327,8 @@ void TMain::buildMenus() {
     auto* view = topMenu("mView", 25, "&View");
     mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9);
     mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data");
-    addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7);
+    auto* instruments = addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, true);
+    connect(instruments, &QAction::triggered, this, [this] { mInstrumentsClick(); });
     addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6);
     addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5)->setVisible(false);
 
@@ -411,6 +414,7 @@ app::MainSettings TMain::presentSettings() const {
 void TMain::loadSettings() {
     const app::Profile profile(ws_.settings());
     settings_ = app::loadMainSettings(profile, presentSettings());
+    definitions_->setFile(settings_.insFile);
     // A panel narrower than the minimum was not read: the designed width stays.
     QList<int> sizes;
     for (int w : settings_.panels) sizes << w;
@@ -670,6 +674,15 @@ void TMain::ButtonNextClick() {
     else app::ui::showNotice(this, lookup(76, "Find message"), lookup(77, "Not found..."));
 }
 
+void TMain::mInstrumentsClick() {
+    if (reading_) return;
+    TInstrum dialog(doc_, *definitions_, dialogs_, ws_.settings(), language_, this);
+    dialog.onInsFileChosen = [this](const std::filesystem::path& file) { settings_.insFile = file.string(); };
+    if (dialog.exec() != QDialog::Accepted || dialog.programRow() <= 0) return;
+    // The chosen channel's program change becomes the current row.
+    setCurrentRow(dialog.programRow());
+}
+
 // ---------------------------------------------------------------- reading
 
 void TMain::enable(QAction* action, bool on) {
@@ -688,6 +701,8 @@ document::ReadOptions TMain::readOptions() {
     options.clearCasm = settings_.clearCasm;
     options.casmEditorOpen = false;
     options.language = &language_;
+    options.names = names::nameSources(definitions_, std::make_shared<const names::SysexDescriptions>(
+                                                         names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem))));
     options.askReloadCasm = [this] {
         return dialogs_.message(this, lookup(91, "Attention..."),
                                 lookup(90, "Do you want to reload CASM from the loading file?..."), app::Icon::Question,

@@ -4,6 +4,7 @@
 // menus. It collects what the user asks and calls the core.
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "app/workspace.h"
 #include "document/document.h"
 #include "document/smf_reader.h"
+#include "names/instrument_definitions.h"
 
 class QAction;
 class QComboBox;
@@ -100,6 +102,7 @@ private:
     void mImportClick();
     void mRemoveBankClick();
     void mUseColorClick();
+    void mInstrumentsClick();
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
@@ -129,6 +132,8 @@ private:
     app::ui::UserDialogs& dialogs_;
     app::Language language_;
     app::MainSettings settings_;
+    // The instrument definition file of "InsFile"; shared with the event texts of every read.
+    std::shared_ptr<names::InstrumentDefinitions> definitions_ = std::make_shared<names::InstrumentDefinitions>();
     document::Document doc_;
     QString openedFile_;     // the open dialog's file name: the file last read
     QString saveFileName_;   // the save dialog's file name, kept between saves

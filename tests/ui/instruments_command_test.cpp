@@ -1,0 +1,101 @@
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "names/ui/instrum.h"
+#include "support/smf_bytes.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+// Bank 1 (MSB 0, LSB 1) program 4 on channel 1, and an XG System On.
+QByteArray bankedSong() {
+    QByteArray e;
+    e += smf::meta(0x06, "SFF1");
+    e += smf::bytes({0, 0xF0, 8, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
+    e += smf::bytes({0, 0xB0, 0x00, 0x00, 0, 0xB0, 0x20, 0x01});
+    e += smf::bytes({0, 0xC0, 0x04});
+    e += smf::bytes({0, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00});
+    e += smf::bytes({0, 0xFF, 0x2F, 0x00});
+    return smf::header(0, 1, 96) + smf::track(e);
+}
+
+const QByteArray kDefinitions = ".Instrument Definitions\nPatch[1]=Bank One\nPatch[*]=Other\n.Patch Names\n"
+                                "[Bank One]\n4=Stage Keys\n[Other]\n4=Plain Keys\n";
+
+// Clicks through the next "Style Instruments" window once its modal loop runs.
+void answerInstruments(const std::function<void(TInstrum*)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<TInstrum*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(dialog);
+    });
+}
+
+}  // namespace
+
+class InstrumentsCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readingNamesProgramsAndSysexFromTheProgramDirectory() {
+        WindowFixture f;
+        const QString ins = f.write("keys.ins", kDefinitions);
+        f.write("Ctabber.INI", "[Main]\nInsFile=" + ins.toUtf8() + "\n");
+        f.write("XGSystem.ini", "[XGMEMORY]\n00=00 00 7E 00 XG System On\n");
+        auto& window = f.open();
+        window.openFile(f.write("song.mid", bankedSong()));
+        const auto& events = window.document().events;
+        QCOMPARE(QString::fromLatin1(events.row(2).cell(document::ColComment)), QString("XG System On"));
+        QCOMPARE(QString::fromLatin1(events.row(5).cell(document::ColComment)), QString("Stage Keys"));
+    }
+
+    void f7ShowsTheInstrumentsAndChangeGoesToTheProgramRow() {
+        WindowFixture f;
+        auto& window = f.open();
+        window.openFile(f.write("song.mid", bankedSong()));
+        auto* instruments = window.findChild<QAction*>("mInstruments");
+        QCOMPARE(instruments->shortcut(), QKeySequence(Qt::Key_F7));
+        QVERIFY(instruments->isEnabled());
+        QString patch;
+        answerInstruments([&](TInstrum* dialog) {
+            patch = dialog->StringGrid1->item(0, 4)->text();
+            dialog->StringGrid1->selectRow(0);
+            dialog->ButtonChange->click();
+        });
+        instruments->trigger();
+        QCOMPARE(patch, QString("Rhodes Piano"));
+        QCOMPARE(window.currentRow(), 5);
+
+        // Cancel leaves the current row where it was.
+        window.setCurrentRow(1);
+        answerInstruments([](TInstrum* dialog) { dialog->ButtonCancel->click(); });
+        instruments->trigger();
+        QCOMPARE(window.currentRow(), 1);
+    }
+
+    void aDefinitionFileChosenThereBecomesTheSetting() {
+        WindowFixture f;
+        auto& window = f.open();
+        window.openFile(f.write("song.mid", bankedSong()));
+        const QString ins = f.write("keys.ins", kDefinitions);
+        f.dialogs.files = {app::ui::FileChoice{ins}};
+        QString patch;
+        answerInstruments([&](TInstrum* dialog) {
+            dialog->ButtonIns->click();
+            patch = dialog->StringGrid1->item(0, 4)->text();
+            dialog->ButtonCancel->click();
+        });
+        window.findChild<QAction*>("mInstruments")->trigger();
+        QCOMPARE(patch, QString("Stage Keys"));
+        QCOMPARE(QString::fromStdString(window.settings().insFile), ins);
+        f.close();
+        QVERIFY(f.read("Ctabber.INI").contains("InsFile=" + ins.toUtf8()));
+    }
+};
+
+QTEST_MAIN(InstrumentsCommandTest)
+#include "instruments_command_test.moc"
