@@ -3,12 +3,14 @@
 #include <iostream>
 
 #include "app/profile.h"
+#include "cli/names_options.h"
 
 namespace cli {
 
-document::ReadOptions readOptions(const Args&, const app::Workspace& ws) {
+document::ReadOptions readOptions(const Args& args, const app::Workspace& ws) {
     document::ReadOptions options;
     options.clearCasm = app::Profile(ws.settings()).readBool("Main", "ClearCasm", true);
+    options.names = nameSourcesFor(args, ws);
     return options;
 }
 

@@ -8,7 +8,8 @@
 namespace cli {
 
 // The reader's options for this call: "ClearCasm" from the program
-// directory's settings file.
+// directory's settings file; instrument and system-exclusive names as
+// nameSourcesFor gives them.
 document::ReadOptions readOptions(const Args& args, const app::Workspace& ws);
 
 // Reads `path` into `doc`; prints the reading error on stderr. Returns kOk

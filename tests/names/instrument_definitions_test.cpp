@@ -5,7 +5,7 @@
 
 #include "names/instrument_definitions.h"
 #include "names/gm_tables.h"
-#include "names/temp_dir.h"
+#include "names/text_files.h"
 
 using names::InsFile;
 using names::InstrumentDefinitions;
@@ -88,14 +88,14 @@ TEST(InstrumentDefinitions, PatchNameFollowsBankDefaultAndGmFallback) {
     EXPECT_EQ(defs.patchName(5, 4), "Rhodes Piano");  // no file: GM, whatever the bank
     EXPECT_EQ(defs.patchName(0, 132), "Rhodes Piano");
 
-    defs.setFile(dir.write("drums.ins", kDrums));
+    defs.setFile(names_test::writeText(dir, "drums.ins", kDrums));
     EXPECT_EQ(defs.patchName(16256, 25), "Analog Kit");
     EXPECT_EQ(defs.bankName(), "Drum Kits");
     EXPECT_EQ(defs.patchName(5, 4), "Electric Piano");
     EXPECT_EQ(defs.bankName(), "General MIDI");
     EXPECT_EQ(defs.patchName(5, 7), "");  // missing from its set
 
-    defs.setFile(dir.write("seta.ins", lines({".Instrument Definitions", "Patch[0]=Set A", ".Patch Names",
+    defs.setFile(names_test::writeText(dir, "seta.ins", lines({".Instrument Definitions", "Patch[0]=Set A", ".Patch Names",
                                                "[Set A]", "4=Piano A"})));
     EXPECT_EQ(defs.patchName(0, 4), "Piano A");
     // The other file's default set does not carry over.
@@ -109,10 +109,10 @@ TEST(InstrumentDefinitions, PatchNameFollowsBankDefaultAndGmFallback) {
 
 TEST(InstrumentDefinitions, RereadsTheFileWhenItChangesOnDisk) {
     names_test::TempDir dir;
-    const auto path = dir.write("a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Old"}));
+    const auto path = names_test::writeText(dir, "a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Old"}));
     InstrumentDefinitions defs(path);
     EXPECT_EQ(defs.patchName(0, 1), "Old");
-    dir.write("a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Newer name"}));
+    names_test::writeText(dir, "a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Newer name"}));
     EXPECT_EQ(defs.patchName(0, 1), "Newer name");
     std::filesystem::remove(path);
     EXPECT_EQ(defs.patchName(0, 1), "GM: Bright Acoustic Piano");
@@ -184,7 +184,7 @@ TEST(InstrumentDefinitions, IndexAnswersAsTheLineByLineSearch) {
     std::mt19937 rng(12345);
     for (int round = 0; round < 300; ++round) {
         const std::string text = randomFile(rng);
-        InstrumentDefinitions defs(dir.write("r" + std::to_string(round) + ".ins", text));
+        InstrumentDefinitions defs(names_test::writeText(dir, "r" + std::to_string(round) + ".ins", text));
         const auto parsed = InsFile::parse(text);
         LineSearch reference{parsed.lines(), {}, {}};
         for (int step = 0; step < 30; ++step) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "names/instrument_overview.h"
-#include "names/temp_dir.h"
+#include "names/text_files.h"
 
 using document::ColData;
 using document::ColEvent;
@@ -83,7 +83,7 @@ TEST(InstrumentOverview, RowsShowBankGroupAndNames) {
     EXPECT_EQ(rows[1].bank, "");
     EXPECT_EQ(names::patchColumnTitle("Patch", gm), "Patch GM");
 
-    names::InstrumentDefinitions defs(dir.write("kit.ins", ".Instrument Definitions\nPatch[16256]=Kits\n"
+    names::InstrumentDefinitions defs(names_test::writeText(dir, "kit.ins", ".Instrument Definitions\nPatch[16256]=Kits\n"
                                                            ".Patch Names\n[Kits]\n25=Analog\n"));
     rows = names::overviewRows(table, defs);
     EXPECT_EQ(rows[9].patch, "Analog");
