@@ -77,21 +77,26 @@ private slots:
         QCOMPARE(window.currentRow(), 1);
     }
 
-    void aDefinitionFileChosenThereBecomesTheSetting() {
+    void aDefinitionFileChosenThereRenamesTheGridAndBecomesTheSetting() {
         WindowFixture f;
         auto& window = f.open();
         window.openFile(f.write("song.mid", bankedSong()));
         const QString ins = f.write("keys.ins", kDefinitions);
-        f.dialogs.files = {app::ui::FileChoice{ins}};
-        QString patch;
+        // Cancel, then a file that does not exist, then the file.
+        f.dialogs.files = {std::nullopt, app::ui::FileChoice{f.path("missing.ins")}, app::ui::FileChoice{ins}};
+        QStringList patches;
         answerInstruments([&](TInstrum* dialog) {
-            dialog->ButtonIns->click();
-            patch = dialog->StringGrid1->item(0, 4)->text();
+            for (int i = 0; i < 3; ++i) {
+                dialog->ButtonIns->click();
+                patches << dialog->StringGrid1->horizontalHeaderItem(4)->text() + ":" +
+                               dialog->StringGrid1->item(0, 4)->text();
+            }
             dialog->ButtonCancel->click();
         });
         window.findChild<QAction*>("mInstruments")->trigger();
-        QCOMPARE(patch, QString("Stage Keys"));
-        QCOMPARE(QString::fromStdString(window.settings().insFile), ins);
+        QCOMPARE(patches, (QStringList{"Patch GM:Rhodes Piano", "Patch GM:Rhodes Piano", "Patch keys.ins:Stage Keys"}));
+        QCOMPARE(f.dialogs.requests.at(0).title, QString("Select Cakewalk instrument file..."));
+        QCOMPARE(f.dialogs.requests.at(0).filters, QStringList{"Cakewalk instruments (*.ins)"});
         f.close();
         QVERIFY(f.read("Ctabber.INI").contains("InsFile=" + ins.toUtf8()));
     }
