@@ -31,9 +31,9 @@ TEST(SysexDescriptions, XgMemoryAddressesWithUpperCaseWildcardOnly) {
 
     EXPECT_EQ(fromText("[XGMEMORY]\n05=08 XX 07 00 Part Mode\n").describe(kPartMode), "Part Mode");
     EXPECT_EQ(fromText("[XGMEMORY]\n05=08 xx 07 00 Part Mode\n").describe(kPartMode), "");
-    EXPECT_EQ(fromText("[XGMEMORY]\n05=08 xx 07 00 Part 0 Mode\n")
+    EXPECT_EQ(fromText("[XGMEMORY]\n05=08 xx 07 00 Mid 00 only\n")
                   .describe(Bytes{0x43, 0x10, 0x4C, 0x08, 0x00, 0x07, 0x40}),
-              "Part 0 Mode");
+              "Mid 00 only");
     // Gaps are allowed; the first matching key wins; key 255 is the last one read.
     const auto gaps = fromText("[XGMEMORY]\n07=08 XX 06 00\n200=08 01 07 00 Second\n201=08 01 07 00 Shadowed\n"
                                "255=08 02 07 00 Last\n256=08 03 07 00 Beyond\n");
