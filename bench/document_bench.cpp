@@ -13,6 +13,21 @@ namespace {
 
 constexpr int kEvents = 1'000'000;
 
+// The folder of the generated files, removed when the program ends.
+struct BenchDir {
+    std::filesystem::path path = std::filesystem::temp_directory_path() / ("ctabber-bench-" + std::to_string(::getpid()));
+    BenchDir() { std::filesystem::create_directories(path); }
+    ~BenchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+const std::filesystem::path& benchDir() {
+    static const BenchDir dir;
+    return dir.path;
+}
+
 // A mix like a real style: mostly notes, some controllers, programs and metas.
 const std::filesystem::path& benchFile() {
     static const std::filesystem::path path = [] {
@@ -31,9 +46,7 @@ const std::filesystem::path& benchFile() {
             ++made;
         }
         t.end();
-        auto dir = std::filesystem::temp_directory_path() / ("ctabber-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        auto file = dir / "million.mid";
+        auto file = benchDir() / "million.mid";
         app::writeFileAtomic(file, document::smfFile(0, 480, {t.bytes()}));
         return file;
     }();

@@ -11,10 +11,18 @@
 
 namespace {
 
+// The program directory of this run, removed when the fuzzer exits.
+struct FuzzWorkspace {
+    app::Workspace ws{std::filesystem::temp_directory_path() / ("ctabber-fuzz-" + std::to_string(::getpid()))};
+    ~FuzzWorkspace() {
+        std::error_code ec;
+        std::filesystem::remove_all(ws.dir(), ec);
+    }
+};
+
 const app::Workspace& workspace() {
-    static const app::Workspace ws(std::filesystem::temp_directory_path() /
-                                   ("ctabber-fuzz-" + std::to_string(::getpid())));
-    return ws;
+    static const FuzzWorkspace fuzz;
+    return fuzz.ws;
 }
 
 }  // namespace
