@@ -9,7 +9,7 @@ TEST(Profile, ReadsWithoutRegardToCaseFirstMatchWinsValuesTrimmed) {
     testing_support::TempDir dir;
     const std::string text = "; comment\r\n[Main]\r\nTop = 12 \r\ntop=99\r\nName=  a b  \r\nBad=12x\r\n"
                              "[main]\r\nLeft=5\r\n[Colors]\r\nBrush10=255\r\n";
-    const auto path = dir.write("Ctabber.INI", app::Bytes(text.begin(), text.end()));
+    const auto path = dir.writeText("Ctabber.INI", text);
     Profile p(path);
     EXPECT_EQ(p.readInt("MAIN", "TOP", 0), 12);
     EXPECT_EQ(p.readString("Main", "name", ""), "a b");
@@ -27,7 +27,7 @@ TEST(Profile, ReadsWithoutRegardToCaseFirstMatchWinsValuesTrimmed) {
 TEST(Profile, WritesChangeOnlyTheirLine) {
     testing_support::TempDir dir;
     const std::string text = "[Main]\r\nTop=1\r\n; keep me\r\n\r\n[Other]\r\nx=1\r\n";
-    const auto path = dir.write("a.ini", app::Bytes(text.begin(), text.end()));
+    const auto path = dir.writeText("a.ini", text);
     Profile p(path);
     p.writeInt("main", "TOP", 42);
     p.writeString("Main", "Left", "7");

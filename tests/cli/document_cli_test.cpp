@@ -89,7 +89,7 @@ TEST(CliDocument, WorkdirKeepsTheWorkingFilesAndReadsClearCasm) {
     t.end();
     const auto plain = work.write("plain.mid", smfFile(0, 96, {t.bytes()}));
     const std::string keep = "[Main]\nClearCasm=0\n";
-    work.write("Ctabber.INI", app::Bytes(keep.begin(), keep.end()));
+    work.writeText("Ctabber.INI", keep);
     runCli({"info", plain.string(), "--workdir", work.path().string()});
     EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
     work.write("Ctabber.INI", {});

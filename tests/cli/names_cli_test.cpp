@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "document/smf_builder.h"
-#include "names/text_files.h"
+#include "support/temp_dir.h"
 #include "support/cli_run.h"
 
 using testing_support::runCli;
@@ -26,14 +26,14 @@ std::vector<std::string> comments(const std::string& out) {
 }  // namespace
 
 TEST(CliNames, InsOptionAndXgSystemFileNameTheEvents) {
-    names_test::TempDir dir;
+    testing_support::TempDir dir;
     document::TrackBuilder b;
     b.sysex(0, {0x43, 0x10, 0x4C, 0x08, 0x03, 0x07, 0x02, 0xF7})
         .event(0, {0xB0, 0x00, 0x7F})
         .event(0, {0xC0, 0x19})
         .event(0, {0xC1, 0x19});
     const auto song = dir.write("song.mid", document::smfFile(0, 96, {b.bytes()}));
-    const auto ins = names_test::writeText(dir, "kit.ins", ".Instrument Definitions\nPatch[16256]=Kits\n"
+    const auto ins = dir.writeText("kit.ins", ".Instrument Definitions\nPatch[16256]=Kits\n"
                                                            ".Patch Names\n[Kits]\n25=Analog Kit\n");
     const auto work = dir.path() / "work";
 
@@ -42,7 +42,7 @@ TEST(CliNames, InsOptionAndXgSystemFileNameTheEvents) {
     EXPECT_EQ(comments(plain.out)[0], "");
     EXPECT_EQ(comments(plain.out)[2], "Acoustic Guitar (steel)");
 
-    names_test::writeText(dir, "work/XGSystem.ini", "[XGMEMORY]\n00=08 XX 07 00 Part Mode\n");
+    dir.writeText("work/XGSystem.ini", "[XGMEMORY]\n00=08 XX 07 00 Part Mode\n");
     auto named = runCli({"events", song.string(), "--workdir", work.string(), "--ins", ins.string()});
     ASSERT_EQ(named.status, 0) << named.err;
     const auto cells = comments(named.out);
@@ -51,7 +51,7 @@ TEST(CliNames, InsOptionAndXgSystemFileNameTheEvents) {
     EXPECT_EQ(cells[3], "GM: Acoustic Guitar (steel)");  // channel 2 has bank 0, which the file does not list
 
     // Without --ins, the program directory's "InsFile" setting is used.
-    names_test::writeText(dir, "work/Ctabber.INI", "[Main]\nInsFile=" + ins.string() + "\n");
+    dir.writeText("work/Ctabber.INI", "[Main]\nInsFile=" + ins.string() + "\n");
     EXPECT_EQ(comments(runCli({"events", song.string(), "--workdir", work.string()}).out)[2], "Analog Kit");
     EXPECT_EQ(comments(runCli({"events", song.string(), "--workdir", work.string(), "--ins="}).out)[2],
               "Acoustic Guitar (steel)");

@@ -5,7 +5,7 @@
 
 #include "names/instrument_definitions.h"
 #include "names/gm_tables.h"
-#include "names/text_files.h"
+#include "support/temp_dir.h"
 
 using names::InsFile;
 using names::InstrumentDefinitions;
@@ -83,19 +83,19 @@ TEST(InsFile, PatchSetsEndAtBracketOrDotAndListsKeepFileOrder) {
 }
 
 TEST(InstrumentDefinitions, PatchNameFollowsBankDefaultAndGmFallback) {
-    names_test::TempDir dir;
+    testing_support::TempDir dir;
     InstrumentDefinitions defs;
     EXPECT_EQ(defs.patchName(5, 4), "Rhodes Piano");  // no file: GM, whatever the bank
     EXPECT_EQ(defs.patchName(0, 132), "Rhodes Piano");
 
-    defs.setFile(names_test::writeText(dir, "drums.ins", kDrums));
+    defs.setFile(dir.writeText("drums.ins", kDrums));
     EXPECT_EQ(defs.patchName(16256, 25), "Analog Kit");
     EXPECT_EQ(defs.bankName(), "Drum Kits");
     EXPECT_EQ(defs.patchName(5, 4), "Electric Piano");
     EXPECT_EQ(defs.bankName(), "General MIDI");
     EXPECT_EQ(defs.patchName(5, 7), "");  // missing from its set
 
-    defs.setFile(names_test::writeText(dir, "seta.ins", lines({".Instrument Definitions", "Patch[0]=Set A", ".Patch Names",
+    defs.setFile(dir.writeText("seta.ins", lines({".Instrument Definitions", "Patch[0]=Set A", ".Patch Names",
                                                "[Set A]", "4=Piano A"})));
     EXPECT_EQ(defs.patchName(0, 4), "Piano A");
     // The other file's default set does not carry over.
@@ -108,11 +108,11 @@ TEST(InstrumentDefinitions, PatchNameFollowsBankDefaultAndGmFallback) {
 }
 
 TEST(InstrumentDefinitions, RereadsTheFileWhenItChangesOnDisk) {
-    names_test::TempDir dir;
-    const auto path = names_test::writeText(dir, "a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Old"}));
+    testing_support::TempDir dir;
+    const auto path = dir.writeText("a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Old"}));
     InstrumentDefinitions defs(path);
     EXPECT_EQ(defs.patchName(0, 1), "Old");
-    names_test::writeText(dir, "a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Newer name"}));
+    dir.writeText("a.ins", lines({".Instrument Definitions", "Patch[0]=S", ".Patch Names", "[S]", "1=Newer name"}));
     EXPECT_EQ(defs.patchName(0, 1), "Newer name");
     std::filesystem::remove(path);
     EXPECT_EQ(defs.patchName(0, 1), "GM: Bright Acoustic Piano");
@@ -180,11 +180,11 @@ std::string randomFile(std::mt19937& rng) {
 }  // namespace
 
 TEST(InstrumentDefinitions, IndexAnswersAsTheLineByLineSearch) {
-    names_test::TempDir dir;
+    testing_support::TempDir dir;
     std::mt19937 rng(12345);
     for (int round = 0; round < 300; ++round) {
         const std::string text = randomFile(rng);
-        InstrumentDefinitions defs(names_test::writeText(dir, "r" + std::to_string(round) + ".ins", text));
+        InstrumentDefinitions defs(dir.writeText("r" + std::to_string(round) + ".ins", text));
         const auto parsed = InsFile::parse(text);
         LineSearch reference{parsed.lines(), {}, {}};
         for (int step = 0; step < 30; ++step) {

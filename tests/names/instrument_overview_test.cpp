@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "names/instrument_overview.h"
-#include "names/text_files.h"
+#include "support/temp_dir.h"
 
 using document::ColData;
 using document::ColEvent;
@@ -64,7 +64,7 @@ TEST(InstrumentOverview, ScansOneSectionPerMarker) {
 }
 
 TEST(InstrumentOverview, RowsShowBankGroupAndNames) {
-    names_test::TempDir dir;
+    testing_support::TempDir dir;
     auto table = names::scanSection(style(), "SFF1");
     table[3].used = 1;
     table[3].bankMsb = 126;
@@ -83,7 +83,7 @@ TEST(InstrumentOverview, RowsShowBankGroupAndNames) {
     EXPECT_EQ(rows[1].bank, "");
     EXPECT_EQ(names::patchColumnTitle("Patch", gm), "Patch GM");
 
-    names::InstrumentDefinitions defs(names_test::writeText(dir, "kit.ins", ".Instrument Definitions\nPatch[16256]=Kits\n"
+    names::InstrumentDefinitions defs(dir.writeText("kit.ins", ".Instrument Definitions\nPatch[16256]=Kits\n"
                                                            ".Patch Names\n[Kits]\n25=Analog\n"));
     rows = names::overviewRows(table, defs);
     EXPECT_EQ(rows[9].patch, "Analog");

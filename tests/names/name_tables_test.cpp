@@ -5,7 +5,7 @@
 #include "names/default_files.h"
 #include "names/gm_tables.h"
 #include "names/name_sources.h"
-#include "names/text_files.h"
+#include "support/temp_dir.h"
 
 TEST(GmTables, GroupsAndShortTreeNames) {
     EXPECT_EQ(names::gmGroupName(0), "PIANO");
@@ -22,8 +22,8 @@ TEST(GmTables, GroupsAndShortTreeNames) {
 }
 
 TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
-    names_test::TempDir dir;
-    const app::Profile ini(names_test::writeText(dir, "Control.INI", "[controllers]\n10=10 Pan\n0=0 Bank\n3=\n7=7 Volume\n255=91 Reverb\n"
+    testing_support::TempDir dir;
+    const app::Profile ini(dir.writeText("Control.INI", "[controllers]\n10=10 Pan\n0=0 Bank\n3=\n7=7 Volume\n255=91 Reverb\n"
                                                     "256=1 Beyond\nx=64 Sustain\n"));
     const auto items = names::controllerList(ini);
     EXPECT_EQ(items, (std::vector<std::string>{"0 Bank", "7 Volume", "10 Pan", "91 Reverb"}));
@@ -46,16 +46,16 @@ TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
 }
 
 TEST(NameSources, EventTextNamesComeFromTheWorkspaceFiles) {
-    names_test::TempDir dir;
+    testing_support::TempDir dir;
     const app::Workspace ws(dir.path());
     const auto gm = names::nameSources(ws, {});
     EXPECT_EQ(gm.patchName(5, 4), "Rhodes Piano");
     const std::vector<std::uint8_t> xgOn = {0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7};
     EXPECT_EQ(gm.sysexDescription(xgOn), "");
 
-    names_test::writeText(dir, "XGSystem.ini", "[XGMEMORY]\n00=00 00 7E 00 XG On\n");
-    const auto ins = names_test::writeText(dir, "k.ins", ".Instrument Definitions\nPatch[128]=K\n.Patch Names\n[K]\n4=Keys\n");
-    names_test::writeText(dir, "Ctabber.INI", "[Main]\nInsFile=" + ins.string() + "\n");
+    dir.writeText("XGSystem.ini", "[XGMEMORY]\n00=00 00 7E 00 XG On\n");
+    const auto ins = dir.writeText("k.ins", ".Instrument Definitions\nPatch[128]=K\n.Patch Names\n[K]\n4=Keys\n");
+    dir.writeText("Ctabber.INI", "[Main]\nInsFile=" + ins.string() + "\n");
     const auto named = names::nameSources(ws, names::insFileSetting(ws));
     EXPECT_EQ(named.patchName(128, 4), "Keys");
     EXPECT_EQ(named.patchName(0, 4), "GM: Rhodes Piano");
@@ -63,23 +63,23 @@ TEST(NameSources, EventTextNamesComeFromTheWorkspaceFiles) {
 }
 
 TEST(DefaultNameFiles, CopiedWhenAbsentAndNeverOverAUsersFile) {
-    names_test::TempDir shipped, program;
-    names_test::writeText(shipped, "Control.INI", "[Controllers]\n7=7 Volume\n");
-    names_test::writeText(shipped, "Genre.INI", "[Genre]\n0=Pop\n");
+    testing_support::TempDir shipped, program;
+    shipped.writeText("Control.INI", "[Controllers]\n7=7 Volume\n");
+    shipped.writeText("Genre.INI", "[Genre]\n0=Pop\n");
     const app::Workspace ws(program.path());
-    names_test::writeText(program, "Genre.INI", "[Genre]\n0=Mine\n");
+    program.writeText("Genre.INI", "[Genre]\n0=Mine\n");
     const auto result = names::installNameFiles(ws, {program.path() / "missing", shipped.path()});
     EXPECT_EQ(result.copied, (std::vector<std::string>{"Control.INI"}));
     EXPECT_TRUE(result.failed.empty());
-    EXPECT_EQ(names_test::readText(program, "Control.INI"), "[Controllers]\n7=7 Volume\n");
-    EXPECT_EQ(names_test::readText(program, "Genre.INI"), "[Genre]\n0=Mine\n");
+    EXPECT_EQ(program.readText("Control.INI"), "[Controllers]\n7=7 Volume\n");
+    EXPECT_EQ(program.readText("Genre.INI"), "[Genre]\n0=Mine\n");
     EXPECT_FALSE(std::filesystem::exists(program.path() / "XGSystem.ini"));
 
     // The build's own data folder is found without any configuration.
-    names_test::TempDir fresh;
+    testing_support::TempDir fresh;
     const auto all = names::installNameFiles(app::Workspace(fresh.path()), names::shippedNameFileDirs({}));
     EXPECT_EQ(all.copied.size(), 3u);
     const auto source = app::readFile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/XGSystem.ini");
     ASSERT_TRUE(source);
-    EXPECT_EQ(names_test::readText(fresh, "XGSystem.ini"), std::string(source->begin(), source->end()));
+    EXPECT_EQ(fresh.readText("XGSystem.ini"), std::string(source->begin(), source->end()));
 }

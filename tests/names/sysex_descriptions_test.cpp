@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "names/sysex_descriptions.h"
-#include "names/text_files.h"
+#include "support/temp_dir.h"
 
 using names::SysexDescriptions;
 
@@ -10,8 +10,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 SysexDescriptions fromText(std::string_view text) {
-    names_test::TempDir dir;
-    return SysexDescriptions::fromFile(names_test::writeText(dir, "XGSystem.ini", text));
+    testing_support::TempDir dir;
+    return SysexDescriptions::fromFile(dir.writeText("XGSystem.ini", text));
 }
 
 const Bytes kPartMode = {0x43, 0x10, 0x4C, 0x08, 0x01, 0x07, 0x40, 0xF7};

@@ -2,6 +2,7 @@
 // A fresh folder per test, removed afterwards, and small file helpers.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "app/file_io.h"
 #include "app/workspace.h"
@@ -20,8 +21,15 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     // Writes bytes to a file in the folder and returns its path.
     std::filesystem::path write(const std::string& name, const app::Bytes& bytes) const;
+    std::filesystem::path writeText(const std::string& name, std::string_view text) const {
+        return write(name, app::Bytes(text.begin(), text.end()));
+    }
     // The bytes of a file; empty when it does not exist.
     app::Bytes read(const std::string& name) const;
+    std::string readText(const std::string& name) const {
+        const auto bytes = read(name);
+        return std::string(bytes.begin(), bytes.end());
+    }
     // Names of the files in the folder, sorted.
     std::vector<std::string> listing() const;
 
