@@ -119,8 +119,10 @@ int removeBanks(const Args& args) {
     if (int status = readDocument(args, args.positional[0], doc, call.workspace()); status != kOk) return status;
     int removed = 0;
     auto outcome = events::removeBanksAndSave(doc, args.positional[1], call.workspace(), app::builtinLanguage(), &removed);
-    if (outcome.ok) std::cout << removed << " Bank messages removed...\n";
-    return printOutcome(outcome);
+    // Like the batch, a success shows only the count of status panel 4.
+    if (!outcome.ok) return printOutcome(outcome);
+    std::cout << removed << " Bank messages removed...\n";
+    return kOk;
 }
 
 int makeDemo(const Args& args) {

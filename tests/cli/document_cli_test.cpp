@@ -72,7 +72,7 @@ TEST(CliDocument, ExportImportAndRemoveBanks) {
     // Bank removal with an explicit target keeps the CASM section of a .sty.
     auto removed = runCli({"remove-banks", demo, dir.file("gm.sty").string()});
     EXPECT_EQ(removed.status, 0) << removed.err;
-    EXPECT_EQ(removed.out.substr(0, removed.out.find('\n')), "12 Bank messages removed...");
+    EXPECT_EQ(removed.out, "12 Bank messages removed...\n");
     auto events = runCli({"events", dir.file("gm.sty").string()});
     EXPECT_EQ(events.out.find("\t00 00 \tBANK SELECT MSB"), std::string::npos);
     EXPECT_NE(events.out.find("\t00 7F \tBANK SELECT MSB"), std::string::npos);
