@@ -1,25 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "app/file_io.h"
 #include "app/language.h"
 #include "app/text_encoding.h"
+#include "support/temp_dir.h"
 
 using namespace app;
 
-namespace {
-
-std::filesystem::path writeTemp(const char* name, std::string_view text) {
-    auto p = std::filesystem::temp_directory_path() / name;
-    EXPECT_TRUE(writeFileAtomic(p, text));
-    return p;
-}
-
-}  // namespace
-
 TEST(Language, LookupFallsBackAndKeepsEmptyValues) {
-    const auto path = writeTemp("ctabber_lang_utf8.lng",
+    testing_support::TempDir dir;
+    const auto path = dir.writeText("utf8.lng",
                                 "[TB]\n1=&Fichier\n2=\n78=Ouvrir un fichier ...\nx=ignored\n[Other]\n3=no\n");
     Language lang;
     ASSERT_TRUE(lang.load(path));
@@ -27,23 +16,21 @@ TEST(Language, LookupFallsBackAndKeepsEmptyValues) {
     EXPECT_EQ(lang.text(2, "&Open..."), "");  // present but empty
     EXPECT_EQ(lang.text(3, "&Save as ..."), "&Save as ...");
     EXPECT_EQ(lang.text(78, "Open file ..."), "Ouvrir un fichier ...");
-    EXPECT_FALSE(lang.load(std::filesystem::temp_directory_path() / "ctabber_no_such.lng"));
+    EXPECT_FALSE(lang.load(dir / "no_such.lng"));
     EXPECT_EQ(lang.text(1, "&File"), "&File");
-    std::filesystem::remove(path);
 }
 
 TEST(Language, WindowsCodePagesAreDecoded) {
     // "Файл" in code page 1251 and "Fenêtre" in 1252.
-    const auto cyr = writeTemp("ctabber_lang_1251.lng", "[TB]\n1=&\xD4\xE0\xE9\xEB\n7=\xC2\xFB\xF5\xEE\xE4\n");
-    const auto west = writeTemp("ctabber_lang_1252.lng", "[TB]\n1=Fen\xEAtre\n2=Ouvrir\n");
+    testing_support::TempDir dir;
+    const auto cyr = dir.writeText("1251.lng", "[TB]\n1=&\xD4\xE0\xE9\xEB\n7=\xC2\xFB\xF5\xEE\xE4\n");
+    const auto west = dir.writeText("1252.lng", "[TB]\n1=Fen\xEAtre\n2=Ouvrir\n");
     Language lang;
     ASSERT_TRUE(lang.load(cyr));
     EXPECT_EQ(lang.text(1, ""), "&\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB");
     ASSERT_TRUE(lang.load(west));
     EXPECT_EQ(lang.text(1, ""), "Fen\xC3\xAAtre");
     EXPECT_EQ(lang.text(2, ""), "Ouvrir");
-    std::filesystem::remove(cyr);
-    std::filesystem::remove(west);
 }
 
 TEST(TextEncoding, Utf8Validity) {

@@ -1,19 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "app/file_io.h"
 #include "app/main_settings.h"
+#include "support/temp_dir.h"
 
 using namespace app;
 
 namespace {
-
-std::filesystem::path tempIni(const char* name) {
-    auto p = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove(p);
-    return p;
-}
 
 MainSettings presentWindow() {
     MainSettings present;
@@ -25,7 +17,8 @@ MainSettings presentWindow() {
 }  // namespace
 
 TEST(MainSettings, MissingFileGivesDefaultsAndThePresentWindow) {
-    const Profile empty(tempIni("ctabber_settings_missing.ini"));
+    testing_support::TempDir dir;
+    const Profile empty(dir / "missing.ini");
     const auto s = loadMainSettings(empty, presentWindow());
     EXPECT_EQ(s.bounds, (WindowBounds{10, 20, 800, 600}));
     EXPECT_EQ(s.panels, presentWindow().panels);
@@ -43,10 +36,10 @@ TEST(MainSettings, MissingFileGivesDefaultsAndThePresentWindow) {
 }
 
 TEST(MainSettings, NarrowPanelsBadNumbersAndSingleColourKeys) {
-    const auto path = tempIni("ctabber_settings_partial.ini");
-    ASSERT_TRUE(writeFileAtomic(path, std::string_view(
+    testing_support::TempDir dir;
+    const auto path = dir.writeText("partial.ini",
         "[main]\nPanel5=20\nPanel2=39\nPanel3=40\nFindIndex=abc\nCol4=120\nMidiOut=2\n"
-        "[Colors]\nBrush10=255\n")));
+        "[Colors]\nBrush10=255\n");
     const auto s = loadMainSettings(Profile(path), presentWindow());
     EXPECT_EQ(s.panels[3], 200);  // 20 is below the minimum: the designed width stays
     EXPECT_EQ(s.panels[0], 100);
@@ -61,12 +54,11 @@ TEST(MainSettings, NarrowPanelsBadNumbersAndSingleColourKeys) {
         EXPECT_EQ(c.pen, b.pen) << k;
         EXPECT_EQ(c.brush, k == 10 ? 255 : b.brush) << k;
     }
-    std::filesystem::remove(path);
 }
 
 TEST(MainSettings, SaveWritesEveryKeyInOrderAndReadsBack) {
-    const auto path = tempIni("ctabber_settings_save.ini");
-    ASSERT_TRUE(writeFileAtomic(path, std::string_view("[Select]\nKeep=1\n")));
+    testing_support::TempDir dir;
+    const auto path = dir.writeText("save.ini", "[Select]\nKeep=1\n");
     MainSettings s = presentWindow();
     s.language = "Russian.lng";
     s.recentFiles = {"/a/x.sty", "/b/y.mid", "", ""};
@@ -108,7 +100,6 @@ TEST(MainSettings, SaveWritesEveryKeyInOrderAndReadsBack) {
     EXPECT_EQ(back.colours[5].pen, 0x654321);
     EXPECT_EQ(back.saveFilterIndex, 4);
     EXPECT_EQ(back.exportCsm, "/tmp/#Pop.csm");
-    std::filesystem::remove(path);
 }
 
 TEST(WindowBounds, OffScreenPositionsComeBackToTheEdge) {

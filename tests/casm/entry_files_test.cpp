@@ -149,11 +149,7 @@ TEST(CasmByteEditor, ReadsDecimalAndHexLikeTheGrid) {
     EXPECT_EQ(formatByte(readDecimalByte("12"), true), "0C");
     EXPECT_EQ(formatByte(7, false), "007");
 
-    EXPECT_EQ(byteEditorRows(27).size(), 20u);
-    EXPECT_EQ(byteEditorRows(31).size(), 24u);
-    EXPECT_EQ(byteEditorRows(35).size(), 28u);
-    EXPECT_EQ(byteEditorRows(35)[1].name, "Name");
-    EXPECT_EQ(byteEditorRows(35).back().name, "unkn34");
+    EXPECT_EQ(byteEditorRows(31).size(), 24u);  // one row per byte after the name
 
     Entry e = newEntry();
     Entry copy = e;

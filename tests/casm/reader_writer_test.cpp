@@ -27,25 +27,6 @@ Bytes written(const std::vector<Entry>& entries, const SectionOrder& order = {})
 
 }  // namespace
 
-TEST(CasmReader, ReadsTheCreatedDrumSectionFieldByField) {
-    const auto entries = readOk(kMainADrums);
-    ASSERT_EQ(entries.size(), 1u);
-    const Entry& e = entries[0];
-    EXPECT_EQ(e.section, "Main A");
-    EXPECT_EQ(e.length, 27);
-    EXPECT_EQ(e[Track], 8);
-    EXPECT_EQ(e.name(), "Rhytm   ");
-    EXPECT_EQ(e[MidiChan], 8);
-    EXPECT_EQ(e[ChordMute4], 0x07);
-    EXPECT_TRUE(e.autoStart());
-    EXPECT_EQ(e[NTR], 1);
-    EXPECT_EQ(e[HighestKey], 6);
-    EXPECT_EQ(e[HighLimit], 127);
-    EXPECT_FALSE(e.hasCntt);
-    EXPECT_FALSE(e.changed);
-    EXPECT_EQ(written(entries), kMainADrums);
-}
-
 TEST(CasmReader, SharedSegmentGivesEntriesPerSectionAndRegroupsOnWrite) {
     const Bytes bytes = casmOf({cseg("Main A,Main B", {ctab(8, "Drum"), ctab(9, "Bass")})});
     auto entries = readOk(bytes);

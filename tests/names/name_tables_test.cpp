@@ -4,21 +4,12 @@
 #include "names/controller_list.h"
 #include "names/default_files.h"
 #include "names/gm_tables.h"
-#include "names/name_sources.h"
 #include "support/temp_dir.h"
 
-TEST(GmTables, GroupsAndShortTreeNames) {
-    EXPECT_EQ(names::gmGroupName(0), "PIANO");
-    EXPECT_EQ(names::gmGroupName(1), "CHROM PERCUSSION");
-    EXPECT_EQ(names::gmGroupName(15), "SOUND EFFECTS");
+TEST(GmTables, ShortTreeNamesFallBackToTheFullName) {
     EXPECT_EQ(names::gmGroupName(127 / 8), "SOUND EFFECTS");
-    EXPECT_EQ(names::patchTreeName(0), "Acoustic Grand");
     EXPECT_EQ(names::patchTreeName(3), "Honky-Tonk");
-    EXPECT_EQ(names::patchTreeName(6), "Harpsichord");  // full name where no short one exists
-    EXPECT_EQ(names::patchTreeName(7), "Clav");
-    EXPECT_EQ(names::patchTreeName(62), "SynthBrass 1");
-    EXPECT_EQ(names::patchTreeName(63), "SynthBrass 2");
-    EXPECT_EQ(names::patchTreeName(64), "Soprano Sax");
+    EXPECT_EQ(names::patchTreeName(6), "Harpsichord");  // no short name
 }
 
 TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
@@ -43,23 +34,6 @@ TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
     const auto shipped = names::controllerList(app::Profile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/Control.INI"));
     ASSERT_GT(shipped.size(), 30u);
     EXPECT_EQ(shipped[names::itemIndexFor(shipped, 7)], "7 Volume");
-}
-
-TEST(NameSources, EventTextNamesComeFromTheWorkspaceFiles) {
-    testing_support::TempDir dir;
-    const app::Workspace ws(dir.path());
-    const auto gm = names::nameSources(ws, {});
-    EXPECT_EQ(gm.patchName(5, 4), "Rhodes Piano");
-    const std::vector<std::uint8_t> xgOn = {0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7};
-    EXPECT_EQ(gm.sysexDescription(xgOn), "");
-
-    dir.writeText("XGSystem.ini", "[XGMEMORY]\n00=00 00 7E 00 XG On\n");
-    const auto ins = dir.writeText("k.ins", ".Instrument Definitions\nPatch[128]=K\n.Patch Names\n[K]\n4=Keys\n");
-    dir.writeText("Ctabber.INI", "[Main]\nInsFile=" + ins.string() + "\n");
-    const auto named = names::nameSources(ws, names::insFileSetting(ws));
-    EXPECT_EQ(named.patchName(128, 4), "Keys");
-    EXPECT_EQ(named.patchName(0, 4), "GM: Rhodes Piano");
-    EXPECT_EQ(named.sysexDescription(xgOn), "XG On");
 }
 
 TEST(DefaultNameFiles, CopiedWhenAbsentAndNeverOverAUsersFile) {
