@@ -8,7 +8,6 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 #include "app/profile.h"
 #include "app/ui/tmess.h"
@@ -39,21 +38,6 @@ void clickItem(QListWidget* list, const QString& text) {
     QVERIFY(!found.isEmpty());
     list->scrollToItem(found.front());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-}
-
-// Answers the next modal window of type T (a dialog or TMess) once it shows.
-template <typename T>
-void whenShown(std::function<void(T*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        auto tries = std::make_shared<int>(0);
-        auto step = std::make_shared<std::function<void()>>();
-        *step = [answer, tries, step] {
-            for (auto* w : QApplication::topLevelWidgets())
-                if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) return answer(t);
-            if (++*tries < 200) QTimer::singleShot(10, *step);
-        };
-        (*step)();
-    });
 }
 
 QAction* action(const TMain& w, const char* name) { return w.findChild<QAction*>(name); }

@@ -1,6 +1,9 @@
 #pragma once
 // A main window over a fresh program directory, with files written there.
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
+#include <functional>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -39,3 +42,18 @@ struct WindowFixture {
         window.reset();
     }
 };
+
+// Answers the next modal window of type T (a dialog or TMess) once it shows.
+template <typename T>
+void whenShown(std::function<void(T*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto tries = std::make_shared<int>(0);
+        auto step = std::make_shared<std::function<void()>>();
+        *step = [answer, tries, step] {
+            for (auto* w : QApplication::topLevelWidgets())
+                if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) return answer(t);
+            if (++*tries < 200) QTimer::singleShot(10, *step);
+        };
+        (*step)();
+    });
+}
