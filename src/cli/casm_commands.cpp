@@ -16,6 +16,13 @@
 namespace cli {
 namespace {
 
+// kOk, or the failure's caption and text on stderr and kFailed.
+int reportFailure(const std::optional<app::Message>& failure) {
+    if (!failure) return kOk;
+    printMessage(false, failure->caption, failure->text);
+    return kFailed;
+}
+
 // The entries of FILE: a raw CASM section as it stands, else the CASM
 // section the loader takes from a style file. Nothing (and the exit status)
 // when it cannot be read; the message goes to stderr.
@@ -77,11 +84,7 @@ int rewrite(const Args& args) {
     const auto entries = readEntries(args, args.positional[0], call.workspace(), status);
     if (!entries) return status;
     const auto written = casm::writeCasmFile(args.positional[1], *entries);
-    if (!written.ok()) {
-        printMessage(false, written.failure->caption, written.failure->text);
-        return kFailed;
-    }
-    return kOk;
+    return reportFailure(written.failure);
 }
 
 // "--assign 9=Drums,10=Bass": channels 1 to 16 and kind names.
@@ -125,11 +128,7 @@ int create(const Args& args) {
     const auto kinds = assigned ? *assigned : casm::proposedKinds(casm::surveyChannels(doc.events), true);
     const app::Profile casmIni(ws.file(app::files::casmDefaults));
     const auto created = casm::createCasmFile(args.positional[1], doc.events, kinds, casmIni);
-    if (!created.ok()) {
-        printMessage(false, created.failure->caption, created.failure->text);
-        return kFailed;
-    }
-    return kOk;
+    return reportFailure(created.failure);
 }
 
 int check(const Args& args) {
