@@ -84,6 +84,7 @@ int rewrite(const Args& args) {
     const auto entries = readEntries(args, args.positional[0], call.workspace(), status);
     if (!entries) return status;
     const auto written = casm::writeCasmFile(args.positional[1], *entries);
+    if (written.cancelled) return kFailed;  // the command line passes the order through and never cancels
     return reportFailure(written.failure);
 }
 
