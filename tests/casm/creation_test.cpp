@@ -6,7 +6,7 @@
 #include "casm/creation.h"
 #include "casm/reader.h"
 #include "casm_bytes.h"
-#include "document/hex_text.h"
+#include "support/event_rows.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
@@ -19,17 +19,16 @@ namespace {
 
 class Events {
 public:
-    Events& add(std::initializer_list<std::uint8_t> event, std::string_view data) {
-        // The trailing empty row becomes the event; a new one follows it.
-        auto& row = list_.row(list_.eventCount() + 1);
-        row.setCell(document::ColEvent, document::hexText(std::vector<std::uint8_t>(event)));
-        row.setCell(document::ColData, data);
-        list_.appendRow();
+    Events& text(std::uint8_t type, std::string_view text) {
+        list_.appendRow(document::eventRow(0, testing_support::textMeta(type, text)));
         return *this;
     }
-    Events& marker(std::string_view text) { return add({0xFF, 0x06}, text); }
+    Events& marker(std::string_view text) { return this->text(0x06, text); }
     Events& channel(std::uint8_t status, std::initializer_list<std::uint8_t> data) {
-        return add({status}, document::hexText(std::vector<std::uint8_t>(data)));
+        std::vector<std::uint8_t> bytes{status};
+        for (auto b : data) bytes.push_back(b);
+        list_.appendRow(document::eventRow(0, bytes));
+        return *this;
     }
     const document::EventList& list() const { return list_; }
 
@@ -47,7 +46,7 @@ Kinds only(int channel, Kind kind) {
 
 TEST(CasmCreation, SectionNamesComeFromMarkersWithTheFivePrefixes) {
     Events e;
-    e.marker("SFF1").marker("SInt").marker("Main A").marker("Fill In AA").add({0xFF, 0x01}, "Main X")
+    e.marker("SFF1").marker("SInt").marker("Main A").marker("Fill In AA").text(0x01, "Main X")
         .marker("Intro A").marker("Mainly").marker("main B").marker("Fill").marker("Main A").marker("Break");
     EXPECT_EQ(sectionNamesFromMarkers(e.list()), "Main A,Fill In AA,Intro A,Mainly,Break");
 }
