@@ -292,8 +292,14 @@ TEST(Reader, MissingFileChangesNothing) {
     Document doc;
     doc.events.insertRow(1, eventRow(0, {0x90, 1, 2}));
     doc.events.setText(1, ColN, "kept");
-    auto result = readFile(t.dir.file("nope.sty"), doc, t.ws);
+    int started = 0;
+    ReadOptions options;
+    options.started = [&] { ++started; };
+    auto result = readFile(t.dir.file("nope.sty"), doc, t.ws, options);
     EXPECT_FALSE(result.opened);
     EXPECT_EQ(*result.panels[3], "Unable to open the file...");
     EXPECT_EQ(cellText(doc, 1, ColN), "kept");
+    EXPECT_EQ(started, 0);  // a window keeps the panels of the file it shows
+    readBytes(t, {1, 2, 3}, options);
+    EXPECT_EQ(started, 1);
 }

@@ -92,6 +92,12 @@ void MainWindowTest::openedFileShowsTheReadersRows() {
     QCOMPARE(w.model().rowCount(), expected.events.rowCount() - 1);
     QCOMPARE(w.panelText(0), QString("SMF0"));
     QCOMPARE(w.panelText(3), QString("Unable to open the file..."));
+
+    // A file that opens but ends inside its header shows nothing of the
+    // file before it: its panels go as soon as reading starts.
+    w.openFile(f.write("short.mid", smf::demoStyle().left(10)));
+    for (int p : {0, 1, 2, 4}) QCOMPARE(w.panelText(p), QString());
+    QCOMPARE(w.panelText(3), QString("Не удается прочитать из файла..."));
 }
 
 void MainWindowTest::listsMarkerClickAndTextClick() {
