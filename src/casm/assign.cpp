@@ -88,13 +88,15 @@ std::vector<std::size_t> editTargets(const std::vector<Entry>& entries, std::siz
 }
 
 std::vector<std::size_t> editCell(std::vector<Entry>& entries, std::size_t clicked, const Column& column, Zone shown,
-                                  std::uint8_t value) {
+                                  std::uint8_t value, std::uint8_t mask) {
     if (clicked >= entries.size()) return {};
     const auto offset = columnByte(entries[clicked], column, shown);
     if (!offset) return {};
     std::vector<std::size_t> changed;
-    for (std::size_t i : editTargets(entries, clicked, *offset >= kFirstKindByte))
-        if (setByte(entries[i], *offset, value)) changed.push_back(i);
+    for (std::size_t i : editTargets(entries, clicked, *offset >= kFirstKindByte)) {
+        const auto merged = static_cast<std::uint8_t>((entries[i][*offset] & ~mask) | (value & mask));
+        if (setByte(entries[i], *offset, merged)) changed.push_back(i);
+    }
     return changed;
 }
 

@@ -60,12 +60,14 @@ int assignChord(std::vector<Entry>& entries, const Group& group, std::optional<s
 std::vector<std::size_t> editTargets(const std::vector<Entry>& entries, std::size_t clicked, bool sameKind);
 
 // A one-byte cell edit (a column that columnByte answers) on entry
-// `clicked`, with the marked-entries rule: each target gets `value` in the
-// column's byte, and its changed flag, only where the byte differs; a
-// byte past the shared ones (the rules, the middle range) goes only to
-// targets of the clicked entry's kind. Returns the indices of the entries
-// that changed; none for a column without a byte.
+// `clicked`, with the marked-entries rule: each target gets the bits of
+// `mask` from `value` in the column's byte, keeping its other bits (a Ctb2
+// NTT type is set with mask 0x7F and the bass bit with kBassBit, so that
+// each entry keeps the other), and its changed flag, only where the byte
+// differs. A byte past the shared ones (the rules, the middle range) goes
+// only to targets of the clicked entry's kind. Returns the indices of the
+// entries that changed; none for a column without a byte.
 std::vector<std::size_t> editCell(std::vector<Entry>& entries, std::size_t clicked, const Column& column,
-                                  Zone shown, std::uint8_t value);
+                                  Zone shown, std::uint8_t value, std::uint8_t mask = 0xFF);
 
 }  // namespace casm

@@ -129,6 +129,16 @@ TEST(CasmAssign, CellEditsFollowTheMarkedEntriesRuleWithinTheClickedKind) {
     EXPECT_EQ(entries[0][NTT], 2);
     EXPECT_FALSE(entries[3].changed);
 
+    // An NTT type keeps each entry's bass bit, the bass bit each entry's type.
+    entries[2].setRule(Zone::High, Rule::NTT, 0x01);
+    entries[3].setRule(Zone::High, Rule::NTT, 0x83);
+    for (Entry& e : entries) e.changed = false;
+    EXPECT_EQ(editCell(entries, 3, ntt, Zone::High, 0x02, 0x7F), (std::vector<std::size_t>{2, 3}));
+    EXPECT_EQ(entries[2].rule(Zone::High, Rule::NTT), 0x02);
+    EXPECT_EQ(entries[3].rule(Zone::High, Rule::NTT), 0x82);
+    EXPECT_EQ(editCell(entries, 2, ntt, Zone::High, kBassBit, kBassBit), std::vector<std::size_t>{2});
+    EXPECT_EQ(entries[2].rule(Zone::High, Rule::NTT), 0x82);
+
     // The shared bytes go to every marked entry, whatever its kind.
     EXPECT_EQ(editCell(entries, 3, channel, Zone::Low, 12), (std::vector<std::size_t>{0, 2, 3}));
     EXPECT_EQ(entries[1][MidiChan], 9);
