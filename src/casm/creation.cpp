@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "casm/ctb2_from_ctab.h"
 #include "casm/reader.h"
 #include "casm/writer.h"
 #include "document/event_cells.h"
@@ -110,6 +111,15 @@ std::string sectionNamesFromMarkers(const document::EventList& events) {
         sdec += text;
     }
     return sdec;
+}
+
+TableKind tableKindOfMarkers(const document::EventList& events) {
+    for (int r = 1; r <= events.eventCount(); ++r) {
+        const auto& row = events.row(r);
+        if (isMarker(row.cell(document::ColEvent)))
+            return row.cell(document::ColData) == "SFF2" ? TableKind::Ctb2 : TableKind::Ctab;
+    }
+    return TableKind::Ctab;
 }
 
 std::string_view drumKitName(int program) {
@@ -224,9 +234,11 @@ CreateResult createCasm(const document::EventList& events, const Kinds& kinds, c
     SectionTable table(1);
     table[0].name = sdec;
     table[0].group = 1;
+    table[0].kind = tableKindOfMarkers(events);
     for (std::size_t c = 0; c < kinds.size(); ++c) {
         if (kinds[c] == Kind::Unknown) continue;
-        const Entry e = kindEntry(kinds[c], static_cast<int>(c), casmIni);
+        Entry e = kindEntry(kinds[c], static_cast<int>(c), casmIni);
+        if (table[0].kind == TableKind::Ctb2) e = ctb2FromCtab(e);
         table[0].ctabs.emplace_back(e.bytes().begin(), e.bytes().end());
     }
     result.bytes = assembleCasm(std::move(table));

@@ -247,3 +247,36 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "WARNING: PSR do not use channel 8 in section Main A\n");
 }
+
+TEST(CasmCreation, AnSff2MidiPartGetsCtb2EntriesWithTheKindDefaultsInEveryZone) {
+    Events sff2;
+    sff2.add({0xFF, 0x01}, "SFF1").marker("SFF2").marker("SInt").marker("Main A");
+    Events sff1;
+    sff1.marker("SFF1").marker("SFF2").marker("Main A");
+    EXPECT_EQ(tableKindOfMarkers(sff2.list()), TableKind::Ctb2);
+    EXPECT_EQ(tableKindOfMarkers(sff1.list()), TableKind::Ctab);
+    EXPECT_EQ(tableKindOfMarkers(Events().list()), TableKind::Ctab);
+
+    Kinds kinds{};
+    kinds[8] = Kind::Drums;
+    kinds[10] = Kind::Bass;
+    const auto created = createCasm(sff2.list(), kinds, app::Profile());
+    ASSERT_TRUE(created.ok());
+    EXPECT_EQ(created.bytes.size(), 8u + 8 + 14 + 2 * 55);
+    const auto entries = readCasm(created.bytes, "x").entries;
+    ASSERT_EQ(entries.size(), 2u);
+    for (const Entry& e : entries) {
+        EXPECT_EQ(e.kind(), TableKind::Ctb2);
+        EXPECT_EQ(e[MiddleLow], 0);
+        EXPECT_EQ(e[MiddleHigh], 127);
+    }
+    for (int z = 0; z < kZoneCount; ++z) {
+        const auto zone = static_cast<Zone>(z);
+        EXPECT_EQ(entries[0].rule(zone, Rule::NTR), 1);
+        EXPECT_EQ(entries[0].rule(zone, Rule::HighestKey), 6);
+        EXPECT_EQ(entries[1].rule(zone, Rule::NTT), 0x81);  // "Bass" is a Melody part with the bass bit
+        EXPECT_EQ(entries[1].rule(zone, Rule::RTR), 4);
+    }
+    // The same choice for the SFF1 part still writes Ctab entries.
+    EXPECT_EQ(readCasm(createCasm(sff1.list(), kinds, app::Profile()).bytes, "x").entries.at(1)[NTT], 3);
+}
