@@ -8,9 +8,12 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/texts.h"
 #include "document/ui/event_row_painter.h"
@@ -86,6 +89,8 @@ TSetup::TSetup(QWidget* parent, SetupContext context, const app::SetupValues& va
 
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    // Wide enough for the five page tabs side by side.
+    setMinimumWidth(std::max(PageControl1->tabBar()->sizeHint().width() + 40, 420));
     restorePlace();
 }
 
