@@ -22,6 +22,13 @@ std::optional<int> textNumber(std::string_view key) {
     return id;
 }
 
+// A value in quotation marks keeps the blanks at its ends; the marks go.
+std::string unquoted(std::string value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
 }  // namespace
 
 std::string Language::text(int id, std::string_view builtin) const {
@@ -44,7 +51,7 @@ Outcome Language::load(const std::filesystem::path& file) {
     if (!profile.hasSection(kSection)) return refused();
     std::map<int, std::string> texts;
     for (const auto& key : profile.keys(kSection))
-        if (const auto id = textNumber(key)) texts.emplace(*id, profile.value(kSection, key).value_or(""));
+        if (const auto id = textNumber(key)) texts.emplace(*id, unquoted(profile.value(kSection, key).value_or("")));
     texts_ = std::move(texts);
     return {};
 }

@@ -23,7 +23,8 @@ public:
     bool empty() const { return texts_.empty(); }
 
     // Replaces the texts by section "[TB]" of a language file; keys are the
-    // text numbers in decimal, other keys are passed over. The file may be
+    // text numbers in decimal, other keys are passed over; a value in
+    // quotation marks loses them and keeps its blanks. The file may be
     // UTF-8, UTF-16 with a byte order mark or in a Windows code page. A file
     // that cannot be read, is no text or has no "[TB]" section is refused:
     // the texts stay as they were and the outcome names the file.

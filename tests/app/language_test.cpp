@@ -14,6 +14,7 @@ TEST(Language, MissingEmptyAndNonNumericKeysFallBack) {
     testing_support::TempDir dir;
     const auto path = dir.writeText("utf8.lng",
                                     "[TB]\n1=&Fichier\n2=\n78=Ouvrir un fichier ...\n3x=no\n-4=no\n=no\n+5=no\n"
+                                    "43=\"Modifier    \"\n44='\"'\n45=\"\n"
                                     "x=ignored\n[Other]\n3=no\n");
     Language lang;
     ASSERT_TRUE(lang.load(path).ok);
@@ -23,6 +24,9 @@ TEST(Language, MissingEmptyAndNonNumericKeysFallBack) {
     EXPECT_EQ(lang.text(4, "&Export to ..."), "&Export to ...");
     EXPECT_EQ(lang.text(5), "&Import from ...");  // the built-in table
     EXPECT_EQ(lang.text(78, "Open file ..."), "Ouvrir un fichier ...");
+    EXPECT_EQ(lang.text(43), "Modifier    ");  // quoted: the blanks stay
+    EXPECT_EQ(lang.text(44), "\"");
+    EXPECT_EQ(lang.text(45), "\"");  // one mark alone is the text
 }
 
 TEST(Language, UndecodableFilesAreRefusedAndTheLanguageStays) {

@@ -33,7 +33,7 @@ QAction* action(const QWidget& w, const char* name) { return w.findChild<QAction
 
 // Every caption the main window shows, each with where it stands.
 QStringList captionsOf(const TMain& w) {
-    QStringList out;
+    QStringList out{"title=" + w.windowTitle()};
     for (auto* a : w.findChildren<QAction*>())
         if (!a->objectName().startsWith("mRecent")) out << a->objectName() + "=" + a->text();
     for (auto* m : w.findChildren<QMenu*>()) out << m->objectName() + "=" + m->title();

@@ -55,6 +55,7 @@ void TMain::mSetupClick() {
 }
 
 void TMain::applyLanguage(const std::string& previous) {
+    const QString titlePrefix = lookup(0, "Ctabber... ");
     const auto file = ws_.file(settings_.language);
     if (settings_.language.empty() || !app::fileExists(file)) {
         language_.clear();
@@ -65,6 +66,8 @@ void TMain::applyLanguage(const std::string& previous) {
         return;
     }
     translate();
+    if (windowTitle().startsWith(titlePrefix))
+        setWindowTitle(lookup(0, "Ctabber... ") + windowTitle().mid(titlePrefix.size()));
     for (auto* window : findChildren<QWidget*>())
         if (auto* translatable = dynamic_cast<app::ui::Translatable*>(window)) translatable->translate();
 }
