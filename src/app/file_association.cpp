@@ -133,7 +133,7 @@ DesktopPlaces DesktopPlaces::ofUser() {
 
 Outcome associate(const DesktopPlaces& places, const AssociationRequest& request, const Language& language) {
     if (places.dataHome.empty() || places.configHome.empty())
-        return cannotWrite("$XDG_DATA_HOME", language);
+        return cannotWrite("$HOME", language);
     const std::string type = styleMimeType(request.extension);
 
     const auto package = places.dataHome / "mime" / "packages" / ("ctabber-" + lowerCase(request.extension) + ".xml");

@@ -31,7 +31,6 @@ inline constexpr int cancel = 81;
 inline constexpr int message = 118;
 inline constexpr int unableToCreate = 100;
 inline constexpr int unableToOpen = 103;
-inline constexpr int error = 366;
 inline constexpr int unknownFormat = 367;
 inline constexpr int credit = 365;
 inline constexpr int casmHexView = 107;
