@@ -91,15 +91,17 @@ void EventList::storeBytes(Record& record, std::span<const std::uint8_t> bytes) 
         if (!bytes.empty()) std::memcpy(&record.bytesRef, bytes.data(), bytes.size());
         return;
     }
-    if (arenaGarbage_ > arena_.size() / 2) compactArena();
     if (arena_.size() + bytes.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("event bytes exceed the list's arena");
     record.bytesRef = static_cast<std::uint32_t>(arena_.size());
     arena_.insert(arena_.end(), bytes.begin(), bytes.end());
 }
 
-// Drops the bytes of replaced and removed rows from the arena.
+// Drops the bytes of replaced and removed rows from the arena once they are
+// most of it. Called before new records are made, never while records
+// outside records_ hold arena offsets.
 void EventList::compactArena() {
+    if (arenaGarbage_ <= arena_.size() / 2) return;
     std::vector<std::uint8_t> live;
     live.reserve(arena_.size() - arenaGarbage_);
     for (auto& record : records_) {
@@ -154,6 +156,7 @@ void EventList::setDelta(int r, std::uint32_t delta) {
 }
 
 void EventList::setRow(int r, const EventRow& row) {
+    compactArena();
     Record record = makeRecord(row);
     if (rec(r).length > kInlineBytes) arenaGarbage_ += rec(r).length;
     rec(r) = record;
@@ -161,6 +164,7 @@ void EventList::setRow(int r, const EventRow& row) {
 }
 
 void EventList::insertRow(int r, const EventRow& row) {
+    compactArena();
     const Record record = makeRecord(row);
     records_.insert(records_.begin() + (r - 1), record);
     timesChangedFrom(r);
@@ -170,6 +174,33 @@ void EventList::removeRow(int r) {
     if (rec(r).length > kInlineBytes) arenaGarbage_ += rec(r).length;
     records_.erase(records_.begin() + (r - 1));
     timesChangedFrom(r);
+}
+
+void EventList::insertRows(std::span<const RowAt> rows) {
+    if (rows.empty()) return;
+    compactArena();
+    std::vector<Record> merged;
+    merged.reserve(records_.size() + rows.size());
+    std::size_t old = 0;
+    for (const auto& [r, row] : rows) {
+        // The trailing row stays last whatever number a row asks for.
+        while (static_cast<int>(merged.size()) + 1 < r && old + 1 < records_.size()) merged.push_back(records_[old++]);
+        merged.push_back(makeRecord(row));
+    }
+    merged.insert(merged.end(), records_.begin() + static_cast<std::ptrdiff_t>(old), records_.end());
+    records_ = std::move(merged);
+    timesChangedFrom(rows.front().row);
+}
+
+void EventList::removeRows(std::span<const int> rows) {
+    std::size_t next = 0;
+    removeRowsIf([&](int r) {
+        if (next < rows.size() && rows[next] == r) {
+            ++next;
+            return true;
+        }
+        return false;
+    });
 }
 
 void EventList::swapRows(int a, int b) {

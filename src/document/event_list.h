@@ -85,6 +85,11 @@ public:
     // Adds an event row before the trailing row.
     void appendRow(const EventRow& row) { insertRow(trailingRow(), row); }
     void removeRow(int r);
+    // Inserts rows in one pass: each lands at its row number in the list
+    // that results; the numbers ascend. The trailing row stays last.
+    void insertRows(std::span<const RowAt> rows);
+    // Removes the given event rows (ascending, distinct) in one pass.
+    void removeRows(std::span<const int> rows);
     void swapRows(int a, int b);
     // Removes every event row for which `drop(r)` is true (r numbered as
     // before the call, visited in order), in one pass; the trailing row stays.
@@ -126,7 +131,7 @@ private:
     std::uint32_t internSet(const TextSet& set);
     Record makeRecord(const EventRow& row);
     void timesChangedFrom(int r) { timesValidBelow_ = std::min(timesValidBelow_, r); }
-    void compactArena();
+    void compactArena();  // only before new records are made
 
     std::vector<Record> records_;
     std::vector<std::uint8_t> arena_;

@@ -42,6 +42,12 @@ struct EventRow {
     friend bool operator==(const EventRow&, const EventRow&) = default;
 };
 
+// A row's content and where it stands.
+struct RowAt {
+    int row = 0;
+    EventRow content;
+};
+
 // How many of an event's bytes its Event cell shows: the status; for meta
 // events also the type, the fixed length byte of the kinds that have one and
 // the two value bytes of a sequence number.

@@ -11,9 +11,8 @@
 namespace events {
 
 void deleteRow(document::EventList& list, int r) {
-    const std::uint32_t tick = list.delta(r);
-    list.removeRow(r);
-    list.setDelta(r, list.delta(r) + tick);
+    auto edit = document::removeRows(list, {r}, "Delete");
+    document::redo(list, edit);
 }
 
 app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
@@ -36,36 +35,31 @@ app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, con
     return removeBanksAndSave(doc, target, ws, lang, removed);
 }
 
-int removeBankEvents(document::EventList& list) {
+document::Edit bankRemoval(const document::EventList& list) {
     std::array<bool, 16> bankSet{};
-    // Deleted rows pass their Tick+ on to the row that takes their place, as
-    // one delete after the other would; done in one pass.
-    std::uint32_t carried = 0;
-    bool carrying = false;
-    const int removed = list.removeRowsIf([&](int r) {
-        if (carrying) {
-            list.setDelta(r, list.delta(r) + carried);
-            carrying = false;
-        }
+    std::vector<int> rows;
+    for (int r = 1; r <= list.eventCount(); ++r) {
         const int status = list.status(r);
         const auto data = list.dataBytes(r);
-        if ((status & 0xF0) != 0xB0 || status < 0 || data.empty()) return false;
+        if (status < 0 || (status & 0xF0) != 0xB0 || data.empty()) continue;
         const int controller = data[0];
         const int value = data.size() > 1 ? data[1] : -1;
-        const int channel = status & 0x0F;
+        const auto channel = static_cast<std::size_t>(status & 0x0F);
         if (controller == 0 && value != 0 && value != -1) {
-            bankSet[static_cast<std::size_t>(channel)] = true;
-            return false;
+            bankSet[channel] = true;
+            continue;
         }
-        if (controller == 32 && bankSet[static_cast<std::size_t>(channel)]) return false;
-        if (controller != 0 && controller != 32) return false;
-        carried = list.delta(r);
-        carrying = true;
-        return true;
-    });
-    if (carrying) list.setDelta(list.trailingRow(), list.delta(list.trailingRow()) + carried);
-    for (int r = 1; r < list.rowCount(); ++r) list.setNumber(r, static_cast<std::uint32_t>(r));
-    return removed;
+        if ((controller == 0 || controller == 32) && !(controller == 32 && bankSet[channel])) rows.push_back(r);
+    }
+    auto edit = document::removeRows(list, rows, "Remove Bank Events");
+    edit.renumber = true;
+    return edit;
+}
+
+int removeBankEvents(document::EventList& list) {
+    auto edit = bankRemoval(list);
+    document::redo(list, edit);
+    return static_cast<int>(edit.removed.size());
 }
 
 }  // namespace events

@@ -6,15 +6,19 @@
 #include "app/message.h"
 #include "app/workspace.h"
 #include "document/document.h"
+#include "document/list_edit.h"
 
 namespace events {
 
 // Removes row r; its Tick+ is added to the row that takes its place.
 void deleteRow(document::EventList& list, int r);
 
-// Removes every control change 0 and 32 that only selects bank 0 (an MSB of
-// 0, or an LSB on a channel with no non-zero MSB above it), keeping absolute
-// times, then numbers the N cells from 1. Returns how many rows went.
+// "Remove Bank Events (GM only)" as an edit: every control change 0 and 32
+// that only selects bank 0 (an MSB of 0, or an LSB on a channel with no
+// non-zero MSB above it) goes, keeping absolute times, and the N cells are
+// numbered from 1. One pass over the list.
+document::Edit bankRemoval(const document::EventList& list);
+// The same applied at once; returns how many rows went.
 int removeBankEvents(document::EventList& list);
 
 // The bank-removal batch: removes the bank events, then writes the MIDI part

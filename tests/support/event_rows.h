@@ -1,6 +1,8 @@
 #pragma once
 // Event rows for tests, built from bytes as a file would give them.
 #include <algorithm>
+#include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,3 +27,14 @@ inline document::EventList listOf(std::initializer_list<std::pair<std::uint32_t,
 }
 
 }  // namespace testing_support
+
+namespace document {
+// Readable rows in test failures.
+inline void PrintTo(const EventRow& row, std::ostream* os) {
+    *os << "{N " << row.number << ", Tick+ " << (row.delta ? std::to_string(*row.delta) : "-") << ", bytes";
+    for (std::size_t i = 0; i < row.bytes.size() && i < 12; ++i) *os << ' ' << std::hex << int{row.bytes[i]} << std::dec;
+    if (row.bytes.size() > 12) *os << " ...(" << row.bytes.size() << ")";
+    *os << ", event " << int{row.eventLength} << (row.selected ? ", selected" : "") << ", " << row.texts.size()
+        << " texts}";
+}
+}  // namespace document

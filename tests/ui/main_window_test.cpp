@@ -12,6 +12,7 @@
 #include "app/profile.h"
 #include "app/ui/tmess.h"
 #include "document/smf_reader.h"
+#include "document/smf_writer.h"
 #include "document/ui/event_row_painter.h"
 #include "document/ui/event_table_model.h"
 #include "document/ui/piece_dialogs.h"
@@ -56,6 +57,7 @@ private slots:
     void saveAsAppliesTheExtensionRule();
     void exportThenImportGivesTheSameStyle();
     void droppedFileOpensAndBatchRemovesBanks();
+    void bankRemovalIsUndoneAndUnsavedChangesAreKept();
 };
 
 void MainWindowTest::openedFileShowsTheReadersRows() {
@@ -377,6 +379,59 @@ void MainWindowTest::droppedFileOpensAndBatchRemovesBanks() {
     QVERIFY(!saved.isEmpty());
     QVERIFY(!saved.contains(smf::bytes({0xB0, 0x00, 0x00})));
     QVERIFY(saved.endsWith(smf::casm(smf::bytes({'C', 'S', 'E', 'G', 0, 0, 0, 0}))));
+}
+
+
+void MainWindowTest::bankRemovalIsUndoneAndUnsavedChangesAreKept() {
+    WindowFixture f;
+    auto& w = f.open();
+    const QString file = f.write("Demo.sty", smf::demoStyle());
+    w.openFile(file);
+    auto cells = [&] {
+        QStringList all;
+        for (int r = 1; r <= w.model().rowCount(); ++r)
+            for (int c = 0; c < document::kColumnCount; ++c) all << cell(w, r, c);
+        return all;
+    };
+    const QStringList read = cells();
+    const int rows = w.model().rowCount();
+    QVERIFY(!action(w, "mUndo")->isEnabled());
+
+    action(w, "mRemoveBank")->trigger();
+    QCOMPARE(w.model().rowCount(), rows - 2);
+    QCOMPARE(w.windowTitle(), "Ctabber... " + file + " *");
+    QVERIFY(action(w, "mUndo")->text().contains("Remove Bank Events"));
+    QCOMPARE(action(w, "mUndo")->shortcut(), QKeySequence(QKeySequence::Undo));
+    QVERIFY(action(w, "mRedo")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    const QStringList removed = cells();
+
+    action(w, "mUndo")->trigger();
+    QCOMPARE(cells(), read);
+    QCOMPARE(w.windowTitle(), "Ctabber... " + file);
+    action(w, "mRedo")->trigger();
+    QCOMPARE(cells(), removed);
+
+    // Opening another file asks first; No keeps the changed document.
+    const QString other = f.write("Other.mid", smf::demoStyle());
+    f.dialogs.answers = {app::ui::Answer::No};
+    w.openFile(other);
+    QVERIFY(f.dialogs.messages.back().question);
+    QCOMPARE(cells(), removed);
+    QVERIFY(w.windowTitle().endsWith(" *"));
+
+    // A save makes the document clean; undoing after it makes it changed again.
+    f.dialogs.files.push_back(app::ui::FileChoice{f.path("Saved.prs"), document::FilterPrs});
+    action(w, "mSaveas")->trigger();
+    QCOMPARE(w.windowTitle(), "Ctabber... " + f.path("Saved.prs"));
+    action(w, "mUndo")->trigger();
+    QVERIFY(w.windowTitle().endsWith(" *"));
+
+    // Reading a file clears what can be undone.
+    f.dialogs.answers = {app::ui::Answer::Yes};
+    w.openFile(other);
+    QCOMPARE(cells(), read);
+    QVERIFY(!action(w, "mUndo")->isEnabled());
+    QCOMPARE(w.windowTitle(), "Ctabber... " + other);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -60,4 +60,31 @@ void EventTableModel::refreshRow(int gridRow) {
     emit dataChanged(index(r, 0), index(r, document::kColumnCount - 1));
 }
 
+void EventTableModel::aboutToEdit(bool rowsMove) {
+    if (!rowsMove || frozen_) return;
+    emit layoutAboutToBeChanged();
+    layoutChanging_ = true;
+}
+
+void EventTableModel::rowsEdited(const document::Touched& touched) {
+    if (frozen_) return;
+    if (layoutChanging_) {
+        // Scattered rows may have come and gone: a remembered index past
+        // the end moves to the last row.
+        layoutChanging_ = false;
+        const auto before = persistentIndexList();
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const auto& index : before)
+            after.push_back(index.row() < rowCount() ? index : this->index(rowCount() - 1, index.column()));
+        changePersistentIndexList(before, after);
+        emit layoutChanged();
+    }
+    if (touched.first == 0) return;
+    const int first = std::max(modelRow(touched.first), 0);
+    const int last = touched.rowsMoved || touched.timesMoved ? rowCount() - 1
+                                                             : std::min(modelRow(touched.last), rowCount() - 1);
+    if (first <= last) emit dataChanged(index(first, 0), index(last, document::kColumnCount - 1));
+}
+
 }  // namespace document::ui

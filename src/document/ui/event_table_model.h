@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "document/document.h"
+#include "document/list_edit.h"
 
 namespace document::ui {
 
@@ -35,11 +36,17 @@ public:
     void reload();
     // One grid row changed.
     void refreshRow(int gridRow);
+    // Around an edit of the list: rows that come or go lay the view's rows
+    // out anew (the current row keeps its number, or becomes the last row),
+    // changed rows are shown again.
+    void aboutToEdit(bool rowsMove);
+    void rowsEdited(const document::Touched& touched);
 
 private:
     const document::Document& doc_;
     QStringList headers_;
     bool frozen_ = false;
+    bool layoutChanging_ = false;
 };
 
 }  // namespace document::ui

@@ -23,6 +23,7 @@
 #include "app/file_io.h"
 #include "app/file_names.h"
 #include "app/profile.h"
+#include "app/ui/open_document.h"
 #include "app/ui/tmess.h"
 #include "app/ui/user_dialogs.h"
 #include "document/export_import.h"
@@ -77,9 +78,16 @@ std::string toBytes(const QString& text) { return text.toLatin1().toStdString();
 }  // namespace
 
 TMain::TMain(app::Workspace workspace, app::ui::UserDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), ws_(std::move(workspace)), dialogs_(dialogs) {
+    : QMainWindow(parent),
+      ws_(std::move(workspace)),
+      dialogs_(dialogs),
+      open_(new app::ui::OpenDocument(this)),
+      doc_(open_->document()) {
     setObjectName("Main");
     setWindowTitle("Ctabber");
+    connect(open_, &app::ui::OpenDocument::modifiedChanged, this, [this] { updateTitle(); });
+    connect(open_, &app::ui::OpenDocument::edited, this,
+            [this](const document::Touched& touched) { listsAfterEdit(touched); });
     setAcceptDrops(true);
     resize(1000, 700);
 
@@ -108,7 +116,7 @@ TMain::~TMain() = default;
 void TMain::buildGrid() {
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName("StringGrid1");
-    model_ = new EventTableModel(doc_, this);
+    model_ = &open_->model();
     StringGrid1->setModel(model_);
     painter_ = new document::ui::EventRowPainter(*model_, *StringGrid1, this);
     StringGrid1->setItemDelegate(painter_);
@@ -300,6 +308,15 @@ void TMain::buildMenus() {
     });
 
     auto* edit = topMenu("mEdit", 8, "&Edit");
+    auto* undo = open_->undoStack().createUndoAction(this, "&Undo");
+    undo->setObjectName("mUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    auto* redo = open_->undoStack().createRedoAction(this, "&Redo");
+    redo->setObjectName("mRedo");
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
     auto* select = edit->addMenu("Select");
     select->setObjectName("mSelect");
     track(9, "Select", [select](const QString& t) { select->setTitle(t); });
@@ -535,7 +552,7 @@ void TMain::resizeEvent(QResizeEvent* e) {
 }
 
 void TMain::closeEvent(QCloseEvent* e) {
-    if (reading_) {
+    if (reading_ || !mayDiscardChanges()) {
         e->ignore();
         return;
     }
@@ -754,6 +771,7 @@ void TMain::readDocument(const std::function<document::ReadResult(const document
         statusBar()->repaint();
     };
     const auto result = read(options);
+    if (result.opened) open_->replaced();  // what the old document did cannot be undone into the new one
     model_->setFrozen(false);
     rebuildLists();
     showReadResult(result);
@@ -783,6 +801,28 @@ void TMain::setCasmCommands(bool inUse) {
 
 // ---------------------------------------------------------------- file commands
 
+void TMain::setTitle(const QString& base) {
+    titleBase_ = base;
+    updateTitle();
+}
+
+void TMain::updateTitle() { setWindowTitle(open_->modified() ? titleBase_ + " *" : titleBase_); }
+
+bool TMain::mayDiscardChanges() {
+    if (!open_->modified()) return true;
+    return dialogs_.message(this, lookup(110, "Confirmation"),
+                            "The events of the open document were changed and not saved. Discard the changes?",
+                            app::Icon::Question, true) == app::ui::Answer::Yes;
+}
+
+void TMain::listsAfterEdit(const document::Touched& touched) {
+    if (!touched.textsChanged) return;
+    auto lists = events::collectTextLists(doc_.events);
+    doc_.markers = std::move(lists.markers);
+    doc_.texts = std::move(lists.texts);
+    rebuildLists();
+}
+
 void TMain::mOpenClick() {
     if (reading_) return;
     app::ui::FileRequest request;
@@ -797,12 +837,12 @@ void TMain::mOpenClick() {
 }
 
 void TMain::openFile(const QString& fileName) {
-    if (reading_) return;
+    if (reading_ || !mayDiscardChanges()) return;
     document::addRecentFile(settings_.recentFiles, fileName.toStdString());
     refreshRecentMenu();
     settings_.openDialog = std::string(app::folderOf(fileName.toStdString()));
     openedFile_ = fileName;
-    setWindowTitle(lookup(0, "Ctabber... ") + fileName);
+    setTitle(lookup(0, "Ctabber... ") + fileName);
     const std::filesystem::path path = fileName.toStdString();
     readDocument([this, path](const document::ReadOptions& options) {
         return document::readFile(path, doc_, ws_, options);
@@ -850,7 +890,8 @@ void TMain::mSaveasClick() {
     if (!outcome.ok) return;
     document::addRecentFile(settings_.recentFiles, target);
     refreshRecentMenu();
-    setWindowTitle(lookup(0, "Ctabber... ") + QString::fromStdString(target));
+    open_->saved();
+    setTitle(lookup(0, "Ctabber... ") + QString::fromStdString(target));
 }
 
 void TMain::mExportClick() {
@@ -878,8 +919,9 @@ void TMain::mImportClick() {
     settings_.exportImportDir = directory.toStdString();
     if (!ok) return;
     const auto names = dialog.names();
+    if (!mayDiscardChanges()) return;
     openedFile_ = QString::fromStdString(names.mid);
-    setWindowTitle(lookup(0, "Ctabber... ") + openedFile_);
+    setTitle(lookup(0, "Ctabber... ") + openedFile_);
     document::ImportResult imported;
     readDocument([this, &names, &imported](const document::ReadOptions& options) {
         imported = document::importPieces(doc_, names, ws_, options);
@@ -889,9 +931,13 @@ void TMain::mImportClick() {
     if (imported.casmImported) app::ui::showMessage(dialogs_, this, imported.message);
 }
 
-void TMain::removeBankEvents() { runBankRemoval([](document::Document& doc, int& removed) {
-    removed = events::removeBankEvents(doc.events);
-}); }
+void TMain::removeBankEvents() {
+    runBankRemoval([this](document::Document& doc, int& removed) {
+        auto edit = events::bankRemoval(doc.events);
+        removed = static_cast<int>(edit.removed.size());
+        open_->apply(std::move(edit));
+    });
+}
 
 void TMain::runBankRemoval(const std::function<void(document::Document&, int&)>& work) {
     if (reading_) return;
@@ -930,6 +976,7 @@ void TMain::runBankRemovalBatch() {
         });
         if (!outcome.ok) app::ui::showMessage(dialogs_, this, outcome.message);
     }
+    open_->saved();  // the batch ends by closing, without asking about its own change
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 

@@ -13,6 +13,7 @@
 #include "app/main_settings.h"
 #include "app/workspace.h"
 #include "document/document.h"
+#include "document/list_edit.h"
 #include "document/smf_reader.h"
 #include "names/instrument_definitions.h"
 
@@ -28,6 +29,7 @@ class QSplitter;
 class QTableView;
 
 namespace app::ui {
+class OpenDocument;
 class UserDialogs;
 struct MidiPortList;
 }
@@ -62,6 +64,7 @@ public:
     bool reading() const { return reading_; }
 
     const document::Document& document() const { return doc_; }
+    app::ui::OpenDocument& openDocument() const { return *open_; }
     const app::MainSettings& settings() const { return settings_; }
     document::ui::EventTableModel& model() const { return *model_; }
     document::ui::EventRowPainter& painter() const { return *painter_; }
@@ -136,6 +139,12 @@ private:
     // Runs a bank removal under the reading flag with the wait window.
     void runBankRemoval(const std::function<void(document::Document&, int&)>& work);
 
+    void setTitle(const QString& base);
+    void updateTitle();
+    // True when there are no unsaved changes or the user lets them go.
+    bool mayDiscardChanges();
+    void listsAfterEdit(const document::Touched& touched);
+
     void redrawRow(int gridRow);
     void showSelectionCount();
     void setPanel(int panel, const QString& text);
@@ -148,7 +157,9 @@ private:
     app::MainSettings settings_;
     // The instrument definition file of "InsFile"; shared with the event texts of every read.
     std::shared_ptr<names::InstrumentDefinitions> definitions_ = std::make_shared<names::InstrumentDefinitions>();
-    document::Document doc_;
+    app::ui::OpenDocument* open_;  // the document, its undo stack and the grid's model
+    document::Document& doc_;
+    QString titleBase_ = "Ctabber";  // the caption without the modified mark
     QString openedFile_;     // the open dialog's file name: the file last read
     QString saveFileName_;   // the save dialog's file name, kept between saves
     bool reading_ = false;
