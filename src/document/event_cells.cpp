@@ -1,5 +1,6 @@
 #include "document/event_cells.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "document/event_text.h"
@@ -17,10 +18,28 @@ void appendNumber(std::string& out, std::uint64_t value) {
 
 bool isTextMeta(int status, int type) { return status == 0xFF && type >= 0x01 && type <= 0x07; }
 
-void appendComment(std::string& out, const EventList& list, int r) {
-    const int status = list.status(r);
+// An event's bytes split as its Event and Data cells show them.
+struct EventView {
+    std::span<const std::uint8_t> bytes;
+    std::span<const std::uint8_t> event;
+    std::span<const std::uint8_t> data;
+
+    EventView(std::span<const std::uint8_t> all, int eventLength)
+        : bytes(all),
+          event(all.first(std::min<std::size_t>(static_cast<std::size_t>(std::max(eventLength, 0)), all.size()))),
+          data(all.subspan(event.size())) {}
+    EventView(const EventList& list, int r) : EventView(list.bytes(r), list.eventLength(r)) {}
+
+    int status() const { return bytes.empty() ? -1 : bytes[0]; }
+    int metaType() const { return bytes.size() >= 2 && bytes[0] == 0xFF ? bytes[1] : -1; }
+    // Text meta events without a length byte show their data as text.
+    bool dataIsText() const { return isTextMeta(status(), metaType()) && event.size() == 2; }
+};
+
+void appendComment(std::string& out, const EventView& row) {
+    const int status = row.status();
     if (status < 0) return;
-    const auto data = list.dataBytes(r);
+    const auto data = row.data;
     if (status >= 0x80 && status < 0xF0) {
         switch (status & 0xF0) {
             case 0x80:
@@ -39,10 +58,10 @@ void appendComment(std::string& out, const EventList& list, int r) {
         }
     }
     if (status != 0xFF) return;
-    const int type = list.metaType(r);
+    const int type = row.metaType();
     switch (type) {
         case 0x00: {
-            const auto event = list.eventBytes(r);
+            const auto event = row.event;
             if (event.size() == 5) {
                 out += "v=";
                 appendNumber(out, event[3] * 256u + event[4]);
@@ -68,6 +87,33 @@ void appendHex(std::string& out, std::span<const std::uint8_t> bytes) {
     for (auto b : bytes) appendHexByte(out, b);
 }
 
+std::string_view derivedKind(const EventView& row) {
+    const int status = row.status();
+    if (status < 0) return {};
+    const int type = row.metaType();
+    if (status == 0xFF && type < 0) return {};
+    return kindText(static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(type < 0 ? 0 : type));
+}
+
+// The cells that follow from the event's bytes alone.
+void appendEventCell(std::string& out, const EventView& row, int column) {
+    switch (column) {
+        case ColEvent: appendHex(out, row.event); return;
+        case ColCh: {
+            const int status = row.status();
+            if (status >= 0x80 && status < 0xF0) appendNumber(out, static_cast<unsigned>((status & 0x0F) + 1));
+            return;
+        }
+        case ColData:
+            if (row.dataIsText()) out.append(reinterpret_cast<const char*>(row.data.data()), row.data.size());
+            else appendHex(out, row.data);
+            return;
+        case ColComment: appendComment(out, row); return;
+        case ColText: out += derivedKind(row); return;
+        default: return;
+    }
+}
+
 }  // namespace
 
 void appendCell(std::string& out, const EventList& list, int r, int column, TimeBase base) {
@@ -84,18 +130,11 @@ void appendCell(std::string& out, const EventList& list, int r, int column, Time
             if (list.hasDelta(r)) appendNumber(out, list.delta(r));
             return;
         case ColMbt: out += mbtText(list.absTick(r), base.division, base.barNumerator); return;
-        case ColEvent: appendHex(out, list.eventBytes(r)); return;
-        case ColCh: {
-            const int status = list.status(r);
-            if (status >= 0x80 && status < 0xF0) appendNumber(out, static_cast<unsigned>((status & 0x0F) + 1));
-            return;
-        }
+        case ColEvent:
+        case ColCh:
         case ColData:
-            if (isTextMeta(list.status(r), list.metaType(r)) && list.eventLength(r) == 2) out += textData(list, r);
-            else appendHex(out, list.dataBytes(r));
-            return;
-        case ColComment: appendComment(out, list, r); return;
-        case ColText: out += kindCell(list, r); return;
+        case ColComment:
+        case ColText: appendEventCell(out, EventView(list, r), column); return;
         default: return;
     }
 }
@@ -108,11 +147,11 @@ std::string cellText(const EventList& list, int r, int column, TimeBase base) {
 
 std::string_view kindCell(const EventList& list, int r) {
     if (const auto* text = list.explicitText(r, ColText)) return *text;
-    const int status = list.status(r);
-    if (status < 0) return {};
-    const int type = list.metaType(r);
-    if (status == 0xFF && type < 0) return {};
-    return kindText(static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(type < 0 ? 0 : type));
+    return derivedKind(EventView(list, r));
+}
+
+void appendDerivedCell(std::string& out, std::span<const std::uint8_t> bytes, int eventLength, int column) {
+    appendEventCell(out, EventView(bytes, eventLength), column);
 }
 
 int channelCell(const EventList& list, int r) {

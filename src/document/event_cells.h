@@ -12,6 +12,7 @@
 //   program names and system-exclusive descriptions depend on files read at
 //   the time, so the reader stores them as explicit texts.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,11 @@ std::string mbtText(std::uint64_t absoluteTick, std::uint16_t division, int barN
 // Appends the text of one cell of grid row r (1 <= r < list.rowCount()).
 void appendCell(std::string& out, const EventList& list, int r, int column, TimeBase base);
 std::string cellText(const EventList& list, int r, int column, TimeBase base);
+
+// Appends the text that the Event, Ch., Data, Comment or Text cell derives
+// from an event's bytes, the first `eventLength` of them forming the Event
+// cell; explicit texts play no part (other columns give nothing).
+void appendDerivedCell(std::string& out, std::span<const std::uint8_t> bytes, int eventLength, int column);
 
 // The Text cell (the kind name, or the row's explicit text).
 std::string_view kindCell(const EventList& list, int r);

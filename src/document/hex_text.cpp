@@ -5,6 +5,8 @@ namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
 
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
 std::uint8_t digitValue(char c) {
     if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
     if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
@@ -29,6 +31,13 @@ std::string hexText(std::span<const std::uint8_t> bytes) {
     text.reserve(bytes.size() * 3);
     for (auto b : bytes) appendHexByte(text, b);
     return text;
+}
+
+bool isHexText(std::string_view text) {
+    if (text.size() % 3 == 1) return false;  // a digit without its partner
+    for (std::size_t at = 0; at + 1 < text.size(); at += 3)
+        if (!isHexDigit(text[at]) || !isHexDigit(text[at + 1])) return false;
+    return true;
 }
 
 std::size_t hexByteCount(std::string_view text) { return text.size() < 2 ? 0 : (text.size() - 2) / 3 + 1; }

@@ -17,6 +17,10 @@ std::string hexText(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> parseHex(std::string_view text);
 // The same into a reused buffer (cleared first).
 void parseHexInto(std::string_view text, std::vector<std::uint8_t>& out);
+// Whether `text` is bytes written the way parseHex reads them with nothing
+// left over: each group's two characters are hex digits, one separator
+// character of any kind follows each group but perhaps the last.
+bool isHexText(std::string_view text);
 // How many bytes parseHex gives for `text`.
 std::size_t hexByteCount(std::string_view text);
 // Byte `index` of the text, or -1 when it has fewer bytes.

@@ -1,0 +1,49 @@
+#include "events/transpose.h"
+
+#include <algorithm>
+
+#include "document/event_cells.h"
+
+namespace events {
+namespace {
+
+constexpr std::string_view kMarkerText = "Marker";
+
+bool isNote(int status) { return status >= 0 && ((status & 0xF0) == 0x80 || (status & 0xF0) == 0x90); }
+
+}  // namespace
+
+int transposeStart(const document::EventList& list, int currentRow, bool currentSectionOnly) {
+    if (!currentSectionOnly) return 1;
+    for (int r = std::min(currentRow, list.rowCount() - 1); r >= 1; --r)
+        if (document::kindCell(list, r) == kMarkerText) return r + 1;
+    return 1;
+}
+
+Transposition transposeNotes(const document::EventList& list, int first, bool sectionOnly, int channel, int amount) {
+    Transposition result;
+    result.edit.name = "Transpose";
+    for (int r = std::max(first, 1); r <= list.eventCount(); ++r) {
+        const int status = list.status(r);
+        if (!isNote(status)) {
+            if (sectionOnly && document::kindCell(list, r) == kMarkerText) break;
+            continue;
+        }
+        const auto data = list.dataBytes(r);
+        if ((status & 0x0F) + 1 != channel || data.size() != 2) continue;
+        ++result.notes;
+        const auto note = static_cast<std::uint8_t>(std::clamp(data[0] + amount, 0, 127));
+        const bool keptTexts = list.explicitText(r, document::ColData) || list.explicitText(r, document::ColComment);
+        if (note == data[0] && !keptTexts) continue;
+        auto before = list.row(r);
+        auto after = before;
+        after.bytes[after.eventLength] = note;
+        std::erase_if(after.texts, [](const auto& text) {
+            return text.first == document::ColData || text.first == document::ColComment;
+        });
+        result.edit.replaced.push_back({r, std::move(before), std::move(after)});
+    }
+    return result;
+}
+
+}  // namespace events
