@@ -35,6 +35,8 @@ public:
     std::filesystem::path casm() const { return file(files::casm); }
     std::filesystem::path casmAdd() const { return file(files::casmAdd); }
     std::filesystem::path settings() const { return file(files::settings); }
+    // The event clipboard, shared by every running instance.
+    std::filesystem::path eventCopy() const { return file(files::eventCopy); }
 
 private:
     std::filesystem::path dir_;

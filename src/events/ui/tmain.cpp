@@ -103,6 +103,7 @@ TMain::TMain(app::Workspace workspace, app::ui::UserDialogs& dialogs, QWidget* p
     buildStatusBar();
     buildMenus();
     buildPopupMenu();
+    connectSelectionCommands();
 
     loadSettings();
     translate();

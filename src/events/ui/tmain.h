@@ -126,6 +126,22 @@ private:
     void ListBoxAllClick();
     void StringGrid1Click();
     void StringGrid1KeyDown(QKeyEvent* e, bool& handled);
+    // Selection, clipboard, channel and transposition (tmain_selection.cpp).
+    void connectSelectionCommands();
+    void mSelectEventsClick();
+    void mSelectSectionClick();
+    void mUnselectSectionClick();
+    void mSelectAllClick();
+    void mUnselectAllClick();
+    void mCopyClick();
+    void mCutClick();
+    void mPasteClick();
+    void mEditChannelClick();  // also the edit dispatcher on the Ch. column
+    void mTransposeClick();
+    void selectSection(bool on);
+    void copyOrCut(bool cut);
+    // Flips the flags of `rows`, repaints them and shows the selection count.
+    void showFlips(const std::vector<int>& rows);
 
     // Reading.
     void readDocument(const std::function<document::ReadResult(const document::ReadOptions&)>& read);

@@ -1,0 +1,41 @@
+#include "events/ui/tchan.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/texts.h"
+#include "app/ui/captions.h"
+
+namespace events::ui {
+
+TChan::TChan(int position, const std::filesystem::path& settingsFile, const app::Language& language, QWidget* parent)
+    : app::ui::RememberedDialog(parent, settingsFile, "Chan") {
+    app::ui::Captions captions(language);
+    captions.add(207, [this](const QString& t) { setWindowTitle(t); });
+    EditChan = new QSpinBox(this);
+    EditChan->setObjectName("EditChan");
+    EditChan->setRange(1, 16);
+    EditChan->setValue(position);
+    ButtonOK = new QPushButton(this);
+    ButtonOK->setObjectName("ButtonOK");
+    ButtonOK->setDefault(true);
+    captions.add(app::text::ok, [this](const QString& t) { ButtonOK->setText(t); });
+    ButtonCancel = new QPushButton(this);
+    ButtonCancel->setObjectName("ButtonCancel");
+    captions.add(app::text::cancel, [this](const QString& t) { ButtonCancel->setText(t); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonOK);
+    buttons->addWidget(ButtonCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(EditChan);
+    layout->addLayout(buttons);
+    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    restorePlace();
+}
+
+int TChan::position() const { return EditChan->value(); }
+
+}  // namespace events::ui

@@ -1,0 +1,181 @@
+// The main window's selection, clipboard, channel and transposition
+// commands: each gathers values, asks the core and applies its edit.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+
+#include "app/profile.h"
+#include "app/ui/open_document.h"
+#include "app/ui/tmess.h"
+#include "app/ui/user_dialogs.h"
+#include "document/ui/event_table_model.h"
+#include "events/channel_edit.h"
+#include "events/event_clipboard.h"
+#include "events/event_filter.h"
+#include "events/navigation.h"
+#include "events/selection.h"
+#include "events/transpose.h"
+#include "events/ui/tchan.h"
+#include "events/ui/tfselect.h"
+#include "events/ui/tmain.h"
+#include "events/ui/ttranspose.h"
+
+namespace events::ui {
+namespace {
+
+// Progress is painted at most this often.
+constexpr qint64 kPaintEveryMs = 50;
+
+}  // namespace
+
+void TMain::connectSelectionCommands() {
+    struct Command {
+        const char* action;
+        void (TMain::*handler)();
+    };
+    static constexpr Command kCommands[] = {
+        {"mSelectEvents", &TMain::mSelectEventsClick},   {"pmSelectEvents", &TMain::mSelectEventsClick},
+        {"mSelectSection", &TMain::mSelectSectionClick}, {"pmSelectSection", &TMain::mSelectSectionClick},
+        {"mSelectAll", &TMain::mSelectAllClick},         {"pmSelectAll", &TMain::mSelectAllClick},
+        {"mUnselectSection", &TMain::mUnselectSectionClick}, {"pmUnselectSection", &TMain::mUnselectSectionClick},
+        {"mUnselectAll", &TMain::mUnselectAllClick},     {"pmUnselectAll", &TMain::mUnselectAllClick},
+        {"mCopy", &TMain::mCopyClick},                   {"pmCopy", &TMain::mCopyClick},
+        {"mCut", &TMain::mCutClick},                     {"pmCut", &TMain::mCutClick},
+        {"mPaste", &TMain::mPasteClick},                 {"pmPaste", &TMain::mPasteClick},
+        {"mEditChannel", &TMain::mEditChannelClick},     {"mTranspose", &TMain::mTransposeClick},
+    };
+    for (const auto& [name, handler] : kCommands) {
+        auto* action = findChild<QAction*>(name);
+        if (!action) continue;
+        std::erase(unbuilt_, action);
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
+    }
+}
+
+void TMain::showFlips(const std::vector<int>& rows) {
+    if (const auto range = events::applyFlips(doc_.events, rows)) model_->refreshRows(range->first, range->last);
+    showSelectionCount();
+}
+
+void TMain::mSelectEventsClick() {
+    if (reading_) return;
+    TFSelect dialog(events::loadEventFilter(app::Profile(ws_.settings())), ws_.settings(), language_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const auto filter = dialog.filter();
+    app::Profile settings(ws_.settings());  // read again: the dialog stored its place there
+    events::saveEventFilter(settings, filter);
+    if (!settings.save())
+        dialogs_.message(this, lookup(102, "Write error"), QString::fromStdString(ws_.settings().string()),
+                         app::Icon::Error, false);
+    showFlips(events::filterFlips(doc_.events, filter));
+}
+
+void TMain::selectSection(bool on) {
+    if (reading_) return;
+    StringGrid1Click();  // the section lookup, shown in panel 4
+    const auto section = events::sectionRange(doc_.events, currentRow());
+    if (!section) return;
+    showFlips(events::rangeFlips(doc_.events, section, on));
+}
+
+void TMain::mSelectSectionClick() { selectSection(true); }
+void TMain::mUnselectSectionClick() { selectSection(false); }
+
+void TMain::mSelectAllClick() {
+    if (reading_) return;
+    showFlips(events::rangeFlips(doc_.events, std::nullopt, true));
+}
+
+void TMain::mUnselectAllClick() {
+    if (reading_) return;
+    showFlips(events::rangeFlips(doc_.events, std::nullopt, false));
+}
+
+void TMain::mCopyClick() { copyOrCut(false); }
+void TMain::mCutClick() { copyOrCut(true); }
+
+void TMain::copyOrCut(bool cut) {
+    if (reading_) return;
+    const int current = currentRow();
+    // With a selection the command walks it under the wait window; without, it takes the current row.
+    const bool walk = events::selectedCount(doc_.events) > 0;
+    const auto plan = events::copyPlan(doc_.events, current, cut, !settings_.delNote);
+    // A protected current note is not cut, as it is not deleted: nothing happens.
+    if (cut && plan.rows.empty() && plan.unselect.empty()) return;
+    // Protected notes of the selection are unselected, not copied or cut.
+    for (int r : plan.unselect) {
+        doc_.events.setSelected(r, false);
+        redrawRow(r);
+    }
+    app::ui::TMess* wait = nullptr;
+    if (walk)
+        wait = app::ui::showWaitWindow(this, lookup(112, "Wait..."), cut ? lookup(125, "Cut...") : lookup(126, "Copy..."));
+    const int total = static_cast<int>(plan.rows.size());
+    auto progressText = [this, total](int done) {
+        return lookup(127, "Cut") + " " + QString::number(done) + " " + lookup(114, "of") + " " + QString::number(total);
+    };
+    QElapsedTimer clock;
+    clock.start();
+    qint64 painted = 0;
+    events::ClipboardProgress progress;
+    if (cut && walk)
+        progress = [&](int done, int) {
+            if (clock.elapsed() - painted < kPaintEveryMs) return;
+            painted = clock.elapsed();
+            setPanel(4, progressText(done));
+            panels_[4]->repaint();
+        };
+    const auto written = events::writeEventClipboard(ws_.eventCopy(), doc_, plan.rows, language_, progress);
+    if (written.ok && cut && !plan.rows.empty()) {
+        open_->apply(events::cutRows(doc_.events, plan.rows));
+        if (walk) {
+            setPanel(4, progressText(total));
+            // The current row went up one row for each row cut, as far as row 1.
+            if (current > 1) setCurrentRow(std::max(current - total, 1));
+        }
+    }
+    if (wait) {
+        wait->close();
+        wait->deleteLater();
+    }
+    // Without its clipboard a cut deletes nothing.
+    if (!written.ok) app::ui::showMessage(dialogs_, this, written.message);
+}
+
+void TMain::mPasteClick() {
+    if (reading_) return;
+    const int at = currentRow();
+    if (at < 1) return;
+    auto* wait = app::ui::showWaitWindow(this, lookup(112, "Wait..."), lookup(128, "Paste..."));
+    auto clipboard = events::readEventClipboard(ws_.eventCopy(), language_);
+    if (clipboard.outcome.ok) open_->apply(events::pasteRows(doc_.events, at, std::move(clipboard.rows)));
+    wait->close();
+    wait->deleteLater();
+    if (!clipboard.outcome.ok) app::ui::showMessage(dialogs_, this, clipboard.outcome.message);
+}
+
+void TMain::mEditChannelClick() {
+    if (reading_) return;
+    const int row = currentRow();
+    const int channel = events::editableChannel(doc_.events, row);
+    if (channel == 0) return;
+    TChan dialog(std::clamp(channel, 1, 16), ws_.settings(), language_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    open_->apply(events::channelEdit(doc_.events, row, dialog.position()));
+}
+
+void TMain::mTransposeClick() {
+    if (reading_) return;
+    const int row = currentRow();
+    TTranspose dialog(events::editableChannel(doc_.events, row), ws_.settings(), language_, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.amount() == 0) return;
+    const bool sectionOnly = !dialog.allSections();
+    auto transposed = events::transposeNotes(doc_.events, events::transposeStart(doc_.events, row, sectionOnly),
+                                             sectionOnly, dialog.channel(), dialog.amount());
+    open_->apply(std::move(transposed.edit));
+    // Each note is counted at its note on and at its note off.
+    setPanel(3, lookup(129, "Notes transposed:") + " " + QString::number(transposed.notes / 2));
+}
+
+}  // namespace events::ui

@@ -1,0 +1,90 @@
+#include "events/ui/ttranspose.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/texts.h"
+#include "app/ui/captions.h"
+#include "events/ui/radio_group.h"
+
+namespace events::ui {
+
+TTranspose::TTranspose(int channel, const std::filesystem::path& settingsFile, const app::Language& language,
+                       QWidget* parent)
+    : app::ui::RememberedDialog(parent, settingsFile, "Transpose") {
+    app::ui::Captions captions(language);
+    captions.add(351, [this](const QString& t) { setWindowTitle(t); });
+
+    auto* amountGroup = new QGroupBox(this);
+    captions.add(354, [amountGroup](const QString& t) { amountGroup->setTitle(t); });
+    auto* octave = new QLabel(amountGroup);
+    captions.add(355, [octave](const QString& t) { octave->setText(t); });
+    EditAmount = new QSpinBox(amountGroup);
+    EditAmount->setObjectName("EditAmount");
+    EditAmount->setRange(-kMaxAmount, kMaxAmount);
+    EditAmount->setValue(0);
+    ButtonPlus = new QPushButton("+ 1", amountGroup);
+    ButtonPlus->setObjectName("ButtonPlus");
+    ButtonMinus = new QPushButton("- 1", amountGroup);
+    ButtonMinus->setObjectName("ButtonMinus");
+    auto* amountRow = new QHBoxLayout(amountGroup);
+    amountRow->addWidget(octave);
+    amountRow->addWidget(EditAmount);
+    amountRow->addWidget(ButtonPlus);
+    amountRow->addWidget(ButtonMinus);
+
+    RGObject = new RadioGroup(QString(), {QString(), QString()}, 1, this);
+    RGObject->setObjectName("RGObject");
+    captions.add(352, [this](const QString& t) { RGObject->item(0)->setText(t); });
+    captions.add(353, [this](const QString& t) { RGObject->item(1)->setText(t); });
+    RGObject->setItemIndex(1);
+
+    QStringList channels;
+    for (int c = 1; c <= 16; ++c) channels << QString("Channel %1").arg(c);
+    RadioGroupChan = new RadioGroup(QString(), channels, 2, this);
+    RadioGroupChan->setObjectName("RadioGroupChan");
+    captions.add(271, [this](const QString& t) { RadioGroupChan->setTitle(t); });
+    RadioGroupChan->setItemIndex(channel >= 1 && channel <= 16 ? channel - 1 : 0);
+
+    ButtonOK = new QPushButton(this);
+    ButtonOK->setObjectName("ButtonOK");
+    ButtonOK->setDefault(true);
+    captions.add(app::text::ok, [this](const QString& t) { ButtonOK->setText(t); });
+    ButtonCancel = new QPushButton(this);
+    ButtonCancel->setObjectName("ButtonCancel");
+    captions.add(app::text::cancel, [this](const QString& t) { ButtonCancel->setText(t); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ButtonOK);
+    buttons->addWidget(ButtonCancel);
+    auto* left = new QVBoxLayout;
+    left->addWidget(amountGroup);
+    left->addWidget(RGObject);
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(RadioGroupChan);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+
+    // An octave up or down, as far as the range goes.
+    connect(ButtonPlus, &QPushButton::clicked, this, [this] { EditAmount->setValue(EditAmount->value() + kOctave); });
+    connect(ButtonMinus, &QPushButton::clicked, this, [this] { EditAmount->setValue(EditAmount->value() - kOctave); });
+    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    restorePlace();
+}
+
+int TTranspose::amount() const { return EditAmount->value(); }
+
+bool TTranspose::allSections() const { return RGObject->itemIndex() != 0; }
+
+int TTranspose::channel() const { return std::max(RadioGroupChan->itemIndex(), 0) + 1; }
+
+}  // namespace events::ui
