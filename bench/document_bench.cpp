@@ -13,9 +13,9 @@
 
 #include "app/workspace.h"
 #include "document/event_cells.h"
-#include "document/smf_builder.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
+#include "style_mix.h"
 
 namespace {
 
@@ -38,21 +38,8 @@ const std::filesystem::path& benchDir() {
 std::filesystem::path benchFile(int events) {
     static std::map<int, std::filesystem::path> made;
     if (auto it = made.find(events); it != made.end()) return it->second;
-    document::TrackBuilder t;
-    t.tempo(0, 500000).meta(0, 0x58, {4, 2, 24, 8});
-    for (int i = 0, count = 2; count < events - 1; ++i, ++count) {
-        const auto ch = static_cast<std::uint8_t>(i % 16);
-        const auto note = static_cast<std::uint8_t>(36 + i % 48);
-        switch (i % 10) {
-            case 0: t.event(0, {static_cast<std::uint8_t>(0xB0 | ch), 7, 100}); break;
-            case 1: t.event(0, {static_cast<std::uint8_t>(0xC0 | ch), static_cast<std::uint8_t>(i % 128)}); break;
-            case 2: t.text(0, 0x06, "Main A"); break;
-            default: t.event(static_cast<std::uint32_t>(i % 3 * 60), {static_cast<std::uint8_t>(0x90 | ch), note, 100});
-        }
-    }
-    t.end();
     auto file = benchDir() / ("events-" + std::to_string(events) + ".mid");
-    app::writeFileAtomic(file, document::smfFile(0, 480, {t.bytes()}));
+    app::writeFileAtomic(file, bench::styleMix(events));
     return made[events] = file;
 }
 

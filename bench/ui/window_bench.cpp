@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QScrollBar>
 #include <QTableView>
@@ -11,8 +12,10 @@
 #include <memory>
 
 #include "app/file_io.h"
+#include "app/profile.h"
+#include "app/ui/open_document.h"
 #include "app/ui/user_dialogs.h"
-#include "document/smf_builder.h"
+#include "../style_mix.h"
 #include "events/ui/tmain.h"
 
 namespace {
@@ -33,25 +36,10 @@ const BenchDir& dir() {
     return d;
 }
 
-// Notes, controllers, programs and a marker in every ten events.
 QString millionFile() {
     static const QString file = [] {
-        document::TrackBuilder t;
-        t.tempo(0, 500000).meta(0, 0x58, {4, 2, 24, 8});
-        for (int i = 0, count = 2; count < kEvents - 1; ++i, ++count) {
-            const auto ch = static_cast<std::uint8_t>(i % 16);
-            switch (i % 10) {
-                case 0: t.event(0, {static_cast<std::uint8_t>(0xB0 | ch), 7, 100}); break;
-                case 1: t.event(0, {static_cast<std::uint8_t>(0xC0 | ch), static_cast<std::uint8_t>(i % 128)}); break;
-                case 2: t.text(0, 0x06, "Main A"); break;
-                default:
-                    t.event(static_cast<std::uint32_t>(i % 3 * 60),
-                            {static_cast<std::uint8_t>(0x90 | ch), static_cast<std::uint8_t>(36 + i % 48), 100});
-            }
-        }
-        t.end();
         const auto path = dir().path / "million.mid";
-        app::writeFileAtomic(path, document::smfFile(0, 480, {t.bytes()}));
+        app::writeFileAtomic(path, bench::styleMix(kEvents));
         return QString::fromStdString(path.string());
     }();
     return file;
@@ -104,11 +92,51 @@ void BM_JumpToEndAndBack(benchmark::State& state) {
     }
 }
 
+// Cut of every tenth row (100,000) through the Edit menu, and paste of them
+// back, as the user runs them: clipboard file, edit, undo step and grid
+// update included. The list is put back by Undo outside the timing.
+void windowClipboard(benchmark::State& state, bool paste) {
+    const app::Workspace ws(dir().path / "clipboard");
+    app::writeProfileString(ws.settings(), "Main", "DelNote", "1");  // the notes are cut too
+    events::ui::TMain w(ws, dialogs());
+    showWindow(w);
+    w.openFile(millionFile());
+    auto& list = w.openDocument().document().events;
+    auto trigger = [&w](const char* name) { w.findChild<QAction*>(name)->trigger(); };
+    auto selectEveryTenth = [&list] {
+        for (int r = 7; r <= list.eventCount(); r += 10) list.setSelected(r, true);
+    };
+    selectEveryTenth();
+    if (paste) {
+        trigger("mCut");
+        trigger("mUndo");
+        trigger("mUnselectAll");
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.setCurrentRow(kEvents / 2);
+        if (!paste) selectEveryTenth();
+        state.ResumeTiming();
+        const int before = list.eventCount();
+        trigger(paste ? "mPaste" : "mCut");
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (std::abs(list.eventCount() - before) != kEvents / 10) state.SkipWithError("rows not cut or pasted");
+        trigger("mUndo");
+        state.ResumeTiming();
+    }
+}
+
+void BM_WindowCut100k(benchmark::State& state) { windowClipboard(state, false); }
+void BM_WindowPaste100k(benchmark::State& state) { windowClipboard(state, true); }
+
 }  // namespace
 
 BENCHMARK(BM_EmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_OpenMillionAndShow)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(BM_JumpToEndAndBack)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(BM_WindowCut100k)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
+BENCHMARK(BM_WindowPaste100k)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
