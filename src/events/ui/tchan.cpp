@@ -31,6 +31,7 @@ TChan::TChan(int position, const std::filesystem::path& settingsFile, const app:
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(EditChan);
     layout->addLayout(buttons);
+    setMinimumWidth(220);  // room for the caption
     connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     restorePlace();
