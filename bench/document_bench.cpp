@@ -15,26 +15,17 @@
 #include "document/event_cells.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
-#include "style_mix.h"
+#include "bench_support.h"
 
 namespace {
 
 // The folder of the generated files, removed when the program ends.
-struct BenchDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("ctabber-bench-" + std::to_string(::getpid()));
-    BenchDir() { std::filesystem::create_directories(path); }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
 const std::filesystem::path& benchDir() {
-    static const BenchDir dir;
+    static const bench::TempFolder dir("ctabber-bench");
     return dir.path;
 }
 
-// A mix like a real style: mostly notes, some controllers, programs and markers.
+// The style mix of `events` events, made once.
 std::filesystem::path benchFile(int events) {
     static std::map<int, std::filesystem::path> made;
     if (auto it = made.find(events); it != made.end()) return it->second;

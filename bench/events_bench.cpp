@@ -6,7 +6,6 @@
 // the edit back outside the timing. "rows held" counts the rows the edit
 // keeps for undo.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -16,25 +15,16 @@
 #include "events/event_filter.h"
 #include "events/selection.h"
 #include "events/transpose.h"
-#include "style_mix.h"
+#include "bench_support.h"
 
 namespace {
 
 constexpr int kEvents = 1'000'000;
 constexpr int kEvery = 10;  // every tenth row: 100,000 rows
 
-struct BenchDir {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("ctabber-events-bench-" + std::to_string(::getpid()));
-    BenchDir() { std::filesystem::create_directories(path); }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
 
-const BenchDir& dir() {
-    static const BenchDir d;
+const bench::TempFolder& dir() {
+    static const bench::TempFolder d("ctabber-events-bench");
     return d;
 }
 

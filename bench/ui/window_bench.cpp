@@ -2,7 +2,6 @@
 // generated file of 1,000,000 events opened and shown (the grid painted with
 // its first rows, the marker list filled), then scrolled to the end and back.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -15,24 +14,16 @@
 #include "app/profile.h"
 #include "app/ui/open_document.h"
 #include "app/ui/user_dialogs.h"
-#include "../style_mix.h"
+#include "../bench_support.h"
 #include "events/ui/tmain.h"
 
 namespace {
 
 constexpr int kEvents = 1'000'000;
 
-struct BenchDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("ctabber-window-bench-" + std::to_string(::getpid()));
-    BenchDir() { std::filesystem::create_directories(path); }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
 
-const BenchDir& dir() {
-    static const BenchDir d;
+const bench::TempFolder& dir() {
+    static const bench::TempFolder d("ctabber-window-bench");
     return d;
 }
 

@@ -1,6 +1,5 @@
 #include "events/event_filter.h"
 
-#include <charconv>
 #include <span>
 
 namespace events {
@@ -72,34 +71,6 @@ void saveEventFilter(app::Profile& settings, const EventFilter& f) {
     settings.writeInt(kSection, "Data2L", f.data2Low);
     settings.writeInt(kSection, "Data2H", f.data2High);
     settings.writeBool(kSection, "DataInHex", f.hex);
-}
-
-std::string rangeText(std::uint8_t value, bool hex) {
-    char buffer[4];
-    if (hex) {
-        constexpr char digits[] = "0123456789ABCDEF";
-        return {digits[value >> 4], digits[value & 0x0F]};
-    }
-    buffer[0] = static_cast<char>('0' + value / 100);
-    buffer[1] = static_cast<char>('0' + value / 10 % 10);
-    buffer[2] = static_cast<char>('0' + value % 10);
-    return std::string(buffer, 3);
-}
-
-std::uint8_t rangeValue(std::string_view text, bool hex) {
-    if (hex) {
-        unsigned value = 0;
-        for (char c : text) {
-            unsigned digit = 0;
-            if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-            else if (c >= 'A' && c <= 'F') digit = static_cast<unsigned>(c - 'A' + 10);
-            else if (c >= 'a' && c <= 'f') digit = static_cast<unsigned>(c - 'a' + 10);
-            value = (value * 16 + digit) & 0xFF;
-        }
-        return static_cast<std::uint8_t>(value);
-    }
-    const auto number = app::Profile::parseInt(text);
-    return number ? byteOf(*number) : 0;
 }
 
 bool matchesFilter(const document::EventList& list, int r, const EventFilter& filter) {

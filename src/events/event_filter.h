@@ -4,7 +4,6 @@
 // unselected. Its values live in section "Select" of the settings file.
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,7 +33,7 @@ struct EventFilter {
     bool anyChannel = true;
     std::uint8_t data1Low = 0, data1High = 255;
     std::uint8_t data2Low = 0, data2High = 255;
-    bool hex = false;  // the range boxes show and take hexadecimal
+    bool hex = false;  // the range boxes show and take hexadecimal, as the CASM byte editor's boxes do
 
     friend bool operator==(const EventFilter&, const EventFilter&) = default;
 };
@@ -45,13 +44,6 @@ struct EventFilter {
 // itself modulo 256.
 EventFilter loadEventFilter(const app::Profile& settings);
 void saveEventFilter(app::Profile& settings, const EventFilter& filter);
-
-// A range box's text: "%02X" in hex, "%03d" otherwise.
-std::string rangeText(std::uint8_t value, bool hex);
-// What a range box's text stands for, modulo 256. In hex every character
-// is a digit (one that is not a hex digit counts as 0) and the last two
-// count; in decimal the text is a whole number (anything else counts as 0).
-std::uint8_t rangeValue(std::string_view text, bool hex);
 
 // Whether event row r is of the filter's kind, on its channel (kinds that
 // are not channel events have no channel and match any) and with its tested

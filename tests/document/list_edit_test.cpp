@@ -8,14 +8,9 @@
 
 using namespace document;
 using testing_support::listOf;
+using testing_support::rowsOf;
 
 namespace {
-
-std::vector<EventRow> rowsOf(const EventList& list) {
-    std::vector<EventRow> rows;
-    for (int r = 1; r < list.rowCount(); ++r) rows.push_back(list.row(r));
-    return rows;
-}
 
 std::vector<std::uint64_t> timesOf(const EventList& list) {
     std::vector<std::uint64_t> times;

@@ -7,15 +7,10 @@
 
 using namespace document;
 using namespace events;
+using testing_support::rowsOf;
 using testing_support::textMeta;
 
 namespace {
-
-std::vector<EventRow> rowsOf(const EventList& list) {
-    std::vector<EventRow> rows;
-    for (int r = 1; r < list.rowCount(); ++r) rows.push_back(list.row(r));
-    return rows;
-}
 
 // An edit applied, undone and redone gives the rows expected each time.
 void expectThreeWays(EventList& list, Edit& edit, const std::vector<EventRow>& expected) {

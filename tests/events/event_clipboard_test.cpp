@@ -9,6 +9,7 @@
 
 using namespace document;
 using namespace events;
+using testing_support::rowsOf;
 using testing_support::textMeta;
 
 namespace {
@@ -34,12 +35,6 @@ Document sampleDoc() {
     });
     list.setText(7, ColComment, "<Honky-tonk Piano>");
     return docOf(std::move(list));
-}
-
-std::vector<EventRow> rowsOf(const EventList& list) {
-    std::vector<EventRow> rows;
-    for (int r = 1; r < list.rowCount(); ++r) rows.push_back(list.row(r));
-    return rows;
 }
 
 std::vector<std::string> rowCells(const Document& doc, int r) {

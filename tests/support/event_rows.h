@@ -26,6 +26,13 @@ inline document::EventList listOf(std::initializer_list<std::pair<std::uint32_t,
     return list;
 }
 
+// Every row of the list, the trailing row included, as values.
+inline std::vector<document::EventRow> rowsOf(const document::EventList& list) {
+    std::vector<document::EventRow> rows;
+    for (int r = 1; r < list.rowCount(); ++r) rows.push_back(list.row(r));
+    return rows;
+}
+
 }  // namespace testing_support
 
 namespace document {

@@ -5,8 +5,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/texts.h"
 #include "app/ui/captions.h"
+#include "names/ui/chooser_parts.h"
 
 namespace events::ui {
 
@@ -18,16 +18,7 @@ TChan::TChan(int position, const std::filesystem::path& settingsFile, const app:
     EditChan->setObjectName("EditChan");
     EditChan->setRange(1, 16);
     EditChan->setValue(position);
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    captions.add(app::text::ok, [this](const QString& t) { ButtonOK->setText(t); });
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
-    captions.add(app::text::cancel, [this](const QString& t) { ButtonCancel->setText(t); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    auto* buttons = names::ui::okCancelRow(this, language, "&OK", "&Cancel", ButtonOK, ButtonCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(EditChan);
     layout->addLayout(buttons);

@@ -8,8 +8,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/texts.h"
 #include "app/ui/captions.h"
+#include "casm/byte_editor.h"
+#include "names/ui/chooser_parts.h"
 #include "events/ui/radio_group.h"
 
 namespace events::ui {
@@ -75,13 +76,6 @@ TFSelect::TFSelect(const events::EventFilter& preset, const std::filesystem::pat
     CheckBoxHex->setObjectName("CheckBoxHex");
     captions.add(276, [this](const QString& t) { CheckBoxHex->setText(t); });
 
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    captions.add(app::text::ok, [this](const QString& t) { ButtonOK->setText(t); });
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
-    captions.add(app::text::cancel, [this](const QString& t) { ButtonCancel->setText(t); });
 
     auto* right = new QVBoxLayout;
     right->addWidget(RGSelUnsel);
@@ -90,11 +84,7 @@ TFSelect::TFSelect(const events::EventFilter& preset, const std::filesystem::pat
     right->addWidget(data2);
     right->addWidget(CheckBoxHex);
     right->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
-    right->addLayout(buttons);
+    right->addLayout(names::ui::okCancelRow(this, language, "&OK", "&Cancel", ButtonOK, ButtonCancel));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(RGType);
     layout->addLayout(right);
@@ -117,8 +107,8 @@ TFSelect::TFSelect(const events::EventFilter& preset, const std::filesystem::pat
 }
 
 void TFSelect::showRange(QLineEdit* low, QLineEdit* high, std::uint8_t from, std::uint8_t to) {
-    low->setText(QString::fromStdString(events::rangeText(from, shownInHex_)));
-    high->setText(QString::fromStdString(events::rangeText(to, shownInHex_)));
+    low->setText(QString::fromStdString(casm::formatByte(from, shownInHex_)));
+    high->setText(QString::fromStdString(casm::formatByte(to, shownInHex_)));
 }
 
 // The four boxes are read in the form they were shown in and shown in the other.
@@ -130,8 +120,10 @@ void TFSelect::CheckBoxHexClick() {
 }
 
 events::EventFilter TFSelect::filter() const {
+    // Read as the CASM byte editor reads its boxes: hex digits, or a decimal number, modulo 256.
     auto value = [this](const QLineEdit* edit) {
-        return events::rangeValue(edit->text().toLatin1().toStdString(), shownInHex_);
+        const std::string text = edit->text().toLatin1().toStdString();
+        return shownInHex_ ? casm::readHexByte(text) : casm::readDecimalByte(text);
     };
     events::EventFilter f;
     f.unselect = RGSelUnsel->itemIndex() == 1;

@@ -7,8 +7,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/texts.h"
 #include "app/ui/captions.h"
+#include "names/ui/chooser_parts.h"
 #include "events/ui/radio_group.h"
 
 namespace events::ui {
@@ -50,18 +50,8 @@ TTranspose::TTranspose(int channel, const std::filesystem::path& settingsFile, c
     captions.add(271, [this](const QString& t) { RadioGroupChan->setTitle(t); });
     RadioGroupChan->setItemIndex(channel >= 1 && channel <= 16 ? channel - 1 : 0);
 
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    captions.add(app::text::ok, [this](const QString& t) { ButtonOK->setText(t); });
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
-    captions.add(app::text::cancel, [this](const QString& t) { ButtonCancel->setText(t); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
+    auto* buttons = names::ui::okCancelRow(this, language, "&OK", "&Cancel", ButtonOK, ButtonCancel);
     auto* left = new QVBoxLayout;
     left->addWidget(amountGroup);
     left->addWidget(RGObject);

@@ -1,14 +1,33 @@
 #pragma once
-// The generated file the benchmarks read: a format-0 file of `events` events
-// mixed like a real style, mostly notes on all sixteen channels, with
-// controllers, programs and a marker in every ten events.
+// What the benchmark programs share: a folder for their files and the
+// generated file they read.
+#include <unistd.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <string>
 
 #include "app/file_io.h"
 #include "document/smf_builder.h"
 
 namespace bench {
 
+// A fresh folder under the temporary directory, removed with everything in it.
+struct TempFolder {
+    std::filesystem::path path;
+    explicit TempFolder(const std::string& name)
+        : path(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+// A format-0 file of `events` events mixed like a real style: mostly notes
+// on all sixteen channels, with controllers, programs and a marker in every
+// ten events.
 inline app::Bytes styleMix(int events) {
     document::TrackBuilder t;
     t.tempo(0, 500000).meta(0, 0x58, {4, 2, 24, 8});
