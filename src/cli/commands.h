@@ -15,5 +15,6 @@ struct Command {
 
 std::vector<Command> documentCommands();
 std::vector<Command> casmCommands();
+std::vector<Command> playbackCommands();
 
 }  // namespace cli

@@ -67,7 +67,8 @@ void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barN
     const std::uint64_t beats = (division + length - 1) / division;
     const std::uint64_t bars = beats / numerator;
     const std::uint64_t target = division * bars * numerator;
-    if (length < target) section.push_back(TMidiEvent::empty(static_cast<std::uint32_t>(target - length), target));
+    const std::uint64_t last = section.empty() ? 0 : section.back().tick;
+    if (last < target) section.push_back(TMidiEvent::empty(static_cast<std::uint32_t>(target - last), target));
 }
 
 }  // namespace playback

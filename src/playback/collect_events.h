@@ -29,9 +29,11 @@ void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& e
 std::uint64_t loopLength(const std::vector<TMidiEvent>& section);
 
 // Makes the repetition start on a bar line: beats = L / division rounded up,
-// bars = beats / numerator rounded down (a numerator of 0 counts as 4);
-// when L is below bars * numerator * division an empty event at that tick
-// is appended. A division of 0 leaves the list as it is.
+// bars = beats / numerator rounded down (a numerator of 0 counts as 4), and
+// when the last event lies before bars * numerator * division an empty event
+// at that tick is appended. (A list ends when its last event is due, so a
+// last event a few ticks before the bar line would otherwise cut every
+// repetition short by those ticks.) A division of 0 leaves the list as it is.
 void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barNumerator);
 
 }  // namespace playback

@@ -1,5 +1,7 @@
 #include "playback/player.h"
 
+#include <algorithm>
+
 namespace playback {
 
 constexpr std::uint8_t kAllNotesOff = 123;
@@ -65,6 +67,13 @@ Player::Step Player::step(CMIDIOUT& out) {
     }
     playingStartup_ = controls_.initEveryLoop.load() ? !playingStartup_ : false;
     return result;
+}
+
+std::uint64_t runLengthMs(const std::vector<TMidiEvent>& startup, const std::vector<TMidiEvent>& section,
+                          const Timing& timing, int passes) {
+    const std::uint64_t first = startup.empty() ? 0 : msOfTick(timing, startup.back().tick);
+    const std::uint64_t pass = section.empty() ? 1 : std::max<std::uint64_t>(msOfTick(timing, section.back().tick), 1);
+    return first + pass * static_cast<std::uint64_t>(std::max(passes, 0));
 }
 
 void allNotesOff(CMIDIOUT& out) {

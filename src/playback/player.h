@@ -69,6 +69,12 @@ private:
     bool playingStartup_ = true;
 };
 
+// How long a run lasts that plays the start-up list once and the section
+// `passes` times, in milliseconds: each list ends when its last event is due,
+// and a list after the first starts one step after the one before ended.
+std::uint64_t runLengthMs(const std::vector<TMidiEvent>& startup, const std::vector<TMidiEvent>& section,
+                          const Timing& timing, int passes);
+
 // All Notes Off (controller 123) on every channel.
 void allNotesOff(CMIDIOUT& out);
 

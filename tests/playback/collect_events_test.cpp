@@ -113,19 +113,25 @@ TEST(LoopLength, PadsToTheBarLineBelowTheRoundedUpBeatsOnly) {
     padToBar(section, 480, 4);
     ASSERT_EQ(section.size(), 3u);
     EXPECT_EQ(section.back().tick, 1920u);
-    EXPECT_EQ(section.back().delta, 240u);
+    EXPECT_EQ(section.back().delta, 320u);
     EXPECT_EQ(section.back().message, 0u);
     // A numerator of 0 counts as 4.
     section = list(1600, 80);
     padToBar(section, 480, 0);
     EXPECT_EQ(section.back().tick, 1920u);
     // 6.5 beats: 7 beats make one whole bar of 4 and the rest is dropped, so
-    // the target lies below L and nothing is added.
+    // the bar line lies before the last event and nothing is added.
     section = list(3000, 120);
     padToBar(section, 480, 4);
     EXPECT_EQ(section.size(), 2u);
-    // Exactly one bar: nothing to add.
+    // L is exactly one bar but the last event lies 20 ticks before the bar
+    // line: the repetition still waits for the bar line.
     section = list(1900, 20);
+    padToBar(section, 480, 4);
+    ASSERT_EQ(section.size(), 3u);
+    EXPECT_EQ(section.back().tick, 1920u);
+    // A last event on the bar line needs nothing.
+    section = list(1920, 20);
     padToBar(section, 480, 4);
     EXPECT_EQ(section.size(), 2u);
     // 2.5 beats at 3/4 pad to three beats.
