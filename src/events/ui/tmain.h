@@ -103,6 +103,7 @@ private:
     void mRemoveBankClick();
     void mUseColorClick();
     void mInstrumentsClick();
+    void mPlayerClick();
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
