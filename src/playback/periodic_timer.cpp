@@ -4,12 +4,15 @@
 
 namespace playback {
 
-bool PeriodicTimer::start(std::chrono::nanoseconds period, std::function<bool()> step) {
+bool PeriodicTimer::start(std::chrono::nanoseconds period, std::function<bool()> step, std::function<void()> prepare) {
     if (thread_.joinable()) return false;
     stopping_ = false;
     start_ = Clock::now();
     try {
-        thread_ = std::thread([this, period, step = std::move(step)] { run(period, step); });
+        thread_ = std::thread([this, period, step = std::move(step), prepare = std::move(prepare)] {
+            if (prepare) prepare();
+            run(period, step);
+        });
     } catch (const std::system_error&) {
         return false;
     }

@@ -22,9 +22,10 @@ public:
     PeriodicTimer& operator=(const PeriodicTimer&) = delete;
 
     // Calls `step` at once on a new thread, then once per period until it
-    // returns false or stop() is called. False when the thread cannot be made
-    // or a timer already runs.
-    bool start(std::chrono::nanoseconds period, std::function<bool()> step);
+    // returns false or stop() is called; `prepare`, when given, runs first on
+    // that thread (to raise its priority). False when the thread cannot be
+    // made or a timer already runs.
+    bool start(std::chrono::nanoseconds period, std::function<bool()> step, std::function<void()> prepare = {});
     // Ends the thread and waits for it: no call runs after this returns.
     // Not from within `step`.
     void stop();

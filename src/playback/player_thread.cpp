@@ -15,7 +15,7 @@ bool PlayerThread::start(std::vector<TMidiEvent> startup, std::vector<TMidiEvent
         if (!step.finished) return true;
         if (reports.finished) reports.finished();
         return false;
-    });
+    }, prepareThread_);
     if (!started) out_.SetActive(false);
     return started;
 }

@@ -21,7 +21,9 @@ public:
         std::function<void()> finished;                 // the run ended without "Loop mode"
     };
 
-    explicit PlayerThread(CMIDIOUT& out) : out_(out) {}
+    // `prepareThread`, when given, runs first on every new player thread.
+    explicit PlayerThread(CMIDIOUT& out, std::function<void()> prepareThread = {})
+        : out_(out), prepareThread_(std::move(prepareThread)) {}
     ~PlayerThread() { stop(); }
     PlayerThread(const PlayerThread&) = delete;
     PlayerThread& operator=(const PlayerThread&) = delete;
@@ -44,6 +46,7 @@ public:
 
 private:
     CMIDIOUT& out_;
+    std::function<void()> prepareThread_;
     std::unique_ptr<Player> player_;
     PeriodicTimer timer_;
 };

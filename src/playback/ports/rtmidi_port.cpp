@@ -120,13 +120,22 @@ std::string RtMidiPort::status() const {
 }
 
 PortList rtMidiPorts() {
+    // RtMidi's JACK client leaks a buffer at each try without a server, so a
+    // JACK that was not running is not asked again during this run.
+    static std::atomic<bool> jackAbsent{false};
     PortList ports;
     std::vector<RtMidi::Api> apis;
     RtMidi::getCompiledApi(apis);
     for (const auto api : apis) {
+        const bool jack = api == RtMidi::UNIX_JACK;
+        if (jack && jackAbsent) continue;
         auto client = makeClient(api);
         if (!client) continue;
+        bool warned = false;
+        client->setErrorCallback([](RtMidiError::Type, const std::string&, void* flag) { *static_cast<bool*>(flag) = true; },
+                                 &warned);
         for (auto& name : portNamesOf(*client)) ports.push_back(std::make_shared<RtMidiPort>(api, std::move(name)));
+        if (jack && warned) jackAbsent = true;
     }
     return ports;
 }

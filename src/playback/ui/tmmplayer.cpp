@@ -13,6 +13,7 @@
 #include "app/ui/tmess.h"
 #include "events/navigation.h"
 #include "playback/collect_events.h"
+#include "playback/ports/timer_thread.h"
 #include "playback/ui/program_port.h"
 #include "playback/ui/tled.h"
 
@@ -37,7 +38,7 @@ TMMPlayer::TMMPlayer(const document::Document& doc, CMIDIOUT& out, app::ui::User
       dialogs_(dialogs),
       language_(language),
       timing_(playerTiming(doc)),
-      thread_(out) {
+      thread_(out, [] { ports::raiseTimerThread(); }) {
     setWindowTitle(text(295, "Style Player"));
     for (const auto& marker : doc_.markers)
         if (marker != "SFF1" && marker != "SInt") sections_.push_back(marker);
