@@ -57,7 +57,7 @@ void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& e
 }
 
 std::uint64_t loopLength(const std::vector<TMidiEvent>& section) {
-    return section.empty() ? 0 : section.back().tick + section.back().delta;
+    return section.empty() ? 0 : section.back().tick;
 }
 
 void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barNumerator) {
@@ -67,8 +67,7 @@ void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barN
     const std::uint64_t beats = (division + length - 1) / division;
     const std::uint64_t bars = beats / numerator;
     const std::uint64_t target = division * bars * numerator;
-    const std::uint64_t last = section.empty() ? 0 : section.back().tick;
-    if (last < target) section.push_back(TMidiEvent::empty(static_cast<std::uint32_t>(target - last), target));
+    if (length < target) section.push_back(TMidiEvent::empty(static_cast<std::uint32_t>(target - length), target));
 }
 
 }  // namespace playback

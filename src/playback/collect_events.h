@@ -24,16 +24,18 @@ namespace playback {
 void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& events,
                    std::optional<std::string_view> section);
 
-// L, the length of a section list in ticks: the last event's tick plus its
-// delta; 0 for an empty list.
+// L, the length of a section list in ticks: the tick of its last event (0
+// for an empty list). Adding the last event's Tick+ once more, as a plain
+// reading of "tick plus delta" would, counts the last gap twice and makes a
+// section whose last gap is long loop on twice its bars.
 std::uint64_t loopLength(const std::vector<TMidiEvent>& section);
 
 // Makes the repetition start on a bar line: beats = L / division rounded up,
 // bars = beats / numerator rounded down (a numerator of 0 counts as 4), and
-// when the last event lies before bars * numerator * division an empty event
-// at that tick is appended. (A list ends when its last event is due, so a
-// last event a few ticks before the bar line would otherwise cut every
-// repetition short by those ticks.) A division of 0 leaves the list as it is.
+// when L is below bars * numerator * division an empty event at that tick is
+// appended. A list ends when its last event is due, so without it a last
+// event a few ticks before the bar line would cut every repetition short.
+// A division of 0 leaves the list as it is.
 void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barNumerator);
 
 }  // namespace playback

@@ -113,29 +113,29 @@ TEST(CliPlayback, RenderRefusesWhatCannotPlayAndKeepsTheTarget) {
              {"--section", "Main A", "--mute", "1,,2"}})
         EXPECT_EQ(render(bad, style).status, 2);
 
-    auto r = render({"--section", "Main X"}, style);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Player message\tThe section \"Main X\" has nothing to play.\n");
-
-    // Division 0: the ticks have no length.
-    document::TrackBuilder t;
-    t.text(0, 0x06, "Main A").event(0, {0x90, 60, 100}).event(96, {0x80, 60, 0}).end();
-    r = render({"--section", "Main A"}, dir.write("nodiv.mid", document::smfFile(0, 0, {t.bytes()})));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Player message\tThe file's division is 0: its ticks have no length, so the player cannot play it.\n");
-
-    // No markers at all.
-    document::TrackBuilder plain;
-    plain.event(0, {0x90, 60, 100}).end();
-    r = render({"--section", "Main A"}, dir.write("plain.mid", document::smfFile(0, 96, {plain.bytes()})));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Player message\tNo section to play...\n");
-
-    // A section that would play for days.
-    document::TrackBuilder days;
-    days.text(0, 0x06, "Main A").event(0, {0x90, 60, 100}).event(0x0FFFFFFF, {0x80, 60, 0}).end();
-    r = render({"--section", "Main A"}, dir.write("days.mid", document::smfFile(0, 96, {days.bytes()})));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("renderings are limited to 60 minutes"), std::string::npos) << r.err;
+    // One section "Main A" of two notes `gap` ticks apart, at `division`.
+    auto song = [&](const std::string& name, bool marker, std::uint16_t division, std::uint32_t gap) {
+        document::TrackBuilder t;
+        if (marker) t.text(0, 0x06, "Main A");
+        t.event(0, {0x90, 60, 100}).event(gap, {0x80, 60, 0}).end();
+        return dir.write(name, document::smfFile(0, division, {t.bytes()}));
+    };
+    const struct {
+        std::filesystem::path file;
+        std::string section;
+        std::string err;
+    } refusals[] = {
+        {style, "Main X", "Player message\tThe section \"Main X\" has nothing to play.\n"},
+        {song("nodiv.mid", true, 0, 96), "Main A",
+         "Player message\tThe file's division is 0: its ticks have no length, so the player cannot play it.\n"},
+        {song("plain.mid", false, 96, 96), "Main A", "Player message\tNo section to play...\n"},
+        {song("days.mid", true, 96, 0x0FFFFFFF), "Main A",
+         "Error\tThe rendering would last 27962 minutes; renderings are limited to 60 minutes.\n"},
+    };
+    for (const auto& refused : refusals) {
+        const auto r = render({"--section", refused.section}, refused.file);
+        EXPECT_EQ(r.status, 1) << refused.file;
+        EXPECT_EQ(r.err, refused.err);
+    }
     EXPECT_EQ(dir.readText("keep.wav"), "a good file");
 }

@@ -108,41 +108,41 @@ TEST(LoopLength, PadsToTheBarLineBelowTheRoundedUpBeatsOnly) {
                                        TMidiEvent::shortEvent(lastDelta, lastTick, 0x80, 60, 0)};
     };
     // 3.5 beats at 4/4: one bar.
-    auto section = list(1600, 80);
+    auto section = list(1680, 80);
     EXPECT_EQ(loopLength(section), 1680u);
     padToBar(section, 480, 4);
     ASSERT_EQ(section.size(), 3u);
     EXPECT_EQ(section.back().tick, 1920u);
-    EXPECT_EQ(section.back().delta, 320u);
+    EXPECT_EQ(section.back().delta, 240u);
     EXPECT_EQ(section.back().message, 0u);
     // A numerator of 0 counts as 4.
-    section = list(1600, 80);
+    section = list(1680, 80);
     padToBar(section, 480, 0);
     EXPECT_EQ(section.back().tick, 1920u);
     // 6.5 beats: 7 beats make one whole bar of 4 and the rest is dropped, so
     // the bar line lies before the last event and nothing is added.
-    section = list(3000, 120);
+    section = list(3120, 120);
     padToBar(section, 480, 4);
     EXPECT_EQ(section.size(), 2u);
-    // L is exactly one bar but the last event lies 20 ticks before the bar
-    // line: the repetition still waits for the bar line.
-    section = list(1900, 20);
+    // A last event 10 ticks before the bar line (the demo's pad notes): the
+    // repetition still waits for the bar line.
+    section = list(1910, 10);
     padToBar(section, 480, 4);
     ASSERT_EQ(section.size(), 3u);
     EXPECT_EQ(section.back().tick, 1920u);
-    // A last event on the bar line needs nothing.
-    section = list(1920, 20);
+    // A last event on the bar line needs nothing, however long its gap.
+    section = list(1920, 1920);
     padToBar(section, 480, 4);
     EXPECT_EQ(section.size(), 2u);
     // 2.5 beats at 3/4 pad to three beats.
-    section = list(1100, 100);
+    section = list(1200, 100);
     padToBar(section, 480, 3);
     EXPECT_EQ(section.back().tick, 1440u);
     // Nothing to pad without events or without a division.
     std::vector<TMidiEvent> none;
     padToBar(none, 480, 4);
     EXPECT_TRUE(none.empty());
-    section = list(1600, 80);
+    section = list(1680, 80);
     padToBar(section, 0, 4);
     EXPECT_EQ(section.size(), 2u);
 }

@@ -159,6 +159,15 @@ private slots:
 
         p.sectionItems[1]->click();
         QCOMPARE(lit(), QString("-1--------------"));
+
+        // Only the start markers: no section to choose, Start plays nothing.
+        QByteArray startOnly = smf::meta(0x06, "SFF1") + smf::meta(0x06, "SInt");
+        startOnly += smf::bytes({0, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00, 0, 0xFF, 0x2F, 0x00});
+        PlayerRig empty(smf::header(0, 1, 96) + smf::track(startOnly));
+        QCOMPARE(empty.player->sectionCount(), 0);
+        empty.player->ButtonStartClick();
+        QVERIFY(!empty.player->playing());
+        QVERIFY(empty.port->entries().empty());
         // The display toggles between position and counter.
         QTest::mouseClick(p.LabelPos, Qt::LeftButton);
         QVERIFY(p.showCounter());
