@@ -42,7 +42,7 @@ struct Rig {
     PlayerThread thread{out};
 };
 
-// The entries after the last send that is not All Notes Off.
+// The last `n` entries.
 std::vector<std::pair<Kind, std::vector<std::uint8_t>>> tail(const RecordingPort& port, std::size_t n) {
     const auto all = port.entries();
     std::vector<std::pair<Kind, std::vector<std::uint8_t>>> out;

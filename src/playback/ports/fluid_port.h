@@ -23,9 +23,6 @@ public:
     void reset() override;
     bool send(std::span<const std::uint8_t> message) override;
 
-    // Whether the last open found an audio device.
-    bool audible() const { return driver_ != nullptr; }
-
 private:
     std::unique_ptr<Synth> synth_;
     fluid_audio_driver_t* driver_ = nullptr;
