@@ -34,10 +34,10 @@ std::string formatByte(std::uint8_t value, bool hex) {
     return text;
 }
 
-std::vector<ByteField> byteEditorRows(int ctabLength) {
+std::vector<ByteField> byteEditorRows(int length) {
     std::vector<ByteField> rows;
-    for (const ByteField& field : byteFields()) {
-        if (field.offset >= ctabLength && field.offset > unkn26) break;
+    for (const ByteField& field : byteFields(kindOfLength(length).value_or(TableKind::Ctab))) {
+        if (field.offset >= length && field.offset > unkn26) break;
         rows.push_back(field);
         if (field.offset == Track) rows.push_back({"Name", Name});
     }

@@ -20,10 +20,12 @@ std::uint8_t readHexByte(std::string_view text);
 // "%03d" or "%02X".
 std::string formatByte(std::uint8_t value, bool hex);
 
-// The rows of the editor for a Ctab length: "Track", "Name" (offset 1, the
-// 8 characters), "MidiChan" ... "unkn26", then unkn27-30, unkn31-32 and
-// unkn33-34 as the length holds them.
-std::vector<ByteField> byteEditorRows(int ctabLength);
+// The rows of the editor for an entry length: "Track", "Name" (offset 1,
+// the 8 characters), then one row per further byte. A Ctab entry shows
+// "MidiChan" ... "unkn26", then unkn27-30, unkn31-32 and unkn33-34 as its
+// length holds them; a Ctb2 entry (47) shows all its bytes, "MidiChan" to
+// "unkn46" (byteFields).
+std::vector<ByteField> byteEditorRows(int length);
 // The text of a row, and a typed text stored into the entry.
 std::string byteEditorText(const Entry& entry, const ByteField& row, bool hex);
 void storeByteEditorText(Entry& entry, const ByteField& row, std::string_view text, bool hex);

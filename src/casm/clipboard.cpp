@@ -26,7 +26,7 @@ bool writeClipboard(const std::filesystem::path& file, std::span<const Entry> en
         const std::string section = std::to_string(k);
         profile.writeInt(section, "CasmLen", e.length);
         profile.writeString(section, "Section", oneLine(e.section));
-        for (const ByteField& field : byteFields()) {
+        for (const ByteField& field : byteFields(e.kind())) {
             profile.writeInt(section, field.name, e[field.offset]);
             if (field.offset == Track) profile.writeString(section, "Name", e.name());
         }
@@ -37,18 +37,19 @@ bool writeClipboard(const std::filesystem::path& file, std::span<const Entry> en
 std::vector<Entry> readClipboard(const std::filesystem::path& file) {
     std::vector<Entry> entries;
     const app::Profile profile(file);
-    const Entry defaults = unmutedEntry();
     for (std::size_t k = 0;; ++k) {
         const std::string section = std::to_string(k);
         if (!profile.hasSection(section)) break;
         const int length = profile.readInt(section, "CasmLen", 0);
         std::string name = profile.readString(section, "Section", "");
         const int track = profile.readInt(section, "Track", 0) & 0xFF;
-        if (!validCtabLength(length) || name.empty() || name.size() > kMaxSectionName || track > 15) break;
+        const auto kind = kindOfLength(length);
+        if (!kind || name.empty() || name.size() > kMaxSectionName || track > 15) break;
+        const Entry defaults = unmutedEntry(*kind);
         Entry e;
         e.length = static_cast<std::uint8_t>(length);
         e.section = std::move(name);
-        for (const ByteField& field : byteFields())
+        for (const ByteField& field : byteFields(*kind))
             if (field.offset < length)
                 e[field.offset] = static_cast<std::uint8_t>(profile.readInt(section, field.name, defaults[field.offset]));
         e.setName(profile.readString(section, "Name", ""));

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "casm/ctb2_from_ctab.h"
 #include "casm/reader.h"
 #include "casm/writer.h"
-#include "document/hex_text.h"
+#include "document/event_cells.h"
 #include "names/gm_tables.h"
 
 namespace casm {
@@ -38,10 +39,6 @@ constexpr std::array<KindDefaults, 7> kKindDefaults = {{{"Unkn", "Unkn"},
                                                         {"Pad", "PAD"},
                                                         {"Phrase", "PHRASE"}}};
 
-bool isMarker(std::string_view eventCell) {
-    return document::hexByteAt(eventCell, 0) == 0xFF && document::hexByteAt(eventCell, 1) == 0x06;
-}
-
 bool namesSection(std::string_view text) {
     return std::any_of(kSectionPrefixes.begin(), kSectionPrefixes.end(),
                        [&](std::string_view prefix) { return text.starts_with(prefix); });
@@ -67,19 +64,18 @@ Survey surveyChannels(const document::EventList& events) {
     Survey survey{};
     std::array<std::array<std::uint32_t, 256>, 16> perNote{};
     for (int r = 1; r <= events.eventCount(); ++r) {
-        const auto& row = events.row(r);
-        const int status = document::hexByteAt(row.cell(document::ColEvent), 0);
+        const int status = events.status(r);
         if (status < 0x80 || status > 0xEF) continue;
         auto& ch = survey[static_cast<std::size_t>(status & 0x0F)];
-        const auto data = row.cell(document::ColData);
-        const int first = document::hexByteAt(data, 0);
+        const auto data = events.dataBytes(r);
+        const int first = data.empty() ? -1 : data[0];
         switch (status & 0xF0) {
             case 0x90:
                 ++ch.notes;
                 if (first >= 0) ++perNote[static_cast<std::size_t>(status & 0x0F)][static_cast<std::size_t>(first)];
                 break;
             case 0xB0: {
-                const int value = document::hexByteAt(data, 1);
+                const int value = data.size() < 2 ? -1 : data[1];
                 if (first == 0 && value >= 0) ch.bankMsb = static_cast<std::uint8_t>(value);
                 if (first == 32 && value >= 0) ch.bankLsb = static_cast<std::uint8_t>(value);
                 break;
@@ -107,15 +103,23 @@ std::string sectionNamesFromMarkers(const document::EventList& events) {
     std::string sdec;
     std::vector<std::string_view> taken;
     for (int r = 1; r <= events.eventCount(); ++r) {
-        const auto& row = events.row(r);
-        if (!isMarker(row.cell(document::ColEvent))) continue;
-        const auto text = row.cell(document::ColData);
+        if (!events.isMarker(r)) continue;
+        const auto text = document::textData(events, r);
         if (!namesSection(text) || std::find(taken.begin(), taken.end(), text) != taken.end()) continue;
         taken.push_back(text);
         if (!sdec.empty()) sdec += ',';
         sdec += text;
     }
     return sdec;
+}
+
+TableKind tableKindOfMarkers(const document::EventList& events) {
+    for (int r = 1; r <= events.eventCount(); ++r) {
+        const auto& row = events.row(r);
+        if (isMarker(row.cell(document::ColEvent)))
+            return row.cell(document::ColData) == "SFF2" ? TableKind::Ctb2 : TableKind::Ctab;
+    }
+    return TableKind::Ctab;
 }
 
 std::string_view drumKitName(int program) {
@@ -230,9 +234,11 @@ CreateResult createCasm(const document::EventList& events, const Kinds& kinds, c
     SectionTable table(1);
     table[0].name = sdec;
     table[0].group = 1;
+    table[0].kind = tableKindOfMarkers(events);
     for (std::size_t c = 0; c < kinds.size(); ++c) {
         if (kinds[c] == Kind::Unknown) continue;
-        const Entry e = kindEntry(kinds[c], static_cast<int>(c), casmIni);
+        Entry e = kindEntry(kinds[c], static_cast<int>(c), casmIni);
+        if (table[0].kind == TableKind::Ctb2) e = ctb2FromCtab(e);
         table[0].ctabs.emplace_back(e.bytes().begin(), e.bytes().end());
     }
     result.bytes = assembleCasm(std::move(table));

@@ -47,6 +47,9 @@ Survey surveyChannels(const document::EventList& events);
 // already given is not repeated, as its entries would be doubled when read.
 std::string sectionNamesFromMarkers(const document::EventList& events);
 
+// Ctb2 when the first marker of the MIDI part is "SFF2", else Ctab.
+TableKind tableKindOfMarkers(const document::EventList& events);
+
 // "Std.Kit1", ...: the drum kit of a program in bank MSB 127, or "".
 std::string_view drumKitName(int program);
 // "PIANO" .. "SOUND EFFECTS": the General MIDI group of a program.
@@ -78,7 +81,9 @@ struct CreateResult {
 };
 
 // The new CASM section, or why there is none (no section marker, no
-// channel given a kind, section names too long for one Sdec chunk).
+// channel given a kind, section names too long for one Sdec chunk). Its
+// entries are Ctb2 entries (ctb2FromCtab of the kind entries) when the
+// MIDI part is an SFF2 one.
 CreateResult createCasm(const document::EventList& events, const Kinds& kinds, const app::Profile& casmIni,
                         const app::Language& language = app::builtinLanguage());
 // The same written over `target` all or nothing.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <unordered_map>
 
 #include "app/file_io.h"
 
@@ -47,8 +48,26 @@ public:
     }
 
 private:
-    static bool is(const std::array<char, 4>& tag, const char* name) {
+    static bool is(const std::array<char, 4>& tag, std::string_view name) {
         return tag[0] == name[0] && tag[1] == name[1] && tag[2] == name[2] && tag[3] == name[3];
+    }
+
+    static std::optional<TableKind> tableKindOf(const std::array<char, 4>& tag) {
+        for (TableKind kind : {TableKind::Ctab, TableKind::Ctb2})
+            if (is(tag, chunkTag(kind))) return kind;
+        return std::nullopt;
+    }
+
+    // A section holds entries of one kind: the first entry chunk of a
+    // segment fixes its kind, which must match what earlier segments gave
+    // the same sections; every later chunk must have that kind.
+    bool takesKind(const std::vector<std::string>& names, TableKind kind, std::optional<TableKind>& segmentKind) const {
+        if (segmentKind) return *segmentKind == kind;
+        for (const auto& name : names)
+            if (auto earlier = sectionKinds_.find(name); earlier != sectionKinds_.end() && earlier->second != kind)
+                return false;
+        segmentKind = kind;
+        return true;
     }
 
     // The next `n` bytes, or nothing (and a read failure) when they are not there.
@@ -111,14 +130,16 @@ private:
 
         std::array<CnttSlot, 16> cntt{};
         std::vector<Entry> ctabs;
+        std::optional<TableKind> segmentKind;
         while (segmentBudget_ > 0) {
             std::array<char, 4> tag{};
             if (!readTag(tag)) return;
             std::uint32_t length = 0;
-            if (is(tag, "Ctab")) {
+            if (const auto kind = tableKindOf(tag)) {
                 if (ctabs.size() == kMaxCtabPerSegment) return wrong();
+                if (!takesKind(names, *kind, segmentKind)) return wrong();
                 if (!readLength(length)) return;
-                if (!validCtabLength(static_cast<int>(length))) return wrong();
+                if (kindOfLength(static_cast<int>(length)) != kind) return wrong();
                 const auto* data = take(length);
                 if (!data) return;
                 Entry& e = ctabs.emplace_back();
@@ -141,6 +162,8 @@ private:
         }
         inSegment_ = false;
 
+        if (segmentKind)
+            for (const auto& name : names) sectionKinds_.emplace(name, *segmentKind);
         for (const auto& name : names) {
             for (const Entry& ctab : ctabs) {
                 Entry e = ctab;
@@ -161,6 +184,7 @@ private:
     bool inSegment_ = false;
     std::int64_t segmentBudget_ = 0;
     Failure failure_ = Failure::None;
+    std::unordered_map<std::string, TableKind> sectionKinds_;  // of the segments read
 };
 
 }  // namespace

@@ -1,5 +1,8 @@
 #pragma once
-// Reading a CASM section ("CASM" chunk holding CSEG chunks) into entry records.
+// Reading a CASM section ("CASM" chunk holding CSEG chunks) into entry
+// records. A segment holds "Ctab" chunks (SFF1) or "Ctb2" chunks (SFF2),
+// never both, and a section keeps one kind across segments; a mix, or a
+// chunk whose length is not one of its kind's, is wrong data.
 #include <cstdint>
 #include <filesystem>
 #include <optional>

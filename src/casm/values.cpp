@@ -1,6 +1,8 @@
 #include "casm/values.h"
 
-#include "casm/masks.h"
+#include <array>
+
+#include "app/profile.h"
 #include "document/event_text.h"
 
 namespace casm {
@@ -15,29 +17,35 @@ constexpr std::array<std::string_view, 34> kChordTypeNames = {
     "7(#9)",    "Maj7aug",  "7aug",   "1+8",       "1+5",        "sus4",    "1+2+5"};
 constexpr std::array<std::string_view, 6> kNtt = {"Bypass", "Melody", "Chord", "Bass", "M-m Only(M)", "M-m Only(H)"};
 constexpr std::array<std::string_view, 5> kRtr = {"Stop", "PitchShift", "PShiftToRoot", "Retriger", "Ret.ToRoot"};
+constexpr std::array<std::string_view, 2> kNtrTexts = {"Trans", "Fixed"};
 
-struct Header {
-    int id;
-    std::string_view text;
-};
-constexpr std::array<Header, kGridColumns> kHeaders = {{{67, "N"},
-                                                        {154, "Section"},
-                                                        {155, "Tr"},
-                                                        {156, "Name"},
-                                                        {157, "Ch"},
-                                                        {158, "C.R."},
-                                                        {159, "C.T."},
-                                                        {160, "NTR"},
-                                                        {161, "NTT"},
-                                                        {162, "H.K."},
-                                                        {163, "L.L."},
-                                                        {164, "H.L."},
-                                                        {165, "RTR"},
-                                                        {166, "NMute"},
-                                                        {167, "CMute"},
-                                                        {168, "AStart"},
-                                                        {373, "Cntt"},
-                                                        {383, "ReadOnly"}}};
+constexpr std::array<std::string_view, 3> kCtb2Ntr = {"Root Trans", "Root Fixed", "Guitar"};
+constexpr std::array<std::string_view, 11> kCtb2Ntt = {
+    "Bypass",         "Melody",        "Chord",  "Melodic Minor", "Melodic Minor 5th", "Harmonic Minor",
+    "Harmonic Minor 5th", "Natural Minor", "Natural Minor 5th", "Dorian", "Dorian 5th"};
+constexpr std::array<std::string_view, 3> kCtb2GuitarNtt = {"All-Purpose", "Stroke", "Arpeggio"};
+constexpr std::array<std::string_view, 6> kCtb2Rtr = {"Stop",      "Pitch Shift",       "Pitch Shift to Root",
+                                                      "Retrigger", "Retrigger to Root", "Note Generator"};
+constexpr int kGuitarNtr = 2;
+
+std::optional<std::uint8_t> indexOf(std::span<const std::string_view> names, std::string_view name) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (app::equalsIgnoreCase(names[i], name)) return static_cast<std::uint8_t>(i);
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> ctb2NttFromName(std::string_view name) {
+    std::uint8_t bass = 0;
+    if (name.size() > kBassSuffix.size() &&
+        app::equalsIgnoreCase(name.substr(name.size() - kBassSuffix.size()), kBassSuffix)) {
+        bass = kBassBit;
+        name.remove_suffix(kBassSuffix.size());
+    }
+    auto value = indexOf(kCtb2Ntt, name);
+    if (!value) value = indexOf(kCtb2GuitarNtt, name);
+    if (!value) return std::nullopt;
+    return static_cast<std::uint8_t>(*value | bass);
+}
 
 }  // namespace
 
@@ -45,44 +53,52 @@ std::span<const std::string_view> keyNames() { return kKeys; }
 std::span<const std::string_view> chordTypeNames() { return kChordTypeNames; }
 std::span<const std::string_view> nttNames() { return kNtt; }
 std::span<const std::string_view> rtrNames() { return kRtr; }
+std::span<const std::string_view> ctb2NtrNames() { return kCtb2Ntr; }
+std::span<const std::string_view> ctb2NttNames(int ntr) {
+    if (ntr == kGuitarNtr) return kCtb2GuitarNtt;
+    return kCtb2Ntt;
+}
+std::span<const std::string_view> ctb2RtrNames() { return kCtb2Rtr; }
 
 std::string_view valueName(std::span<const std::string_view> names, int value) {
     if (value < 0 || static_cast<std::size_t>(value) >= names.size()) return "-";
     return names[static_cast<std::size_t>(value)];
 }
 
-std::string_view ntrName(int value) { return value == 0 ? "Trans" : "Fixed"; }
+std::string_view ntrName(int value) { return kNtrTexts[value == 0 ? 0 : 1]; }
 
-GridCells gridHeaders(const app::Language& language) {
-    GridCells cells;
-    for (std::size_t c = 0; c < cells.size(); ++c) cells[c] = language.text(kHeaders[c].id, kHeaders[c].text);
-    return cells;
+std::string ruleText(const Entry& e, Zone zone, Rule rule) {
+    const int value = e.rule(zone, rule);
+    const bool ctb2 = e.kind() == TableKind::Ctb2;
+    switch (rule) {
+        case Rule::NTR: return std::string(ctb2 ? valueName(kCtb2Ntr, value) : ntrName(value));
+        case Rule::NTT:
+            if (!ctb2) return std::string(valueName(kNtt, value));
+            return std::string(valueName(ctb2NttNames(e.rule(zone, Rule::NTR)), value & ~kBassBit)) +
+                   ((value & kBassBit) != 0 ? std::string(kBassSuffix) : std::string());
+        case Rule::HighestKey: return std::string(valueName(kKeys, value));
+        case Rule::LowLimit:
+        case Rule::HighLimit: return document::noteName(value);
+        case Rule::RTR: return std::string(valueName(ctb2 ? std::span<const std::string_view>(kCtb2Rtr) : kRtr, value));
+    }
+    return {};
 }
 
-GridCells gridCells(const Entry& e, std::uint32_t row, const app::Language& language) {
-    const std::string none = language.text(170, "None");
-    const std::string sel = language.text(171, "SEL");
-    const std::string yes = language.text(172, "Yes");
-    GridCells c;
-    c[0] = std::to_string(row) + (e.length != 27 ? "*" : "");
-    c[1] = e.section;
-    c[2] = std::to_string(e[Track] + 1);
-    c[3] = e.name();
-    c[4] = std::to_string(e[MidiChan] + 1);
-    c[5] = valueName(kKeys, e[ChordRoot]);
-    c[6] = valueName(kChordTypeNames, e[ChordType]);
-    c[7] = ntrName(e[NTR]);
-    c[8] = valueName(kNtt, e[NTT]);
-    c[9] = valueName(kKeys, e[HighestKey]);
-    c[10] = document::noteName(e[LowLimit]);
-    c[11] = document::noteName(e[HighLimit]);
-    c[12] = valueName(kRtr, e[RTR]);
-    c[13] = isFull(noteMaskOf(e)) ? none : sel;
-    c[14] = isFull(chordMaskOf(e)) ? none : sel;
-    c[15] = e.autoStart() ? yes : "";
-    c[16] = e.hasCntt ? std::to_string(e.cntt) : "";
-    c[17] = e[ReadOnly] != 0 ? yes : "";
-    return c;
+std::optional<std::uint8_t> ruleValueFromName(TableKind kind, Rule rule, std::string_view name) {
+    const bool ctb2 = kind == TableKind::Ctb2;
+    switch (rule) {
+        case Rule::NTR: return indexOf(ctb2 ? std::span<const std::string_view>(kCtb2Ntr) : kNtrTexts, name);
+        case Rule::NTT: return ctb2 ? ctb2NttFromName(name) : indexOf(kNtt, name);
+        case Rule::HighestKey: return indexOf(kKeys, name);
+        case Rule::RTR:
+            if (ctb2) return indexOf(kCtb2Rtr, name);
+            // The grid spells the fourth "Retriger", the menus "Retrigger".
+            if (app::equalsIgnoreCase(name, "Retrigger")) return std::uint8_t{3};
+            return indexOf(kRtr, name);
+        case Rule::LowLimit:
+        case Rule::HighLimit: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 }  // namespace casm

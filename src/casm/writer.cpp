@@ -7,16 +7,18 @@
 namespace casm {
 namespace {
 
-void appendTag(app::Bytes& out, const char* tag) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
-}
-
 void appendLength(app::Bytes& out, std::size_t length) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(length >> shift));
 }
 
-app::Message unableToSave(const app::Language& language) {
-    return {language.text(118, "Message"), language.text(116, "Unable to save..."), app::Icon::Error, 118, 116};
+app::Message unableToSave(const app::Language& language, std::string_view reason = {}) {
+    std::string text = language.text(116, "Unable to save...");
+    if (!reason.empty()) text += "\n" + std::string(reason);
+    return {language.text(118, "Message"), std::move(text), app::Icon::Error, 118, 116};
+}
+
+void appendTag(app::Bytes& out, std::string_view tag) {
+    for (std::size_t i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 // The Sdec text of the first unwritten row and the rows of its group that
@@ -43,14 +45,16 @@ std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries,
     // A CASM section without segments would be refused when read again.
     if (entries.empty()) return unableToSave(language);
     for (const Entry& e : entries) {
-        if (e.section.empty() || e.section.size() > kMaxSectionName || e[Track] >= 16 ||
-            !validCtabLength(e.length))
+        if (e.section.empty() || e.section.size() > kMaxSectionName || e[Track] >= 16 || !kindOfLength(e.length))
             return unableToSave(language);
         auto row = std::find_if(table.begin(), table.end(), [&](const SectionRow& r) { return r.name == e.section; });
         if (row == table.end()) {
             if (table.size() == kMaxSections) return unableToSave(language);
             row = table.insert(table.end(), SectionRow{});
             row->name = e.section;
+            row->kind = e.kind();
+        } else if (row->kind != e.kind()) {
+            return unableToSave(language, "Section \"" + e.section + "\" holds both Ctab (SFF1) and Ctb2 (SFF2) entries.");
         }
         if (row->ctabs.size() == kMaxCtabPerSegment) return unableToSave(language);
         const auto bytes = e.bytes();
@@ -108,7 +112,7 @@ app::Bytes assembleCasm(SectionTable table) {
         appendLength(body, sdec.size());
         body.insert(body.end(), sdec.begin(), sdec.end());
         for (const auto& ctab : row.ctabs) {
-            appendTag(body, "Ctab");
+            appendTag(body, chunkTag(row.kind));
             appendLength(body, ctab.size());
             body.insert(body.end(), ctab.begin(), ctab.end());
         }

@@ -25,18 +25,21 @@ struct CnttSlot {
     friend bool operator==(const CnttSlot&, const CnttSlot&) = default;
 };
 
-// One section of the table: its entries' Ctab bytes in list order and the
-// Cntt values of its channels.
+// One section of the table: its entries' bytes in list order, all of one
+// kind, and the Cntt values of its channels.
 struct SectionRow {
     std::string name;
+    TableKind kind = TableKind::Ctab;  // the chunk tag its entries are written with
     std::vector<std::vector<std::uint8_t>> ctabs;
     std::size_t size = 0;  // each entry counted as its length plus one
     std::array<CnttSlot, 16> cntt{};
     int group = 0;
     bool written = false;
 
-    // Same entries (count, lengths, bytes, order) and the same Cntt values.
-    bool sameContent(const SectionRow& other) const { return ctabs == other.ctabs && cntt == other.cntt; }
+    // Same kind, same entries (count, lengths, bytes, order) and the same Cntt values.
+    bool sameContent(const SectionRow& other) const {
+        return kind == other.kind && ctabs == other.ctabs && cntt == other.cntt;
+    }
 };
 using SectionTable = std::vector<SectionRow>;
 
@@ -46,9 +49,10 @@ using SectionOrder = std::function<bool(SectionTable& table)>;
 // The table of `entries` in order of first appearance; a later entry of the
 // same section and channel sets the Cntt slot again. Refused with "Unable to
 // save..." for an empty or over-long section name, more than 64 sections, a
-// `Track` of 16 or more, a Ctab length the format has not, or more than 16
-// entries in one section (a segment holds no more); an empty list is
-// refused too, as a CASM section without segments cannot be read.
+// `Track` of 16 or more, a length neither kind has, more than 16 entries in
+// one section (a segment holds no more) or a section with entries of both
+// kinds (a second line names it); an empty list is refused too, as a CASM
+// section without segments cannot be read.
 std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
                                               const app::Language& language = app::builtinLanguage());
 // Numbers the groups from 1 in table order; rows with the same content share one.

@@ -5,9 +5,9 @@
 #include "app/file_io.h"
 #include "app/profile.h"
 #include "casm/check.h"
+#include "casm/columns.h"
 #include "casm/creation.h"
 #include "casm/reader.h"
-#include "casm/values.h"
 #include "casm/writer.h"
 #include "cli/commands.h"
 #include "cli/document_reading.h"
@@ -66,12 +66,17 @@ int listEntries(const Args& args) {
     if (!entries) return status;
     std::uint32_t row = 0;
     for (const auto& e : *entries) {
-        const auto cells = casm::gridCells(e, ++row);
         std::string line;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (c > 0) line += '\t';
-            line += escapeCell(cells[c]);
-        }
+        auto add = [&](const auto& cells) {
+            for (const auto& cell : cells) {
+                if (!line.empty()) line += '\t';
+                line += escapeCell(cell);
+            }
+        };
+        // The grid's 18 cells (a Ctb2 entry's rules of its middle zone), then
+        // a Ctb2 entry's middle range and the rules of its three zones.
+        add(casm::gridCells(e, ++row));
+        if (e.kind() == casm::TableKind::Ctb2) add(casm::ctb2Cells(e));
         std::cout << line << '\n';
     }
     return kOk;

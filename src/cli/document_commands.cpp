@@ -42,13 +42,14 @@ int events(const Args& args) {
     if (status == kUsage) return status;
     const auto& list = doc.events;
     const int last = list.eventCount() + (result.partialRow ? 1 : 0);
-    std::string line;
+    std::string line, cell;
     for (int r = 1; r <= last; ++r) {
-        const auto cells = list.row(r).cells();
         line.clear();
         for (int c = 0; c < document::kColumnCount; ++c) {
             if (c) line += '\t';
-            if (c != document::ColSel) line += escapeCell(cells[static_cast<std::size_t>(c)]);
+            cell.clear();
+            document::appendCell(cell, list, r, c, doc.timeBase());
+            line += escapeCell(cell);
         }
         line += '\n';
         std::cout << line;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/event_cells.h"
 #include "document/event_list.h"
 
 namespace document {
@@ -36,14 +37,13 @@ struct Document {
     std::vector<std::string> markers;  // texts of FF 06, in file order
     std::vector<std::string> texts;    // texts of FF 01-05 and FF 07
     std::string fileName;              // the file last opened, as given
+
+    TimeBase timeBase() const { return {division, barNumerator}; }
 };
 
-// M:B:T of every row from 1 to N + 1 in one pass. A numerator of 0 counts as
-// 4 and is stored as 4; a division of 0 leaves every cell empty.
-void computeMbt(EventList& events, std::uint16_t division, int& barNumerator);
-std::string mbtText(std::uint64_t absoluteTick, std::uint16_t division, int barNumerator);
-// Tick+ as an integer: empty counts as 0, as does anything that is not a number.
-std::uint32_t tickOf(const EventRow& row);
-std::uint32_t tickOf(std::string_view tickText);
+// The cell text of grid row r of the document's event list.
+inline std::string cellText(const Document& doc, int r, int column) {
+    return cellText(doc.events, r, column, doc.timeBase());
+}
 
 }  // namespace document

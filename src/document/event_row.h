@@ -1,12 +1,12 @@
 #pragma once
-// One row of the event list: nine text cells and the selected flag.
-// The nine cells live in one heap block (each cell a varint length and its
-// bytes), so a million rows stay far below the memory a string per cell costs.
+// One row of the event list as a value: what an edit reads, changes and
+// keeps for undo. The list stores rows more compactly (event_list.h).
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace document {
 
@@ -23,38 +23,30 @@ enum Column : int {
 };
 inline constexpr int kColumnCount = 9;
 
-using RowCells = std::array<std::string_view, kColumnCount>;
+struct EventRow {
+    std::uint32_t number = 0;            // the N cell; 0 shows an empty cell
+    std::optional<std::uint32_t> delta;  // the Tick+ cell; none shows an empty cell
+    // Status, meta type and fixed length byte (the Event cell), then the data
+    // (the Data cell); the lengths of system-exclusive, text and sequencer-
+    // specific events are not kept, they follow from the data when written.
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t eventLength = 0;  // how many of `bytes` the Event cell shows
+    bool selected = false;
+    // Cells shown as written here instead of as derived from the bytes.
+    std::vector<std::pair<int, std::string>> texts;
 
-class EventRow {
-public:
-    EventRow() = default;
-    explicit EventRow(const RowCells& cells) { setCells(cells); }
-    EventRow(const EventRow& other);
-    EventRow& operator=(const EventRow& other);
-    EventRow(EventRow&&) noexcept = default;
-    EventRow& operator=(EventRow&&) noexcept = default;
+    // Sets (or replaces) the explicit text of a cell.
+    void setText(int column, std::string text);
+    const std::string* text(int column) const;
 
-    std::string_view cell(int column) const;
-    RowCells cells() const;
-    void setCell(int column, std::string_view text);
-    void appendCell(int column, std::string_view text);
-    void setCells(const RowCells& cells);
-
-    bool selected() const { return selected_; }
-    void setSelected(bool on) { selected_ = on; }
-
-    // Empties cells 1 to 8 and clears the selected flag; cell 0 stays.
-    void blank();
-    bool empty() const;
-
-    friend bool operator==(const EventRow& a, const EventRow& b) {
-        return a.selected_ == b.selected_ && a.cells() == b.cells();
-    }
-
-private:
-    std::unique_ptr<char[]> data_;
-    std::uint32_t size_ = 0;
-    bool selected_ = false;
+    friend bool operator==(const EventRow&, const EventRow&) = default;
 };
+
+// How many of an event's bytes its Event cell shows: the status; for meta
+// events also the type, the fixed length byte of the kinds that have one and
+// the two value bytes of a sequence number.
+int eventCellLength(const std::vector<std::uint8_t>& bytes);
+// A row of `bytes` with its Tick+ and no explicit texts.
+EventRow eventRow(std::uint32_t delta, std::vector<std::uint8_t> bytes);
 
 }  // namespace document

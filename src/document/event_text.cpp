@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "document/hex_text.h"
 #include "names/gm_tables.h"
 
 namespace document {
@@ -95,8 +94,8 @@ std::string_view kindText(std::uint8_t status, std::uint8_t type) {
     }
 }
 
-int colourClass(std::string_view eventCell) {
-    const int status = hexByteAt(eventCell, 0);
+int colourClass(std::span<const std::uint8_t> eventBytes) {
+    const int status = eventBytes.empty() ? -1 : eventBytes[0];
     if (status >= 0x80 && status < 0xF0) {
         switch (status & 0xF0) {
             case 0x80: return 1;
@@ -110,7 +109,7 @@ int colourClass(std::string_view eventCell) {
     }
     if (status == 0xF0 || status == 0xF7) return 7;
     if (status != 0xFF) return 0;
-    const int type = hexByteAt(eventCell, 1);
+    const int type = eventBytes.size() < 2 ? -1 : eventBytes[1];
     switch (type) {
         case 0x00: return 8;
         case 0x01: case 0x02: case 0x03: case 0x04: case 0x05: case 0x07: return 9;

@@ -27,7 +27,7 @@ std::string textLengthComment(std::size_t length);
 // The Text cell: the name of the event's kind ("" for a status it does not know).
 std::string_view kindText(std::uint8_t status, std::uint8_t metaType);
 // Colour class from the first two bytes of the Event cell (0 for rows of no kind).
-int colourClass(std::string_view eventCell);
+int colourClass(std::span<const std::uint8_t> eventBytes);
 
 // Sources of the names that depend on other subsystems' files.
 struct NameSources {

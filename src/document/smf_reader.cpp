@@ -1,10 +1,9 @@
 #include "document/smf_reader.h"
 
 #include <cstring>
+#include <optional>
 
 #include "app/file_io.h"
-#include "document/hex_text.h"
-#include "names/gm_tables.h"
 
 namespace document {
 namespace {
@@ -75,8 +74,17 @@ private:
             stop_ = Stop::WrongData;
             return false;
         }
-        appendHexByte(event_, static_cast<std::uint8_t>(length));
+        eventByte(static_cast<std::uint8_t>(length));
         return true;
+    }
+    // The bytes of the row being read: Event cell bytes first, then data.
+    void eventByte(std::uint8_t b) {
+        event_.push_back(b);
+        eventLength_ = static_cast<int>(event_.size());
+    }
+    void dataByte(std::uint8_t b) { event_.push_back(b); }
+    std::span<const std::uint8_t> data() const {
+        return std::span<const std::uint8_t>(event_).subspan(static_cast<std::size_t>(eventLength_));
     }
 
     bool readTrack();
@@ -84,7 +92,7 @@ private:
     void channelMessage(std::uint8_t status);
     void systemExclusive(std::uint8_t status);
     void meta();
-    void commitRow();
+    void storeRow();
     std::string stopText() const;
     void takeCasm(const app::Workspace& ws, ReadResult& result);
 
@@ -98,13 +106,13 @@ private:
     std::uint8_t runningStatus_ = 0;
     Stop stop_ = Stop::None;
     bool partialRow_ = false;
-    std::uint64_t absoluteTick_ = 0;
-    int numeratorUsed_ = 0;
-    bool mbtStale_ = false;
 
-    // The cells of the row being read.
-    std::string n_, tick_, mbt_, event_, ch_, data_, comment_, text_;
-    std::vector<std::uint8_t> scratch_;
+    // The row being read.
+    std::uint32_t number_ = 0;
+    std::optional<std::uint32_t> delta_;
+    std::vector<std::uint8_t> event_;
+    int eventLength_ = 0;
+    std::optional<std::string> comment_;  // a comment the bytes alone do not give
 };
 
 std::string Reader::stopText() const {
@@ -124,115 +132,97 @@ std::string Reader::stopText() const {
     return {};
 }
 
-// The row gets its M:B:T with the numerator known so far; the final pass
-// recomputes only when a later time signature changed the numerator.
-void Reader::commitRow() {
-    absoluteTick_ += tickOf(tick_);
-    const int numerator = doc_.barNumerator == 0 ? 4 : doc_.barNumerator;
-    if (numeratorUsed_ == 0) numeratorUsed_ = numerator;
-    if (numerator != numeratorUsed_) mbtStale_ = true;
-    mbt_ = mbtText(absoluteTick_, doc_.division, numerator);
-    doc_.events.trailing().setCells({n_, "", tick_, mbt_, event_, ch_, data_, comment_, text_});
+// The row goes into the list's trailing row as bytes and integers; its texts
+// are formatted when shown.
+void Reader::storeRow() {
+    auto& list = doc_.events;
+    list.setTrailing(number_, delta_, event_, eventLength_);
+    if (comment_) list.setText(list.trailingRow(), ColComment, *comment_);
 }
 
 void Reader::channelMessage(std::uint8_t status) {
     const int channel = status & 0x0F;
-    ch_ = std::to_string(channel + 1);
-    text_ = kindText(status, 0);
     std::uint8_t a = 0, b = 0;
     switch (status & 0xF0) {
         case 0x80:
         case 0x90:
         case 0xA0:
-            if (!optionalByte(a)) return;
-            appendHexByte(data_, a);
-            comment_ = "n=" + noteName(a);
-            if (!optionalByte(b)) return;
-            appendHexByte(data_, b);
-            comment_ += " v=" + std::to_string(b);
+            if (optionalByte(a)) dataByte(a);
+            else return;
+            if (optionalByte(b)) dataByte(b);
             return;
         case 0xB0:
-            if (!optionalByte(a)) return;
-            appendHexByte(data_, a);
-            comment_ = names::controllerName(a);
+            if (optionalByte(a)) dataByte(a);
+            else return;
             if (!optionalByte(b)) return;
-            appendHexByte(data_, b);
+            dataByte(b);
             if (a == 0) doc_.channels[static_cast<std::size_t>(channel)].bankMsb = b;
             if (a == 32) doc_.channels[static_cast<std::size_t>(channel)].bankLsb = b;
             return;
         case 0xC0:
             if (!optionalByte(a)) return;
-            appendHexByte(data_, a);
+            dataByte(a);
             comment_ = options_.names.patchName(doc_.channels[static_cast<std::size_t>(channel)].bank(), a & 0x7F);
             return;
         case 0xD0:
-            if (optionalByte(a)) appendHexByte(data_, a);
+            if (optionalByte(a)) dataByte(a);
             return;
         default:  // pitch wheel: both bytes are required
             if (!needByte(a)) return;
-            appendHexByte(data_, a);
-            if (!needByte(b)) return;
-            appendHexByte(data_, b);
-            comment_ = pitchComment(a, b);
+            dataByte(a);
+            if (needByte(b)) dataByte(b);
             return;
     }
 }
 
-void Reader::systemExclusive(std::uint8_t status) {
-    text_ = kindText(status, 0);
+void Reader::systemExclusive(std::uint8_t) {
     std::uint32_t length = 0;
     if (!varLen(length)) {
         stop_ = Stop::WrongData;
         return;
     }
-    scratch_.clear();
     std::uint8_t b = 0;
-    for (std::uint32_t i = 0; i < length && optionalByte(b); ++i) {
-        appendHexByte(data_, b);
-        scratch_.push_back(b);
-    }
-    if (stop_ == Stop::None) comment_ = options_.names.sysexDescription(scratch_);
+    for (std::uint32_t i = 0; i < length && optionalByte(b); ++i) dataByte(b);
+    if (stop_ == Stop::None) comment_ = options_.names.sysexDescription(data());
 }
 
 void Reader::meta() {
-    if (options_.progress) options_.progress();
+    if (options_.progress) options_.progress(pos_, bytes_.size());
     std::uint8_t type = 0;
     if (!needByte(type)) return;
-    appendHexByte(event_, type);
-    text_ = kindText(0xFF, type);
+    eventByte(type);
     std::uint8_t b = 0;
-    // Reads up to `count` data bytes into the Data cell and scratch_.
+    // Reads up to `count` data bytes; true when all were there.
     auto dataBytes = [&](std::uint32_t count) {
-        scratch_.clear();
-        for (std::uint32_t i = 0; i < count && optionalByte(b); ++i) {
-            appendHexByte(data_, b);
-            scratch_.push_back(b);
-        }
-        return scratch_.size() == count;
+        std::uint32_t got = 0;
+        for (; got < count && optionalByte(b); ++got) dataByte(b);
+        return got == count;
     };
     switch (type) {
         case 0x00: {
             if (!fixedLength(2)) return;
             std::uint8_t hi = 0, lo = 0;
             if (!needByte(hi)) return;
-            appendHexByte(event_, hi);
-            if (!needByte(lo)) return;
-            appendHexByte(event_, lo);
-            comment_ = "v=" + std::to_string(hi * 256 + lo);
+            eventByte(hi);
+            if (needByte(lo)) eventByte(lo);
             return;
         }
         case 0x01: case 0x02: case 0x03: case 0x04: case 0x05: case 0x06: case 0x07: {
             std::uint32_t length = 0;
             if (!varLen(length)) {
                 stop_ = Stop::WrongData;
+                comment_ = "";  // a text cut short shows no length
                 return;
             }
             for (std::uint32_t i = 0; i < length; ++i) {
-                if (!needByte(b)) return;
-                data_ += static_cast<char>(b);
+                if (!needByte(b)) {
+                    comment_ = "";
+                    return;
+                }
+                dataByte(b);
             }
-            comment_ = textLengthComment(length);
-            (type == 0x06 ? doc_.markers : doc_.texts).push_back(data_);
+            const auto text = data();
+            (type == 0x06 ? doc_.markers : doc_.texts).emplace_back(reinterpret_cast<const char*>(text.data()), text.size());
             return;
         }
         case 0x20:
@@ -245,10 +235,7 @@ void Reader::meta() {
             fixedLength(0);
             return;
         case 0x51:
-            if (fixedLength(3) && dataBytes(3)) {
-                doc_.tempo = tempoValue(scratch_);
-                comment_ = bpmComment(doc_.tempo);
-            }
+            if (fixedLength(3) && dataBytes(3)) doc_.tempo = tempoValue(data());
             return;
         case 0x54:
             if (fixedLength(5)) dataBytes(5);
@@ -256,11 +243,10 @@ void Reader::meta() {
         case 0x58:
             if (!fixedLength(4)) return;
             dataBytes(4);
-            if (!scratch_.empty()) doc_.barNumerator = scratch_[0];
-            if (scratch_.size() == 4) comment_ = timeSignatureComment(scratch_[0], scratch_[1], scratch_[2]);
+            if (!data().empty()) doc_.barNumerator = data()[0];
             return;
         case 0x59:
-            if (fixedLength(2) && dataBytes(2)) comment_ = keySignatureComment(scratch_[0], scratch_[1]);
+            if (fixedLength(2)) dataBytes(2);
             return;
         case 0x7F: {
             std::uint32_t length = 0;
@@ -274,21 +260,24 @@ void Reader::meta() {
         case 0xF8: case 0xFA: case 0xFC: case 0xFE:
             return;
         default:
-            appendHexByte(event_, type);
+            eventByte(type);
             stop_ = Stop::MetaUnrecognized;
             return;
     }
 }
 
 bool Reader::readEvent(int n) {
-    n_ = std::to_string(n);
-    tick_.clear(); event_.clear(); ch_.clear(); data_.clear(); comment_.clear(); text_.clear();
+    number_ = static_cast<std::uint32_t>(n);
+    delta_.reset();
+    event_.clear();
+    eventLength_ = 0;
+    comment_.reset();
     std::uint32_t delta = 0;
     if (!varLen(delta)) {
         stop_ = Stop::Time;
         return false;
     }
-    tick_ = std::to_string(delta);
+    delta_ = delta;
     if (remaining_ == 0) {
         stop_ = Stop::TrackLength;
         return false;
@@ -303,7 +292,7 @@ bool Reader::readEvent(int n) {
         ++remaining_;
     }
     if (status != 0xFF) runningStatus_ = status;
-    appendHexByte(event_, status);
+    eventByte(status);
     if (status >= 0x80 && status < 0xF0) {
         channelMessage(status);
     } else if (status == 0xF0 || status == 0xF7) {
@@ -331,12 +320,12 @@ bool Reader::readTrack() {
     remaining_ = (std::uint32_t{h[4]} << 24) | (std::uint32_t{h[5]} << 16) | (std::uint32_t{h[6]} << 8) | h[7];
     for (int n = 1; remaining_ > 0; ++n) {
         const bool ok = readEvent(n);
-        commitRow();
+        storeRow();
         if (!ok) {
             partialRow_ = true;
             return false;
         }
-        doc_.events.appendRow();
+        doc_.events.commitTrailing();
     }
     return true;
 }
@@ -394,6 +383,9 @@ ReadResult Reader::run(const app::Workspace& ws) {
     ReadResult result;
     result.opened = true;
     doc_.events.clear();
+    // Every event takes at least two bytes of the file; the room reserved
+    // beyond what the file fills is never touched, so it costs no memory.
+    doc_.events.reserve(bytes_.size() / 2 + 1, bytes_.size());
     doc_.markers.clear();
     doc_.texts.clear();
     doc_.channels = ChannelTable{};
@@ -404,14 +396,8 @@ ReadResult Reader::run(const app::Workspace& ws) {
             result.failed = true;
             result.panels[3] = stopText();
         }
-        const int numerator = doc_.barNumerator == 0 ? 4 : doc_.barNumerator;
-        if (mbtStale_ || (numeratorUsed_ != 0 && numerator != numeratorUsed_)) {
-            computeMbt(doc_.events, doc_.division, doc_.barNumerator);
-        } else {
-            doc_.barNumerator = numerator;
-            auto& trailing = doc_.events.trailing();
-            if (!partialRow_) trailing.setCell(ColMbt, mbtText(absoluteTick_ + tickOf(trailing), doc_.division, numerator));
-        }
+        // M:B:T is counted with the numerator of the last time signature read.
+        if (doc_.barNumerator == 0) doc_.barNumerator = 4;
         return result;
     };
 
@@ -475,6 +461,7 @@ ReadResult readFile(const std::filesystem::path& path, Document& doc, const app:
 
 ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,
                      const ReadOptions& options) {
+    if (options.started) options.started();
     Reader reader(bytes, doc, options);
     return reader.run(ws);
 }

@@ -20,8 +20,11 @@ struct ReadOptions {
     // Asked when the editor is open and the file has a CASM section:
     // "Do you want to reload CASM from the loading file?...". No keeps the present one.
     std::function<bool()> askReloadCasm;
-    // Called once per meta event so a window can keep painting.
-    std::function<void()> progress;
+    // Called once the file is open, before anything of it is read.
+    std::function<void()> started;
+    // Called once per meta event, with the bytes read so far and the file's
+    // size, so a window can keep painting and show how far it got.
+    std::function<void(std::size_t done, std::size_t total)> progress;
     NameSources names = builtinNames();
     const app::Language* language = &app::builtinLanguage();
 };

@@ -4,7 +4,6 @@
 
 #include "app/file_names.h"
 #include "app/profile.h"
-#include "document/hex_text.h"
 
 namespace document {
 namespace {
@@ -52,70 +51,70 @@ void appendVarLen(app::Bytes& out, std::uint32_t value) {
 
 namespace {
 
-// Appends the bytes of the row's Event and data; false when the Event cell
-// holds no byte (such a row is not an event and is not written).
-bool encodeEvent(const EventRow& row, app::Bytes& out, std::vector<std::uint8_t>& scratch) {
-    const auto eventCell = row.cell(ColEvent);
-    parseHexInto(eventCell, scratch);
-    if (scratch.empty()) return false;
-    appendBytes(out, scratch);
-    const std::uint8_t status = scratch[0];
-    const int type = scratch.size() > 1 ? scratch[1] : -1;
-    const auto dataCell = row.cell(ColData);
-    auto withLength = [&]() {
-        parseHexInto(dataCell, scratch);
-        appendVarLen(out, static_cast<std::uint32_t>(scratch.size()));
-        appendBytes(out, scratch);
-    };
-    if (status == 0xF0 || status == 0xF7) {
-        withLength();
-    } else if (status < 0xFF) {
-        parseHexInto(dataCell, scratch);
-        appendBytes(out, scratch);
-    } else if (type >= 0x01 && type <= 0x07) {
-        appendVarLen(out, static_cast<std::uint32_t>(dataCell.size()));
-        out.insert(out.end(), dataCell.begin(), dataCell.end());
-    } else if (type == 0x7F) {
-        withLength();
-    } else if (type == 0x00 || type == 0x20 || type == 0x21 || type == 0x51 || type == 0x54 || type == 0x58 ||
-               type == 0x59) {
-        parseHexInto(dataCell, scratch);
-        appendBytes(out, scratch);
+// The data of these kinds is written after its length.
+bool dataHasLength(int status, int type) {
+    return status == 0xF0 || status == 0xF7 || (status == 0xFF && ((type >= 0x01 && type <= 0x07) || type == 0x7F));
+}
+
+// Meta types whose data bytes follow the fixed length byte of the Event cell.
+bool metaHasData(int type) {
+    switch (type) {
+        case 0x00: case 0x20: case 0x21: case 0x51: case 0x54: case 0x58: case 0x59: return true;
+        default: return false;
+    }
+}
+
+bool isEndOfTrack(std::span<const std::uint8_t> event) { return event.size() >= 2 && event[0] == 0xFF && event[1] == 0x2F; }
+
+// Appends the row's Event bytes and its data by kind; false when the row
+// holds no event byte (such a row is not an event and is not written).
+bool encodeEvent(const EventList& list, int r, app::Bytes& out) {
+    const auto event = list.eventBytes(r);
+    if (event.empty()) return false;
+    appendBytes(out, event);
+    const int status = event[0];
+    const int type = event.size() > 1 ? event[1] : -1;
+    const auto data = list.dataBytes(r);
+    if (dataHasLength(status, type)) {
+        appendVarLen(out, static_cast<std::uint32_t>(data.size()));
+        appendBytes(out, data);
+    } else if (status < 0xFF || metaHasData(type)) {
+        appendBytes(out, data);
     }
     return true;
 }
 
-// All event rows; a row without Event bytes passes its Tick+ on to the next
-// event so that absolute times stay.
-void encodeRows(const EventList& events, app::Bytes& out) {
-    std::vector<std::uint8_t> scratch;
-    app::Bytes eventBytes;
+// All event rows. A row without Event bytes, and an end-of-track before the
+// last event (a file of several tracks read into one list), are left out;
+// their Tick+ passes on to the next event so that absolute times stay and
+// other readers do not stop in the middle of the track.
+void encodeRows(const EventList& list, app::Bytes& out) {
     std::uint32_t carried = 0;
-    for (int r = 1; r <= events.eventCount(); ++r) {
-        const auto& row = events.row(r);
-        eventBytes.clear();
-        const std::uint32_t tick = tickOf(row) + carried;
-        if (!encodeEvent(row, eventBytes, scratch)) {
+    const int last = list.eventCount();
+    for (int r = 1; r <= last; ++r) {
+        const std::uint32_t tick = list.delta(r) + carried;
+        const auto mark = out.size();
+        appendVarLen(out, tick);
+        if ((r < last && isEndOfTrack(list.eventBytes(r))) || !encodeEvent(list, r, out)) {
+            out.resize(mark);
             carried = tick;
             continue;
         }
         carried = 0;
-        appendVarLen(out, tick);
-        appendBytes(out, eventBytes);
     }
 }
 
 }  // namespace
 
-void encodeRow(const EventRow& row, app::Bytes& out) {
-    std::vector<std::uint8_t> scratch;
-    appendVarLen(out, tickOf(row));
-    encodeEvent(row, out, scratch);
+void encodeRow(const EventList& list, int r, app::Bytes& out) {
+    appendVarLen(out, list.delta(r));
+    encodeEvent(list, r, out);
 }
 
 app::Bytes midiPartBytes(const Document& doc) {
     app::Bytes out;
-    out.reserve(22 + static_cast<std::size_t>(doc.events.eventCount()) * 8);
+    // Most events take four bytes or fewer; longer ones grow the buffer.
+    out.reserve(22 + static_cast<std::size_t>(doc.events.eventCount()) * 4);
     const std::uint8_t header[8] = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
     out.insert(out.end(), header, header + 8);
     putBig(out, doc.format, 2);

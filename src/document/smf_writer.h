@@ -26,7 +26,7 @@ std::string applyExtensionRule(const std::string& name, int filter);
 // Appends a variable-length quantity.
 void appendVarLen(app::Bytes& out, std::uint32_t value);
 // The bytes of one event row: Tick+, Event bytes, then the data by kind.
-void encodeRow(const EventRow& row, app::Bytes& out);
+void encodeRow(const EventList& list, int r, app::Bytes& out);
 // Header, track header and all encoded rows 1 to N.
 app::Bytes midiPartBytes(const Document& doc);
 

@@ -1,17 +1,11 @@
 #include "events/navigation.h"
 
 #include <array>
-#include <charconv>
 
-#include "document/hex_text.h"
+#include "document/event_cells.h"
 
 namespace events {
 namespace {
-
-using document::ColCh;
-using document::ColData;
-using document::ColEvent;
-using document::ColText;
 
 constexpr std::string_view kMarkerText = "Marker";
 
@@ -39,25 +33,16 @@ constexpr std::array<FindKind, kFindKindCount> kFindKinds{{
     {"Selected", ""},
 }};
 
-// The "Ch." cell as a number, 0 when empty or not a number.
-int channelOf(std::string_view cell) {
-    int value = 0;
-    std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    return value;
-}
-
 }  // namespace
 
 TextLists collectTextLists(const document::EventList& list) {
     TextLists lists;
     for (int r = 1; r < list.rowCount(); ++r) {
-        const auto& row = list.row(r);
-        const auto event = row.cell(ColEvent);
-        const int status = document::hexByteAt(event, 0);
+        const int status = list.status(r);
         if (status < 0) break;
-        const int type = document::hexByteAt(event, 1);
+        const int type = list.metaType(r);
         if (status != 0xFF || type < 1 || type > 7) continue;
-        (type == 6 ? lists.markers : lists.texts).emplace_back(row.cell(ColData));
+        (type == 6 ? lists.markers : lists.texts).push_back(document::cellText(list, r, document::ColData, {}));
     }
     return lists;
 }
@@ -65,16 +50,13 @@ TextLists collectTextLists(const document::EventList& list) {
 std::optional<MarkerJump> findMarker(const document::EventList& list, std::string_view text) {
     const int rows = list.rowCount();
     int found = 0;
-    for (int r = 1; r < rows && found == 0; ++r) {
-        const auto& row = list.row(r);
-        if (row.cell(ColText) == kMarkerText && row.cell(ColData) == text) found = r;
-    }
+    for (int r = 1; r < rows && found == 0; ++r)
+        if (document::kindCell(list, r) == kMarkerText && document::dataCellEquals(list, r, text)) found = r;
     if (found == 0) return std::nullopt;
     std::array<bool, 17> used{};
     for (int r = found + 1; r < rows; ++r) {
-        const auto& row = list.row(r);
-        if (row.cell(ColText) == kMarkerText) break;
-        const int ch = channelOf(row.cell(ColCh));
+        if (document::kindCell(list, r) == kMarkerText) break;
+        const int ch = document::channelCell(list, r);
         if (ch >= 1 && ch <= 16) used[static_cast<std::size_t>(ch)] = true;
     }
     MarkerJump jump{found, {}};
@@ -85,17 +67,14 @@ std::optional<MarkerJump> findMarker(const document::EventList& list, std::strin
 
 std::optional<int> findTextRow(const document::EventList& list, std::string_view text) {
     for (int r = 1; r < list.rowCount(); ++r)
-        if (list.row(r).cell(ColData) == text) return r;
+        if (document::dataCellEquals(list, r, text)) return r;
     return std::nullopt;
 }
 
 std::string sectionAt(const document::EventList& list, int row) {
     if (row < 1) return {};
-    for (int r = std::min(row, list.rowCount() - 1); r >= 1; --r) {
-        const auto event = list.row(r).cell(ColEvent);
-        if (document::hexByteAt(event, 0) == 0xFF && document::hexByteAt(event, 1) == 0x06)
-            return std::string(list.row(r).cell(ColData));
-    }
+    for (int r = std::min(row, list.rowCount() - 1); r >= 1; --r)
+        if (list.isMarker(r)) return document::cellText(list, r, document::ColData, {});
     return {};
 }
 
@@ -111,28 +90,26 @@ std::optional<int> findNext(const document::EventList& list, int current, int ki
     if (kind < 0 || kind >= kFindKindCount) return std::nullopt;
     const auto wanted = findKindText(kind);
     for (int r = std::max(current + 1, 1); r < list.rowCount(); ++r) {
-        const auto& row = list.row(r);
         if (kind == kFindSelected) {
-            if (row.selected()) return r;
+            if (list.selected(r)) return r;
             continue;
         }
-        if (row.cell(ColText) != wanted) continue;
-        const auto ch = row.cell(ColCh);
-        if (ch.empty() || channel == 0 || channelOf(ch) == channel) return r;
+        if (document::kindCell(list, r) != wanted) continue;
+        const int ch = document::channelCell(list, r);
+        if (ch == 0 || channel == 0 || ch == channel) return r;
     }
     return std::nullopt;
 }
 
 int selectedCount(const document::EventList& list) {
     int count = 0;
-    for (int r = 1; r <= list.eventCount(); ++r) count += list.row(r).selected() ? 1 : 0;
+    for (int r = 1; r <= list.eventCount(); ++r) count += list.selected(r) ? 1 : 0;
     return count;
 }
 
 bool flipSelected(document::EventList& list, int row) {
     if (row < 1 || row > list.eventCount()) return false;
-    auto& r = list.row(row);
-    r.setSelected(!r.selected());
+    list.setSelected(row, !list.selected(row));
     return true;
 }
 

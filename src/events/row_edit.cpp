@@ -1,28 +1,19 @@
 #include "events/row_edit.h"
 
 #include <array>
-#include <charconv>
 #include <string>
 
 #include "app/file_io.h"
 #include "app/file_names.h"
 #include "document/document.h"
-#include "document/hex_text.h"
 #include "document/smf_writer.h"
 
 namespace events {
 
-using document::ColCh;
-using document::ColData;
-using document::ColEvent;
-using document::ColN;
-using document::ColTick;
-
 void deleteRow(document::EventList& list, int r) {
-    const std::uint32_t tick = document::tickOf(list.row(r));
+    const std::uint32_t tick = list.delta(r);
     list.removeRow(r);
-    auto& next = list.row(r);
-    next.setCell(ColTick, std::to_string(document::tickOf(next) + tick));
+    list.setDelta(r, list.delta(r) + tick);
 }
 
 app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
@@ -47,43 +38,33 @@ app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, con
 
 int removeBankEvents(document::EventList& list) {
     std::array<bool, 16> bankSet{};
-    int removed = 0;
     // Deleted rows pass their Tick+ on to the row that takes their place, as
     // one delete after the other would; done in one pass.
     std::uint32_t carried = 0;
     bool carrying = false;
-    list.eraseRows([&](int, document::EventRow& row) {
+    const int removed = list.removeRowsIf([&](int r) {
         if (carrying) {
-            row.setCell(ColTick, std::to_string(document::tickOf(row) + carried));
+            list.setDelta(r, list.delta(r) + carried);
             carrying = false;
-            carried = 0;
         }
-        const auto event = row.cell(ColEvent);
-        const int status = document::hexByteAt(event, 0);
-        const auto data = row.cell(ColData);
-        if ((status & 0xF0) != 0xB0 || status < 0 || document::hexByteCount(data) == 0) return false;
-        const int controller = document::hexByteAt(data, 0);
-        const int value = document::hexByteAt(data, 1);
-        const auto chText = row.cell(ColCh);
-        int ch = 1;
-        std::from_chars(chText.data(), chText.data() + chText.size(), ch);
-        const int channel = (ch - 1) & 15;
+        const int status = list.status(r);
+        const auto data = list.dataBytes(r);
+        if ((status & 0xF0) != 0xB0 || status < 0 || data.empty()) return false;
+        const int controller = data[0];
+        const int value = data.size() > 1 ? data[1] : -1;
+        const int channel = status & 0x0F;
         if (controller == 0 && value != 0 && value != -1) {
             bankSet[static_cast<std::size_t>(channel)] = true;
             return false;
         }
         if (controller == 32 && bankSet[static_cast<std::size_t>(channel)]) return false;
         if (controller != 0 && controller != 32) return false;
-        carried = document::tickOf(row);
+        carried = list.delta(r);
         carrying = true;
-        ++removed;
         return true;
     });
-    if (carrying) {
-        auto& trailing = list.trailing();
-        trailing.setCell(ColTick, std::to_string(document::tickOf(trailing) + carried));
-    }
-    for (int r = 1; r < list.rowCount(); ++r) list.row(r).setCell(ColN, std::to_string(r));
+    if (carrying) list.setDelta(list.trailingRow(), list.delta(list.trailingRow()) + carried);
+    for (int r = 1; r < list.rowCount(); ++r) list.setNumber(r, static_cast<std::uint32_t>(r));
     return removed;
 }
 

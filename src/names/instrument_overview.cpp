@@ -1,15 +1,10 @@
 #include "names/instrument_overview.h"
 
-#include "document/hex_text.h"
+#include "document/event_cells.h"
 #include "names/gm_tables.h"
 
 namespace names {
 namespace {
-
-bool isMarkerRow(const document::EventRow& row) {
-    const auto event = row.cell(document::ColEvent);
-    return document::hexByteAt(event, 0) == 0xFF && document::hexByteAt(event, 1) == 0x06;
-}
 
 bool isStartMarker(std::string_view text) { return text == "SFF1" || text == "SInt"; }
 
@@ -21,20 +16,19 @@ document::ChannelTable scanSection(const document::EventList& events, std::strin
     if (!isStartMarker(marker)) {
         first = 0;
         for (int r = 1; r < events.rowCount() && first == 0; ++r)
-            if (isMarkerRow(events.row(r)) && events.row(r).cell(document::ColData) == marker) first = r + 1;
+            if (events.isMarker(r) && document::textData(events, r) == marker) first = r + 1;
         if (first == 0) return table;
     }
     for (int r = first; r < events.rowCount(); ++r) {
-        const document::EventRow& row = events.row(r);
-        if (isMarkerRow(row)) {
-            if (isStartMarker(row.cell(document::ColData))) continue;
+        if (events.isMarker(r)) {
+            if (isStartMarker(document::textData(events, r))) continue;
             break;
         }
-        const int status = document::hexByteAt(row.cell(document::ColEvent), 0);
+        const int status = events.status(r);
         if (status < 0x80 || status > 0xEF) continue;
         document::ChannelUsage& channel = table[static_cast<std::size_t>(status & 0x0F)];
-        const auto data = row.cell(document::ColData);
-        const int firstByte = document::hexByteAt(data, 0);
+        const auto data = events.dataBytes(r);
+        const int firstByte = data.empty() ? -1 : data[0];
         const auto rowNumber = static_cast<std::uint32_t>(r);
         switch (status & 0xF0) {
             case 0xC0:
@@ -44,7 +38,7 @@ document::ChannelTable scanSection(const document::EventList& events, std::strin
                 channel.programRow = rowNumber;
                 break;
             case 0xB0: {
-                const int value = document::hexByteAt(data, 1);
+                const int value = data.size() < 2 ? -1 : data[1];
                 if (value < 0) break;
                 if (firstByte == 0) {
                     channel.bankMsb = static_cast<std::uint8_t>(value);

@@ -19,10 +19,10 @@ bool isStartMarker(const RowEvent& row) {
 }
 
 // The first row of the section, or 0 when its marker is not there.
-int firstRow(const document::EventList& events, std::optional<std::string_view> section, RowEvent& row) {
+int firstRow(const document::EventList& events, std::optional<std::string_view> section) {
     if (!section) return 1;
     for (int r = 1; r <= events.eventCount(); ++r) {
-        readRowEvent(events, r, row);
+        const auto row = rowEvent(events, r);
         if (isMarker(row) && markerText(row) == *section) return r + 1;
     }
     return 0;
@@ -32,12 +32,11 @@ int firstRow(const document::EventList& events, std::optional<std::string_view> 
 
 void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& events,
                    std::optional<std::string_view> section) {
-    RowEvent row;
-    const int first = firstRow(events, section, row);
+    const int first = firstRow(events, section);
     if (first == 0) return;
     std::uint64_t tick = 0;
     for (int r = first; r <= events.eventCount(); ++r) {
-        readRowEvent(events, r, row);
+        const auto row = rowEvent(events, r);
         if (isMarker(row)) {
             if (isStartMarker(row)) continue;
             break;
@@ -45,7 +44,7 @@ void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& e
         tick += row.delta;
         if (row.bytes.empty()) continue;
         const std::uint8_t status = row.bytes[0];
-        const auto data = std::span<const std::uint8_t>(row.bytes).subspan(std::min(row.eventLength, row.bytes.size()));
+        const auto data = row.bytes.subspan(std::min(row.eventLength, row.bytes.size()));
         if (data.empty()) continue;
         if (status >= 0x80 && status < 0xF0)
             target.push_back(TMidiEvent::shortEvent(row.delta, tick, status, data[0], data.size() > 1 ? data[1] : 0));

@@ -1,5 +1,5 @@
 #pragma once
-// CASM chunks for the tests, made with the generic chunk builder.
+// CASM chunks (Ctab and Ctb2) for the tests, made with the generic chunk builder.
 #include <string_view>
 
 #include "casm/entry.h"
@@ -31,6 +31,24 @@ inline Bytes ctab(std::uint8_t track, std::string_view name = "Test", std::size_
     Bytes body(e.ctab.begin(), e.ctab.begin() + 26);
     body.resize(length, fill);
     return chunk("Ctab", body);
+}
+
+// The data of a Ctb2 chunk: the shared bytes of a new entry with `track` as
+// source and destination, then bytes 20 to 46 each of its own value
+// (`first` + offset - 20), so that a byte out of place shows.
+inline Bytes ctb2Body(std::uint8_t track, std::string_view name = "Test", std::uint8_t first = 0x40) {
+    casm::Entry e = casm::newEntry();
+    e[casm::Track] = track;
+    e[casm::MidiChan] = track;
+    e.setName(name);
+    Bytes body(e.ctab.begin(), e.ctab.begin() + casm::MiddleLow);
+    for (std::size_t i = casm::MiddleLow; i < casm::kCtb2Length; ++i)
+        body.push_back(static_cast<std::uint8_t>(first + i - casm::MiddleLow));
+    return body;
+}
+
+inline Bytes ctb2(std::uint8_t track, std::string_view name = "Test", std::uint8_t first = 0x40) {
+    return chunk("Ctb2", ctb2Body(track, name, first));
 }
 
 inline Bytes cntt(std::uint8_t channel, std::uint8_t value) { return chunk("Cntt", {channel, value}); }

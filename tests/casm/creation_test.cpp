@@ -6,7 +6,7 @@
 #include "casm/creation.h"
 #include "casm/reader.h"
 #include "casm_bytes.h"
-#include "document/hex_text.h"
+#include "support/event_rows.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
@@ -19,17 +19,16 @@ namespace {
 
 class Events {
 public:
-    Events& add(std::initializer_list<std::uint8_t> event, std::string_view data) {
-        // The trailing empty row becomes the event; a new one follows it.
-        auto& row = list_.row(list_.eventCount() + 1);
-        row.setCell(document::ColEvent, document::hexText(std::vector<std::uint8_t>(event)));
-        row.setCell(document::ColData, data);
-        list_.appendRow();
+    Events& text(std::uint8_t type, std::string_view text) {
+        list_.appendRow(document::eventRow(0, testing_support::textMeta(type, text)));
         return *this;
     }
-    Events& marker(std::string_view text) { return add({0xFF, 0x06}, text); }
+    Events& marker(std::string_view text) { return this->text(0x06, text); }
     Events& channel(std::uint8_t status, std::initializer_list<std::uint8_t> data) {
-        return add({status}, document::hexText(std::vector<std::uint8_t>(data)));
+        std::vector<std::uint8_t> bytes{status};
+        for (auto b : data) bytes.push_back(b);
+        list_.appendRow(document::eventRow(0, bytes));
+        return *this;
     }
     const document::EventList& list() const { return list_; }
 
@@ -47,7 +46,7 @@ Kinds only(int channel, Kind kind) {
 
 TEST(CasmCreation, SectionNamesComeFromMarkersWithTheFivePrefixes) {
     Events e;
-    e.marker("SFF1").marker("SInt").marker("Main A").marker("Fill In AA").add({0xFF, 0x01}, "Main X")
+    e.marker("SFF1").marker("SInt").marker("Main A").marker("Fill In AA").text(0x01, "Main X")
         .marker("Intro A").marker("Mainly").marker("main B").marker("Fill").marker("Main A").marker("Break");
     EXPECT_EQ(sectionNamesFromMarkers(e.list()), "Main A,Fill In AA,Intro A,Mainly,Break");
 }
@@ -247,4 +246,37 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
     run = testing_support::runCli({"check", (dir / "low.csm").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "WARNING: PSR do not use channel 8 in section Main A\n");
+}
+
+TEST(CasmCreation, AnSff2MidiPartGetsCtb2EntriesWithTheKindDefaultsInEveryZone) {
+    Events sff2;
+    sff2.add({0xFF, 0x01}, "SFF1").marker("SFF2").marker("SInt").marker("Main A");
+    Events sff1;
+    sff1.marker("SFF1").marker("SFF2").marker("Main A");
+    EXPECT_EQ(tableKindOfMarkers(sff2.list()), TableKind::Ctb2);
+    EXPECT_EQ(tableKindOfMarkers(sff1.list()), TableKind::Ctab);
+    EXPECT_EQ(tableKindOfMarkers(Events().list()), TableKind::Ctab);
+
+    Kinds kinds{};
+    kinds[8] = Kind::Drums;
+    kinds[10] = Kind::Bass;
+    const auto created = createCasm(sff2.list(), kinds, app::Profile());
+    ASSERT_TRUE(created.ok());
+    EXPECT_EQ(created.bytes.size(), 8u + 8 + 14 + 2 * 55);
+    const auto entries = readCasm(created.bytes, "x").entries;
+    ASSERT_EQ(entries.size(), 2u);
+    for (const Entry& e : entries) {
+        EXPECT_EQ(e.kind(), TableKind::Ctb2);
+        EXPECT_EQ(e[MiddleLow], 0);
+        EXPECT_EQ(e[MiddleHigh], 127);
+    }
+    for (int z = 0; z < kZoneCount; ++z) {
+        const auto zone = static_cast<Zone>(z);
+        EXPECT_EQ(entries[0].rule(zone, Rule::NTR), 1);
+        EXPECT_EQ(entries[0].rule(zone, Rule::HighestKey), 6);
+        EXPECT_EQ(entries[1].rule(zone, Rule::NTT), 0x81);  // "Bass" is a Melody part with the bass bit
+        EXPECT_EQ(entries[1].rule(zone, Rule::RTR), 4);
+    }
+    // The same choice for the SFF1 part still writes Ctab entries.
+    EXPECT_EQ(readCasm(createCasm(sff1.list(), kinds, app::Profile()).bytes, "x").entries.at(1)[NTT], 3);
 }

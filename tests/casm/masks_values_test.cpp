@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "casm/columns.h"
 #include "casm/masks.h"
 #include "casm/values.h"
 

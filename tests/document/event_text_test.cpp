@@ -28,40 +28,41 @@ TEST(EventText, MetaComments) {
 }
 
 TEST(EventText, ColourClassFromTheFirstTwoEventBytes) {
-    EXPECT_EQ(colourClass("80 "), 1);
-    EXPECT_EQ(colourClass("9F "), 18);
-    EXPECT_EQ(colourClass("b3"), 3);
-    EXPECT_EQ(colourClass("E0 "), 6);
-    EXPECT_EQ(colourClass("F7 "), 7);
-    EXPECT_EQ(colourClass("FF 00 02 00 01 "), 8);
-    EXPECT_EQ(colourClass("FF 06 "), 10);
-    EXPECT_EQ(colourClass("FF 07 "), 9);
-    EXPECT_EQ(colourClass("FF 21 01 "), 11);
-    EXPECT_EQ(colourClass("FF 7F "), 17);
-    EXPECT_EQ(colourClass("FF F8 "), 0);
-    EXPECT_EQ(colourClass("FF"), 0);
-    EXPECT_EQ(colourClass("F1 "), 0);
-    EXPECT_EQ(colourClass(""), 0);
+    auto cls = [](std::vector<std::uint8_t> bytes) { return colourClass(bytes); };
+    EXPECT_EQ(cls({0x80}), 1);
+    EXPECT_EQ(cls({0x9F}), 18);
+    EXPECT_EQ(cls({0xB3}), 3);
+    EXPECT_EQ(cls({0xE0}), 6);
+    EXPECT_EQ(cls({0xF7}), 7);
+    EXPECT_EQ(cls({0xFF, 0x00, 0x02, 0x00, 0x01}), 8);
+    EXPECT_EQ(cls({0xFF, 0x06}), 10);
+    EXPECT_EQ(cls({0xFF, 0x07}), 9);
+    EXPECT_EQ(cls({0xFF, 0x21, 0x01}), 11);
+    EXPECT_EQ(cls({0xFF, 0x7F}), 17);
+    EXPECT_EQ(cls({0xFF, 0xF8}), 0);
+    EXPECT_EQ(cls({0xFF}), 0);
+    EXPECT_EQ(cls({0xF1}), 0);
+    EXPECT_EQ(cls({}), 0);
 }
 
-TEST(Mbt, OnePassWithOneNumeratorForTheWholeList) {
+TEST(Mbt, OneNumeratorForTheWholeListAndEmptyCellsCountZero) {
     EventList list;
-    for (int i = 0; i < 5; ++i) list.appendRow();
-    const char* ticks[] = {"0", "480", "", "1440", "7"};
-    for (int r = 1; r <= 5; ++r) list.row(r).setCell(ColTick, ticks[r - 1]);
-    int numerator = 0;
-    computeMbt(list, 480, numerator);
-    EXPECT_EQ(numerator, 4);
-    EXPECT_EQ(list.row(1).cell(ColMbt), "1:01:0");
-    EXPECT_EQ(list.row(2).cell(ColMbt), "1:02:0");
-    EXPECT_EQ(list.row(3).cell(ColMbt), "1:02:0");
-    EXPECT_EQ(list.row(4).cell(ColMbt), "2:01:0");
-    EXPECT_EQ(list.row(5).cell(ColMbt), "2:01:7");
-    EXPECT_EQ(list.trailing().cell(ColMbt), "2:01:7");
-    numerator = 3;
-    computeMbt(list, 480, numerator);
-    EXPECT_EQ(list.row(4).cell(ColMbt), "2:02:0");
-    computeMbt(list, 0, numerator);
-    EXPECT_EQ(list.row(4).cell(ColMbt), "");
+    const std::optional<std::uint32_t> ticks[] = {0, 480, std::nullopt, 1440, 7};
+    for (const auto& t : ticks) {
+        EventRow row = eventRow(0, {0x90, 60, 1});
+        row.delta = t;
+        list.insertRow(list.trailingRow(), row);
+    }
+    auto mbt = [&](int r, TimeBase base) { return cellText(list, r, ColMbt, base); };
+    EXPECT_EQ(cellText(list, 3, ColTick, {}), "");
+    EXPECT_EQ(mbt(1, {480, 4}), "1:01:0");
+    EXPECT_EQ(mbt(2, {480, 4}), "1:02:0");
+    EXPECT_EQ(mbt(3, {480, 4}), "1:02:0");
+    EXPECT_EQ(mbt(4, {480, 4}), "2:01:0");
+    EXPECT_EQ(mbt(5, {480, 4}), "2:01:7");
+    EXPECT_EQ(mbt(list.trailingRow(), {480, 4}), "2:01:7");
+    EXPECT_EQ(mbt(4, {480, 3}), "2:02:0");
+    EXPECT_EQ(mbt(4, {480, 0}), "2:01:0");
+    EXPECT_EQ(mbt(4, {0, 4}), "");
     EXPECT_EQ(mbtText(480 * 4 * 12 + 480 * 9, 480, 12), "5:10:0");
 }

@@ -19,16 +19,25 @@ app::Bytes varLen(std::uint32_t v) {
     return out;
 }
 
-EventRow row(std::string_view tick, std::string_view event, std::string_view data) {
-    EventRow r;
-    r.setCells({"1", "", tick, "", event, "", data, "", ""});
-    return r;
+app::Bytes encoded(const EventRow& r) {
+    EventList list;
+    list.insertRow(1, r);
+    app::Bytes out;
+    encodeRow(list, 1, out);
+    return out;
 }
 
-app::Bytes encoded(const EventRow& r) {
-    app::Bytes out;
-    encodeRow(r, out);
-    return out;
+Document withRows(std::initializer_list<EventRow> rows) {
+    Document doc;
+    doc.division = 96;
+    doc.trackCount = 1;
+    for (const auto& r : rows) doc.events.insertRow(doc.events.trailingRow(), r);
+    return doc;
+}
+
+app::Bytes trackOf(const Document& doc) {
+    const auto bytes = midiPartBytes(doc);
+    return app::Bytes(bytes.begin() + 18, bytes.end());
 }
 
 Document loaded(const TempWorkspace& t, const app::Bytes& file) {
@@ -47,29 +56,37 @@ TEST(Writer, VariableLengthQuantities) {
     EXPECT_EQ(varLen(0x0FFFFFFF), (app::Bytes{0xFF, 0xFF, 0xFF, 0x7F}));
 }
 
-TEST(Writer, EncodesEachKindFromItsCells) {
-    EXPECT_EQ(encoded(row("0", "90 ", "3c 64")), (app::Bytes{0x00, 0x90, 0x3C, 0x64}));
-    EXPECT_EQ(encoded(row("", "F0 ", "43 10 F7 ")), (app::Bytes{0x00, 0xF0, 0x03, 0x43, 0x10, 0xF7}));
-    EXPECT_EQ(encoded(row("1", "FF 51 03 ", "07 A1 20 ")), (app::Bytes{0x01, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
-    EXPECT_EQ(encoded(row("0", "FF 2F 00 ", "")), (app::Bytes{0x00, 0xFF, 0x2F, 0x00}));
-    EXPECT_EQ(encoded(row("0", "FF 7F ", "00 01 ")), (app::Bytes{0x00, 0xFF, 0x7F, 0x02, 0x00, 0x01}));
-    const std::string text(200, 'a');
-    const auto bytes = encoded(row("0", "FF 01 ", text));
+TEST(Writer, EncodesEachKindFromItsBytes) {
+    EXPECT_EQ(encoded(eventRow(0, {0x90, 0x3C, 0x64})), (app::Bytes{0x00, 0x90, 0x3C, 0x64}));
+    EventRow noTick = eventRow(0, {0xF0, 0x43, 0x10, 0xF7});
+    noTick.delta.reset();
+    EXPECT_EQ(encoded(noTick), (app::Bytes{0x00, 0xF0, 0x03, 0x43, 0x10, 0xF7}));
+    EXPECT_EQ(encoded(eventRow(1, {0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20})),
+              (app::Bytes{0x01, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
+    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x00, 0x02, 0x01, 0x02})), (app::Bytes{0x00, 0xFF, 0x00, 0x02, 0x01, 0x02}));
+    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x2F, 0x00})), (app::Bytes{0x00, 0xFF, 0x2F, 0x00}));
+    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x7F, 0x00, 0x01})), (app::Bytes{0x00, 0xFF, 0x7F, 0x02, 0x00, 0x01}));
+    EXPECT_EQ(encoded(eventRow(128, {0xFF, 0xF8})), (app::Bytes{0x81, 0x00, 0xFF, 0xF8}));
+    std::vector<std::uint8_t> text{0xFF, 0x01};
+    text.resize(202, 'a');
+    const auto bytes = encoded(eventRow(0, text));
     ASSERT_EQ(bytes.size(), 5u + 200u);
     EXPECT_EQ(bytes[3], 0x81);
     EXPECT_EQ(bytes[4], 0x48);
 }
 
-TEST(Writer, ARowWithoutEventBytesPassesItsTimeOn) {
-    Document doc;
-    doc.division = 96;
-    doc.trackCount = 1;
-    doc.events.appendRow();
-    doc.events.appendRow();
-    doc.events.row(1) = row("10", "", "");
-    doc.events.row(2) = row("5", "FF 2F 00 ", "");
-    const auto bytes = midiPartBytes(doc);
-    EXPECT_EQ(app::Bytes(bytes.begin() + 18, bytes.end()), (app::Bytes{0, 0, 0, 4, 15, 0xFF, 0x2F, 0x00}));
+TEST(Writer, RowsThatAreNoEventAndEarlyTrackEndsPassTheirTimeOn) {
+    // A row without Event bytes is no event.
+    EXPECT_EQ(trackOf(withRows({eventRow(10, {}), eventRow(5, {0xFF, 0x2F, 0x00})})),
+              (app::Bytes{0, 0, 0, 4, 15, 0xFF, 0x2F, 0x00}));
+    // Two tracks read into one list: one end-of-track, the last event.
+    EXPECT_EQ(trackOf(withRows({eventRow(1, {0x90, 60, 1}), eventRow(2, {0xFF, 0x2F, 0x00}),
+                                eventRow(3, {0xFF, 0x2F, 0x00}), eventRow(4, {0x80, 60, 0}),
+                                eventRow(5, {0xFF, 0x2F, 0x00})})),
+              (app::Bytes{0, 0, 0, 12, 1, 0x90, 60, 1, 9, 0x80, 60, 0, 5, 0xFF, 0x2F, 0x00}));
+    // An end-of-track that is not last and no end-of-track after it.
+    EXPECT_EQ(trackOf(withRows({eventRow(7, {0xFF, 0x2F, 0x00}), eventRow(1, {0xC0, 5})})),
+              (app::Bytes{0, 0, 0, 3, 8, 0xC0, 5}));
 }
 
 TEST(Writer, ExtensionRule) {
@@ -137,11 +154,8 @@ TEST(Writer, AFailedSaveLeavesTheOldFileAndNoPartialFile) {
 
 TEST(Writer, AWriteThatRunsOutOfSpaceKeepsTheTarget) {
     TempWorkspace t;
-    Document doc;
-    doc.division = 96;
-    doc.trackCount = 1;
-    for (int i = 0; i < 5000; ++i) doc.events.appendRow();
-    for (int r = 1; r <= doc.events.eventCount(); ++r) doc.events.row(r) = row("0", "90 ", "3C 64 ");
+    Document doc = withRows({});
+    for (int i = 0; i < 5000; ++i) doc.events.insertRow(1, eventRow(0, {0x90, 0x3C, 0x64}));
     t.dir.write("keep.mid", {1, 2, 3});
     const auto before = t.dir.listing();
     // A file size limit makes writes fail the way a full disk does.

@@ -1,39 +1,31 @@
 #include <gtest/gtest.h>
 
 #include "events/navigation.h"
+#include "support/event_rows.h"
 
 using namespace document;
 using namespace events;
 
 namespace {
 
-// Appends an event row with Event, Ch., Data and Text cells.
-void add(EventList& list, std::string_view event, std::string_view ch, std::string_view data, std::string_view text) {
-    RowCells cells{};
-    cells[ColEvent] = event;
-    cells[ColCh] = ch;
-    cells[ColData] = data;
-    cells[ColText] = text;
-    list.rows().back().setCells(cells);
-    list.appendRow();
-}
+using testing_support::textMeta;
 
 // Intro, Main A (channels 10 and 2), Main A again (channel 3), a tempo, a
 // marker without events and a track end.
 EventList styleRows() {
-    EventList list;
-    add(list, "FF 03 ", "", "Song", "Track name");             // 1
-    add(list, "FF 06 ", "", "Intro A", "Marker");              // 2
-    add(list, "B9 ", "10", "00 7F ", "Control change");        // 3
-    add(list, "FF 06 ", "", "Main A", "Marker");               // 4
-    add(list, "99 ", "10", "24 64 ", "Note on");               // 5
-    add(list, "B1 ", "2", "07 64 ", "Control change");         // 6
-    add(list, "FF 06 ", "", "Main A", "Marker");               // 7
-    add(list, "B2 ", "3", "0A 40 ", "Control change");         // 8
-    add(list, "FF 51 03 ", "", "07 A1 20 ", "Tempo");          // 9
-    add(list, "FF 01 ", "", "Comment", "Text");                // 10
-    add(list, "FF 2F 00 ", "", "", "Track end");               // 11
-    return list;
+    return testing_support::listOf({
+        {0, textMeta(0x03, "Song")},               // 1
+        {0, textMeta(0x06, "Intro A")},            // 2
+        {0, {0xB9, 0x00, 0x7F}},                   // 3
+        {0, textMeta(0x06, "Main A")},             // 4
+        {0, {0x99, 0x24, 0x64}},                   // 5
+        {0, {0xB1, 0x07, 0x64}},                   // 6
+        {0, textMeta(0x06, "Main A")},             // 7
+        {0, {0xB2, 0x0A, 0x40}},                   // 8
+        {0, {0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}}, // 9
+        {0, textMeta(0x01, "Comment")},            // 10
+        {0, {0xFF, 0x2F, 0x00}},                   // 11
+    });
 }
 
 }  // namespace
@@ -44,7 +36,7 @@ TEST(Navigation, TextListsStopAtTheFirstRowWithoutBytes) {
     EXPECT_EQ(lists.markers, (std::vector<std::string>{"Intro A", "Main A", "Main A"}));
     EXPECT_EQ(lists.texts, (std::vector<std::string>{"Song", "Comment"}));
     // A row blanked in the middle ends the walk there.
-    list.row(5).blank();
+    list.setRow(5, {});
     lists = collectTextLists(list);
     EXPECT_EQ(lists.markers, (std::vector<std::string>{"Intro A", "Main A"}));
     EXPECT_EQ(lists.texts, (std::vector<std::string>{"Song"}));
@@ -94,7 +86,7 @@ TEST(Navigation, FindWalksDownWithoutWrapping) {
     EXPECT_FALSE(findNext(list, 0, 16, 0));
     // "Selected" looks at the flags only.
     EXPECT_FALSE(findNext(list, 0, kFindSelected, 0));
-    list.row(7).setSelected(true);
+    list.setSelected(7, true);
     EXPECT_EQ(findNext(list, 0, kFindSelected, 5), 7);
     EXPECT_FALSE(findNext(list, 7, kFindSelected, 0));
 }
@@ -114,7 +106,7 @@ TEST(Navigation, SelectionKeys) {
     EXPECT_EQ(selectedCount(list), 2);
     // The trailing row holds no event: its flag stays clear and the grid stays.
     EXPECT_EQ(flipAndAdvance(list, last + 1), last + 1);
-    EXPECT_FALSE(list.row(last + 1).selected());
+    EXPECT_FALSE(list.selected(last + 1));
     EXPECT_EQ(flipAndAdvance(list, 1), 2);
     EXPECT_EQ(selectedCount(list), 1);
 }

@@ -2,25 +2,17 @@
 
 #include "document/document.h"
 #include "events/row_edit.h"
+#include "support/event_rows.h"
 #include "support/temp_dir.h"
 
 using namespace document;
+using testing_support::listOf;
 
 namespace {
 
-EventList listOf(std::initializer_list<std::array<const char*, 4>> rows) {
-    EventList list;
-    for (const auto& r : rows) {
-        auto& row = list.trailing();
-        row.setCells({"1", "", r[0], "", r[1], r[2], r[3], "", ""});
-        list.appendRow();
-    }
-    return list;
-}
-
 std::vector<std::string> column(const EventList& list, int c) {
     std::vector<std::string> out;
-    for (int r = 1; r < list.rowCount(); ++r) out.emplace_back(list.row(r).cell(c));
+    for (int r = 1; r < list.rowCount(); ++r) out.push_back(cellText(list, r, c, {}));
     return out;
 }
 
@@ -28,15 +20,14 @@ std::vector<std::string> column(const EventList& list, int c) {
 
 TEST(RemoveBankEvents, KeepsRealBanksAndRemovesBankZeroKeepingTimes) {
     auto list = listOf({
-        {"0", "B9 ", "10", "00 7F "},   // kept: a drum kit bank
-        {"0", "B9 ", "10", "20 00 "},   // kept: LSB after a non-zero MSB
-        {"5", "B0 ", "1", "00 00 "},    // removed
-        {"7", "B0 ", "1", "20 00 "},    // removed: no non-zero MSB on channel 1
-        {"3", "C0 ", "1", "05 "},
-        {"2", "B1 ", "2", "07 64 "},    // other controllers stay
-        {"4", "B1 ", "2", "20 01 "},    // removed
+        {0, {0xB9, 0x00, 0x7F}},  // kept: a drum kit bank
+        {0, {0xB9, 0x20, 0x00}},  // kept: LSB after a non-zero MSB
+        {5, {0xB0, 0x00, 0x00}},  // removed
+        {7, {0xB0, 0x20, 0x00}},  // removed: no non-zero MSB on channel 1
+        {3, {0xC0, 0x05}},
+        {2, {0xB1, 0x07, 0x64}},  // other controllers stay
+        {4, {0xB1, 0x20, 0x01}},  // removed
     });
-    list.trailing().setCell(ColTick, "");
     EXPECT_EQ(events::removeBankEvents(list), 3);
     EXPECT_EQ(column(list, ColEvent), (std::vector<std::string>{"B9 ", "B9 ", "C0 ", "B1 ", ""}));
     EXPECT_EQ(column(list, ColTick), (std::vector<std::string>{"0", "0", "15", "2", "4"}));
@@ -44,10 +35,10 @@ TEST(RemoveBankEvents, KeepsRealBanksAndRemovesBankZeroKeepingTimes) {
 }
 
 TEST(DeleteRow, AddsItsTickToTheNextRow) {
-    auto list = listOf({{"10", "90 ", "1", "3C 64 "}, {"20", "80 ", "1", "3C 00 "}});
+    auto list = listOf({{10, {0x90, 0x3C, 0x64}}, {20, {0x80, 0x3C, 0x00}}});
     events::deleteRow(list, 1);
     ASSERT_EQ(list.eventCount(), 1);
-    EXPECT_EQ(list.row(1).cell(ColTick), "30");
+    EXPECT_EQ(list.delta(1), 30u);
 }
 
 TEST(BankBatch, WritesUnderscoreNameInTheProgramDirectory) {

@@ -1,39 +1,32 @@
 #include <gtest/gtest.h>
 
 #include "names/instrument_overview.h"
+#include "support/event_rows.h"
 #include "support/temp_dir.h"
 
-using document::ColData;
-using document::ColEvent;
+using testing_support::textMeta;
 
 namespace {
 
-void add(document::EventList& events, std::string_view event, std::string_view data) {
-    auto& row = events.trailing();
-    row.setCell(ColEvent, event);
-    row.setCell(ColData, data);
-    events.appendRow();
-}
-
 // SFF1, SInt, setup on channels 1 and 10, then Main A with its own program on channel 1.
 document::EventList style() {
-    document::EventList events;
-    add(events, "FF 06 ", "SFF1");               // 1
-    add(events, "B0 ", "00 08 ");                // 2
-    add(events, "B0 ", "20 01 ");                // 3
-    add(events, "C0 ", "04 ");                   // 4
-    add(events, "FF 06 ", "SInt");               // 5
-    add(events, "B9 ", "00 7F ");                // 6
-    add(events, "C9 ", "19 ");                   // 7
-    add(events, "99 ", "24 64 ");                // 8
-    add(events, "FF 06 ", "Main A");             // 9
-    add(events, "C0 ", "30 ");                   // 10
-    add(events, "90 ", "3C 64 ");                // 11
-    add(events, "90 ", "3C 00 ");                // 12
-    add(events, "C1 ", "");                      // 13: no data byte
-    add(events, "FF 06 ", "Fill In AA");         // 14
-    add(events, "C2 ", "05 ");                   // 15
-    return events;
+    return testing_support::listOf({
+        {0, textMeta(0x06, "SFF1")},        // 1
+        {0, {0xB0, 0x00, 0x08}},            // 2
+        {0, {0xB0, 0x20, 0x01}},            // 3
+        {0, {0xC0, 0x04}},                  // 4
+        {0, textMeta(0x06, "SInt")},        // 5
+        {0, {0xB9, 0x00, 0x7F}},            // 6
+        {0, {0xC9, 0x19}},                  // 7
+        {0, {0x99, 0x24, 0x64}},            // 8
+        {0, textMeta(0x06, "Main A")},      // 9
+        {0, {0xC0, 0x30}},                  // 10
+        {0, {0x90, 0x3C, 0x64}},            // 11
+        {0, {0x90, 0x3C, 0x00}},            // 12
+        {0, {0xC1}},                        // 13: no data byte
+        {0, textMeta(0x06, "Fill In AA")},  // 14
+        {0, {0xC2, 0x05}},                  // 15
+    });
 }
 
 }  // namespace

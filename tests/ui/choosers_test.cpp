@@ -14,6 +14,7 @@
 #include "names/ui/sel_cont.h"
 #include "names/ui/sel_inst.h"
 #include "names/ui/sel_patch.h"
+#include "support/event_rows.h"
 #include "support/fake_dialogs.h"
 
 namespace {
@@ -23,25 +24,26 @@ const char* kKeyboard =
     "[Hidden]\n1=Secret\n.Instrument Definitions\n[Keyboard]\nPatch[*]=General MIDI\nPatch[0]=General MIDI\n"
     "Patch[16256]=Drum Kits\nPatch[896]=Hidden\n";
 
-void add(document::Document& doc, std::string_view event, std::string_view data) {
-    auto& row = doc.events.trailing();
-    row.setCell(document::ColEvent, event);
-    row.setCell(document::ColData, data);
-    doc.events.appendRow();
-    if (event == "FF 06 ") doc.markers.emplace_back(data);
+void add(document::Document& doc, std::vector<std::uint8_t> bytes) {
+    doc.events.appendRow(document::eventRow(0, bytes));
+}
+
+void marker(document::Document& doc, std::string_view text) {
+    add(doc, testing_support::textMeta(0x06, text));
+    doc.markers.emplace_back(text);
 }
 
 // SFF1 and SInt set up channels 10 and 3; Main A gives channel 1 its own program.
 document::Document style() {
     document::Document doc;
-    add(doc, "FF 06 ", "SFF1");
-    add(doc, "FF 06 ", "SInt");
-    add(doc, "B9 ", "00 7F ");
-    add(doc, "C9 ", "19 ");  // row 4
-    add(doc, "C2 ", "04 ");  // row 5
-    add(doc, "FF 06 ", "Main A");
-    add(doc, "C0 ", "21 ");  // row 7
-    add(doc, "90 ", "3C 64 ");
+    marker(doc, "SFF1");
+    marker(doc, "SInt");
+    add(doc, {0xB9, 0x00, 0x7F});
+    add(doc, {0xC9, 0x19});  // row 4
+    add(doc, {0xC2, 0x04});  // row 5
+    marker(doc, "Main A");
+    add(doc, {0xC0, 0x21});  // row 7
+    add(doc, {0x90, 0x3C, 0x64});
     return doc;
 }
 

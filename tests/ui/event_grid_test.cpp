@@ -16,27 +16,18 @@ using document::ui::EventTableModel;
 
 namespace {
 
-void add(document::EventList& list, std::string_view event, std::string_view text) {
-    document::RowCells cells{};
-    cells[document::ColN] = "1";
-    cells[document::ColEvent] = event;
-    cells[document::ColText] = text;
-    list.rows().back().setCells(cells);
-    list.appendRow();
-}
-
 // A grid of four rows: note on, marker, an unknown meta type, track end.
 struct Grid {
-    document::EventList list;
-    EventTableModel model{list};
+    document::Document doc;
+    document::EventList& list = doc.events;
+    EventTableModel model{doc};
     QTableView view;
     EventRowPainter painter{model, view};
 
     Grid() {
-        add(list, "90 ", "Note on");
-        add(list, "FF 06 ", "Marker");
-        add(list, "FF 09 ", "");
-        add(list, "FF 2F 00 ", "Track end");
+        for (auto bytes : {std::vector<std::uint8_t>{0x90, 60, 1}, std::vector<std::uint8_t>{0xFF, 0x06},
+                           std::vector<std::uint8_t>{0xFF, 0x09}, std::vector<std::uint8_t>{0xFF, 0x2F, 0x00}})
+            list.appendRow(document::eventRow(0, bytes));
         view.setModel(&model);
         view.setItemDelegate(&painter);
         view.verticalHeader()->setDefaultSectionSize(18);
@@ -82,7 +73,7 @@ void EventGridTest::modelServesTheListWithTheTrailingRow() {
     QCOMPARE(g.model.data(g.at(2, document::ColText), Qt::DisplayRole).toString(), QString("Marker"));
     QCOMPARE(g.model.data(g.at(5, document::ColText), Qt::DisplayRole).toString(), QString());
     // Bytes above 7Fh come through unchanged, one character each.
-    g.list.row(1).setCell(document::ColData, "\xE9\xFF");
+    g.list.setText(1, document::ColData, "\xE9\xFF");
     QCOMPARE(g.model.data(g.at(1, document::ColData), Qt::DisplayRole).toString().toLatin1(), QByteArray("\xE9\xFF"));
     g.model.setFrozen(true);
     QCOMPARE(g.model.rowCount(), 1);
@@ -129,7 +120,7 @@ void EventGridTest::shadedFillDarkensByThreePerLine() {
 
 void EventGridTest::selGlyphsWithColourMappingOnAndOff() {
     Grid g;
-    g.list.row(2).setSelected(true);
+    g.list.setSelected(2, true);
     g.view.setCurrentIndex(g.at(3, 4));
     for (bool on : {true, false}) {
         g.painter.setUseColor(on);

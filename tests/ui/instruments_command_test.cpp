@@ -37,9 +37,9 @@ private slots:
         f.write("XGSystem.ini", "[XGMEMORY]\n00=00 00 7E 00 XG System On\n");
         auto& window = f.open();
         window.openFile(f.write("song.mid", bankedSong()));
-        const auto& events = window.document().events;
-        QCOMPARE(QString::fromLatin1(events.row(2).cell(document::ColComment)), QString("XG System On"));
-        QCOMPARE(QString::fromLatin1(events.row(5).cell(document::ColComment)), QString("Stage Keys"));
+        const auto& doc = window.document();
+        QCOMPARE(QString::fromStdString(document::cellText(doc, 2, document::ColComment)), QString("XG System On"));
+        QCOMPARE(QString::fromStdString(document::cellText(doc, 5, document::ColComment)), QString("Stage Keys"));
 
         auto* instruments = window.findChild<QAction*>("mInstruments");
         QCOMPARE(instruments->shortcut(), QKeySequence(Qt::Key_F7));

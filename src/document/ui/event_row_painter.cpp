@@ -28,9 +28,9 @@ bool EventRowPainter::isCurrent(const QModelIndex& index) const {
 
 EventRowPainter::CellColours EventRowPainter::cellColours(const QModelIndex& index) const {
     CellColours c{Qt::white, Qt::black};
-    const auto* row = model_.rowAt(index);
-    if (row && index.column() != document::ColN) {
-        const int cls = document::colourClass(row->cell(document::ColEvent));
+    const int row = model_.rowAt(index);
+    if (row > 0 && index.column() != document::ColN) {
+        const int cls = document::colourClass(model_.list().eventBytes(row));
         const auto& pair = colours_[static_cast<std::size_t>(std::clamp(cls, 0, app::kColourClassCount - 1))];
         c = {fromSettingsColour(pair.brush), fromSettingsColour(pair.pen)};
     }
@@ -99,8 +99,8 @@ void EventRowPainter::paint(QPainter* painter, const QStyleOptionViewItem& optio
         const auto colours = cellColours(index);
         if (useColor_) drawShaded(painter, rect, colours.background);
         else painter->fillRect(rect, option.palette.base());
-        const auto* row = model_.rowAt(index);
-        if (row && row->selected()) painter->drawPixmap(rect.left() + 1, rect.top() + 1, checkMarkImage());
+        const int row = model_.rowAt(index);
+        if (row > 0 && model_.list().selected(row)) painter->drawPixmap(rect.left() + 1, rect.top() + 1, checkMarkImage());
         if (isCurrent(index)) painter->drawPixmap(rect.left() + 17, rect.top() + 1, pointerImage());
         return;
     }

@@ -2,33 +2,32 @@
 
 namespace document::ui {
 
-EventTableModel::EventTableModel(document::EventList& list, QObject* parent)
-    : QAbstractTableModel(parent), list_(list) {
+EventTableModel::EventTableModel(const document::Document& doc, QObject* parent)
+    : QAbstractTableModel(parent), doc_(doc) {
     headers_ = {"N", "Sel", "Tick+", "M:B:T", "Event", "Ch.", "Data", "Comment", "Text"};
 }
 
 int EventTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
-    return frozen_ ? 1 : modelRow(list_.rowCount());
+    return frozen_ ? 1 : modelRow(list().rowCount());
 }
 
 int EventTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : document::kColumnCount;
 }
 
-const document::EventRow* EventTableModel::rowAt(const QModelIndex& index) const {
-    if (frozen_ || !index.isValid()) return nullptr;
+int EventTableModel::rowAt(const QModelIndex& index) const {
+    if (frozen_ || !index.isValid()) return 0;
     const int r = gridRow(index.row());
-    if (r < 1 || r >= list_.rowCount()) return nullptr;
-    return &list_.row(r);
+    return r >= 1 && r < list().rowCount() ? r : 0;
 }
 
 QVariant EventTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) return {};
-    const auto* row = rowAt(index);
-    if (!row) return QString();
+    const int row = rowAt(index);
+    if (row == 0) return QString();
     // Cells are bytes; Latin-1 shows every byte as one character and back.
-    const auto cell = row->cell(index.column());
+    const auto cell = document::cellText(doc_, row, index.column());
     return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
 }
 

@@ -5,14 +5,14 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include "document/event_list.h"
+#include "document/document.h"
 
 namespace document::ui {
 
 class EventTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    EventTableModel(document::EventList& list, QObject* parent = nullptr);
+    EventTableModel(const document::Document& doc, QObject* parent = nullptr);
 
     static int gridRow(int modelRow) { return modelRow + 1; }
     static int modelRow(int gridRow) { return gridRow - 1; }
@@ -22,9 +22,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The grid row an index shows (1 = first event).
-    const document::EventRow* rowAt(const QModelIndex& index) const;
-    const document::EventList& list() const { return list_; }
+    // The grid row an index shows (1 = first event), 0 for none.
+    int rowAt(const QModelIndex& index) const;
+    const document::EventList& list() const { return doc_.events; }
 
     void setHeaderTexts(const QStringList& texts);
     // While frozen the grid shows one empty row and never touches the list,
@@ -37,7 +37,7 @@ public:
     void refreshRow(int gridRow);
 
 private:
-    document::EventList& list_;
+    const document::Document& doc_;
     QStringList headers_;
     bool frozen_ = false;
 };

@@ -109,7 +109,7 @@ TMain::~TMain() = default;
 void TMain::buildGrid() {
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName("StringGrid1");
-    model_ = new EventTableModel(doc_.events, this);
+    model_ = new EventTableModel(doc_, this);
     StringGrid1->setModel(model_);
     painter_ = new document::ui::EventRowPainter(*model_, *StringGrid1, this);
     StringGrid1->setItemDelegate(painter_);
@@ -169,6 +169,7 @@ void TMain::buildToolPanel() {
         list = new QListWidget(panel);
         list->setObjectName(listName);
         list->setToolTip(hint);
+        list->setUniformItemSizes(true);  // a style file can hold many thousands of markers
         v->addWidget(label);
         v->addWidget(list);
         track(textId, caption, [label](const QString& t) { label->setText(t); });
@@ -247,7 +248,7 @@ void TMain::buildStatusBar() {
     }
     progress_ = new QProgressBar(bar);
     progress_->setObjectName("ReadProgress");
-    progress_->setRange(0, 0);
+    progress_->setRange(0, 1000);
     progress_->setMaximumWidth(120);
     progress_->hide();
     bar->addWidget(progress_);
@@ -646,8 +647,14 @@ void TMain::rebuildLists() {
     ListBoxMarkers->clear();
     ListBoxAll->clear();
     ListBoxChan->clear();
-    for (const auto& text : doc_.markers) ListBoxMarkers->addItem(fromBytes(text));
-    for (const auto& text : doc_.texts) ListBoxAll->addItem(fromBytes(text));
+    auto fill = [](QListWidget* list, const std::vector<std::string>& texts) {
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(texts.size()));
+        for (const auto& text : texts) items.push_back(fromBytes(text));
+        list->addItems(items);
+    };
+    fill(ListBoxMarkers, doc_.markers);
+    fill(ListBoxAll, doc_.texts);
 }
 
 void TMain::ListBoxMarkersClick() {
@@ -718,12 +725,15 @@ document::ReadOptions TMain::readOptions() {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     auto lastPaint = std::make_shared<qint64>(0);
-    options.progress = [this, clock, lastPaint] {
-        // Paint at most every 50 ms; show the busy bar once reading takes a while.
+    options.progress = [this, clock, lastPaint](std::size_t done, std::size_t total) {
+        // Paint at most every 50 ms; show how far reading got once it takes a while.
         const qint64 now = clock->elapsed();
         if (now - *lastPaint < 50) return;
         *lastPaint = now;
-        if (now > kBusyAfterMs) progress_->show();
+        if (now > kBusyAfterMs) {
+            progress_->setValue(total == 0 ? 0 : static_cast<int>(done * 1000 / total));
+            progress_->show();
+        }
         QApplication::processEvents();
     };
     return options;
@@ -736,7 +746,15 @@ void TMain::readDocument(const std::function<document::ReadResult(const document
     ListBoxMarkers->clear();
     ListBoxAll->clear();
     ListBoxChan->clear();
-    const auto result = read(readOptions());
+    auto options = readOptions();
+    options.started = [this] {
+        // The previous file's panels go as soon as the new one is open.
+        for (int i : {0, 1, 2, 4}) setPanel(i, QString());
+        setPanel(3, lookup(86, "Reading file..."));
+        progress_->setValue(0);
+        statusBar()->repaint();
+    };
+    const auto result = read(options);
     model_->setFrozen(false);
     rebuildLists();
     showReadResult(result);
