@@ -10,6 +10,7 @@ CTABBER_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
   xvfb xauth
+  xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
 )
 
 ctabber_install_deps() {

@@ -6,23 +6,29 @@
 #include <string>
 #include <string_view>
 
+#include "app/message.h"
+
 namespace app {
 
 class Language {
 public:
     // The text of number `id` in the language in use, or `builtin` when the
-    // language has none (or no language is in use). A number the language
-    // gives an empty value reads as empty.
+    // language has none, gives it an empty value, or no language is in use.
     std::string text(int id, std::string_view builtin) const;
+    // The same with the number's built-in text (app/texts.h) as the fallback.
+    std::string text(int id) const;
 
     void set(int id, std::string value) { texts_[id] = std::move(value); }
     void clear() { texts_.clear(); }
     bool empty() const { return texts_.empty(); }
 
-    // Replaces the texts by section "[TB]" of a language file (keys are the
-    // text numbers in decimal). Values in a Windows code page are converted
-    // to UTF-8. False, with no texts, when the file cannot be read.
-    bool load(const std::filesystem::path& file);
+    // Replaces the texts by section "[TB]" of a language file; keys are the
+    // text numbers in decimal, other keys are passed over; a value in
+    // quotation marks loses them and keeps its blanks. The file may be
+    // UTF-8, UTF-16 with a byte order mark or in a Windows code page. A file
+    // that cannot be read, is no text or has no "[TB]" section is refused:
+    // the texts stay as they were and the outcome names the file.
+    Outcome load(const std::filesystem::path& file);
 
 private:
     std::map<int, std::string> texts_;

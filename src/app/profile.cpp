@@ -49,8 +49,18 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 
 Profile::Profile(std::filesystem::path path) : path_(std::move(path)) {
     auto bytes = readFile(path_);
-    if (!bytes || bytes->empty()) return;
-    std::string_view all(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    if (!bytes) return;
+    parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+Profile Profile::fromText(std::string_view text) {
+    Profile profile;
+    profile.parse(text);
+    return profile;
+}
+
+void Profile::parse(std::string_view all) {
+    if (all.empty()) return;
     eol_ = all.find("\r\n") != npos ? "\r\n" : "\n";
     endsWithEol_ = all.back() == '\n';
     std::size_t start = 0;

@@ -17,6 +17,9 @@ public:
     // Loads `path`; a missing or unreadable file gives an empty profile
     // that save() creates.
     explicit Profile(std::filesystem::path path);
+    // A profile over text already read (and decoded) by the caller; it has
+    // no file to save to.
+    static Profile fromText(std::string_view text);
 
     const std::filesystem::path& path() const { return path_; }
 
@@ -47,6 +50,7 @@ public:
     static std::optional<int> parseInt(std::string_view text);
 
 private:
+    void parse(std::string_view all);
     // Index of the section header line, or npos.
     std::size_t findSection(std::string_view section) const;
     // Index one past the last line of the section that starts at `header`.

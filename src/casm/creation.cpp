@@ -114,11 +114,8 @@ std::string sectionNamesFromMarkers(const document::EventList& events) {
 }
 
 TableKind tableKindOfMarkers(const document::EventList& events) {
-    for (int r = 1; r <= events.eventCount(); ++r) {
-        const auto& row = events.row(r);
-        if (isMarker(row.cell(document::ColEvent)))
-            return row.cell(document::ColData) == "SFF2" ? TableKind::Ctb2 : TableKind::Ctab;
-    }
+    for (int r = 1; r <= events.eventCount(); ++r)
+        if (events.isMarker(r)) return document::textData(events, r) == "SFF2" ? TableKind::Ctb2 : TableKind::Ctab;
     return TableKind::Ctab;
 }
 

@@ -8,7 +8,10 @@
 namespace names {
 namespace {
 
-constexpr std::string_view kShippedFiles[] = {app::files::controllers, app::files::xgSystem, app::files::genres};
+// The shipped translation is offered in the setup dialog's language list,
+// which lists the program directory's ".lng" files.
+constexpr std::string_view kShippedFiles[] = {app::files::controllers, app::files::xgSystem, app::files::genres,
+                                              "Deutsch.lng"};
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #pragma once
 // The name files the program ships ("Control.INI", "XGSystem.ini",
-// "Genre.INI"): copied into the program directory when it has none, so the
-// user can change them there. A user's own file is never replaced.
+// "Genre.INI") and its translation ("Deutsch.lng"): copied into the program
+// directory when it has none, so the user can change them there. A user's
+// own file is never replaced.
 #include <filesystem>
 #include <string>
 #include <vector>

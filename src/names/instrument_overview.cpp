@@ -6,7 +6,7 @@
 namespace names {
 namespace {
 
-bool isStartMarker(std::string_view text) { return text == "SFF1" || text == "SInt"; }
+bool isStartMarker(std::string_view text) { return text == "SFF1" || text == "SFF2" || text == "SInt"; }
 
 }  // namespace
 

@@ -10,10 +10,10 @@
 
 namespace names {
 
-// Scans the rows of section `marker` into a fresh channel table. "SFF1" and
-// "SInt" scan from the first row; another name from the row after its marker
-// (an unknown name leaves the table empty). Markers "SFF1" and "SInt" are
-// passed over; any other marker ends the section.
+// Scans the rows of section `marker` into a fresh channel table. "SFF1",
+// "SFF2" and "SInt" scan from the first row; another name from the row after
+// its marker (an unknown name leaves the table empty). Markers "SFF1",
+// "SFF2" and "SInt" are passed over; any other marker ends the section.
 document::ChannelTable scanSection(const document::EventList& events, std::string_view marker);
 
 // "DRUMS", "SFX" or the General MIDI group of the channel's bank and program.

@@ -250,7 +250,7 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
 
 TEST(CasmCreation, AnSff2MidiPartGetsCtb2EntriesWithTheKindDefaultsInEveryZone) {
     Events sff2;
-    sff2.add({0xFF, 0x01}, "SFF1").marker("SFF2").marker("SInt").marker("Main A");
+    sff2.text(0x01, "SFF1").marker("SFF2").marker("SInt").marker("Main A");
     Events sff1;
     sff1.marker("SFF1").marker("SFF2").marker("Main A");
     EXPECT_EQ(tableKindOfMarkers(sff2.list()), TableKind::Ctb2);

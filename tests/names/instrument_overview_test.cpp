@@ -54,6 +54,11 @@ TEST(InstrumentOverview, ScansOneSectionPerMarker) {
 
     const auto none = names::scanSection(events, "Ending B");
     for (const auto& channel : none) EXPECT_EQ(channel.program, 255);
+
+    // A style of the newer kind opens with "SFF2": its set-up is read the same way.
+    auto sff2 = style();
+    sff2.setRow(1, document::eventRow(0, textMeta(0x06, "SFF2")));
+    EXPECT_EQ(names::scanSection(sff2, "SFF1")[9].bank(), 16256);
 }
 
 TEST(InstrumentOverview, RowsShowBankGroupAndNames) {

@@ -2,11 +2,13 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "app/ui/tmess.h"
+#include "app/ui/tsetup.h"
 #include "document/smf_reader.h"
 #include "playback/recording_port.h"
 #include "playback/ui/program_port.h"
@@ -116,6 +118,19 @@ private slots:
         f6->trigger();
         QCOMPARE(sections, (QStringList{"Main A", "Main B"}));
         QCOMPARE(port, QString("Keys"));
+
+        // The setup page lists the same ports; its Test plays through the chosen one.
+        QStringList listed;
+        whenShown<app::ui::TSetup>([&](app::ui::TSetup* setup) {
+            for (int i = 0; i < setup->ListBoxOut->count(); ++i) listed << setup->ListBoxOut->item(i)->text();
+            setup->ListBoxOut->item(0)->setSelected(true);
+            setup->ButtonTest->click();
+            setup->ButtonOK->click();  // ends the note
+        });
+        window.findChild<QAction*>("mSetup")->trigger();
+        QCOMPARE(listed, (QStringList{"Synth", "Keys"}));
+        QCOMPARE(synth->sent(), (std::vector<Bytes>{{0xC0, 0}, {0x90, 48, 127}, {0x80, 48, 127}}));
+        QCOMPARE(window.settings().midiOut, 0);
 
         // A division of 0 is refused with a word why.
         window.openFile(f.write("nodiv.mid", style(500000, 0)));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ui/program_icon.h"
 #include "app/ui/user_dialogs.h"
 #include "app/workspace.h"
 #include "events/ui/tmain.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ctabber");
+    QApplication::setWindowIcon(app::ui::programIcon());
     const auto workspace = app::Workspace::locate(argc > 0 ? argv[0] : "ctabber");
     // The shipped name files, for the user to change, where the program directory has none.
     names::installNameFiles(workspace,

@@ -1,5 +1,7 @@
 #include "app/ui/user_dialogs.h"
 
+#include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -62,6 +64,14 @@ std::optional<QString> QtUserDialogs::inputBox(QWidget* parent, const QString& c
     if (!ok) return std::nullopt;
     return text;
 }
+
+std::optional<QColor> QtUserDialogs::chooseColour(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen;
+}
+
+bool QtUserDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 void showMessage(UserDialogs& dialogs, QWidget* parent, const app::Message& message) {
     dialogs.message(parent, QString::fromStdString(message.caption), QString::fromStdString(message.text),

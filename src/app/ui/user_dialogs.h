@@ -1,8 +1,10 @@
 #pragma once
 // Message boxes, file dialogs and the input box: every window asks through
 // this interface, so tests answer them without a person.
+#include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <optional>
 #include <string_view>
 
@@ -39,6 +41,10 @@ public:
     virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
     virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                             const QString& value) = 0;
+    // The colour dialog; nothing on Cancel.
+    virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
+    // Opens a page or file in the user's browser; false when none could.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 // The real dialogs of the desktop.
@@ -50,6 +56,8 @@ public:
     std::optional<FileChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                     const QString& value) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // Shows a core message in an OK box.

@@ -19,6 +19,8 @@ QColor fromSettingsColour(int value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
+int toSettingsColour(const QColor& colour) { return colour.red() | colour.green() << 8 | colour.blue() << 16; }
+
 EventRowPainter::EventRowPainter(const EventTableModel& model, const QAbstractItemView& view, QObject* parent)
     : QStyledItemDelegate(parent), model_(model), view_(view) {}
 

@@ -16,8 +16,9 @@ namespace document::ui {
 
 class EventTableModel;
 
-// A settings colour (0xBBGGRR) as a QColor.
+// A settings colour (0xBBGGRR) as a QColor, and back.
 QColor fromSettingsColour(int value);
+int toSettingsColour(const QColor& colour);
 
 class EventRowPainter : public QStyledItemDelegate {
 public:

@@ -293,7 +293,8 @@ void TMain::buildMenus() {
     connect(mExport, &QAction::triggered, this, [this] { mExportClick(); });
     auto* import = addAction(fileMenu_, "mImport", 5, "&Import from ...", {}, true);
     connect(import, &QAction::triggered, this, [this] { mImportClick(); });
-    addAction(fileMenu_, "mSetup", 6, "Set&up");
+    auto* setup = addAction(fileMenu_, "mSetup", 6, "Set&up", {}, true);
+    connect(setup, &QAction::triggered, this, [this] { mSetupClick(); });
     auto* exit = addAction(fileMenu_, "mExit", 7, "E&xit", {}, true);
     connect(exit, &QAction::triggered, this, [this] {
         if (!reading_) close();
@@ -328,7 +329,9 @@ void TMain::buildMenus() {
 
     auto* view = topMenu("mView", 25, "&View");
     mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9);
-    mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data");
+    mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data", {}, true);
+    mCasmHex->setEnabled(false);
+    connect(mCasmHex, &QAction::triggered, this, [this] { mCasmHexClick(); });
     auto* instruments = addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, true);
     connect(instruments, &QAction::triggered, this, [this] { mInstrumentsClick(); });
     auto* player = addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6, true);
@@ -339,8 +342,10 @@ void TMain::buildMenus() {
     mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4);
 
     auto* help = topMenu("mHelp", 35, "&Help");
-    addAction(help, "mContents", 36, "&Contents...", Qt::Key_F1);
-    addAction(help, "mAbout", 37, "&About...");
+    auto* contents = addAction(help, "mContents", 36, "&Contents...", Qt::Key_F1, true);
+    connect(contents, &QAction::triggered, this, [this] { mContentsClick(); });
+    auto* about = addAction(help, "mAbout", 37, "&About...", {}, true);
+    connect(about, &QAction::triggered, this, [this] { mAboutClick(); });
 }
 
 void TMain::buildPopupMenu() {
@@ -536,6 +541,7 @@ void TMain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    closeToolWindows();
     saveSettings();
     e->accept();
 }

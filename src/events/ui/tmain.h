@@ -3,6 +3,7 @@
 // with the marker, text and channel lists and Find, the status bar and the
 // menus. It collects what the user asks and calls the core.
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,6 +29,10 @@ class QTableView;
 
 namespace app::ui {
 class UserDialogs;
+struct MidiPortList;
+}
+namespace tools::ui {
+class TBinCasm;
 }
 namespace document::ui {
 class EventTableModel;
@@ -104,6 +109,15 @@ private:
     void mUseColorClick();
     void mInstrumentsClick();
     void mPlayerClick();
+    // The shell's commands (tmain_shell.cpp).
+    void mSetupClick();
+    void mCasmHexClick();
+    void mContentsClick();
+    void mAboutClick();
+    app::ui::MidiPortList midiPorts();
+    app::Outcome associate(std::string_view extension);
+    void applyLanguage(const std::string& previous);
+    void closeToolWindows();
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
@@ -173,6 +187,7 @@ private:
     QAction* mCasmEditor = nullptr;
     QAction* mCasmHex = nullptr;
     QAction* mCreateCasm = nullptr;
+    QPointer<tools::ui::TBinCasm> binCasm_;  // the open hex viewer, if any
 
     struct Caption {
         int id;

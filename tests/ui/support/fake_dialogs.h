@@ -34,11 +34,26 @@ public:
     std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
+    std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
+        colourRequests.push_back(initial);
+        if (colours.empty()) return std::nullopt;
+        auto c = colours.front();
+        colours.pop_front();
+        return c;
+    }
+    bool openUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return browserWorks;
+    }
 
     std::vector<AskedMessage> messages;
     std::vector<app::ui::FileRequest> requests;
     std::deque<app::ui::Answer> answers;
     std::deque<std::optional<app::ui::FileChoice>> files;  // nullopt = Cancel
+    std::deque<std::optional<QColor>> colours;              // nullopt = Cancel
+    std::vector<QColor> colourRequests;
+    std::vector<QUrl> openedUrls;
+    bool browserWorks = true;
 
 private:
     std::optional<app::ui::FileChoice> next(const app::ui::FileRequest& r) {

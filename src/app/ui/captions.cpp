@@ -1,0 +1,33 @@
+#include "app/ui/captions.h"
+
+#include "app/texts.h"
+
+namespace app::ui {
+
+void Captions::add(int id, std::function<void(const QString&)> apply) {
+    const auto builtin = app::builtinText(id);
+    addCaption(id, QString::fromUtf8(builtin.data(), static_cast<qsizetype>(builtin.size())), std::move(apply));
+}
+
+void Captions::add(int id, const char* builtin, std::function<void(const QString&)> apply) {
+    addCaption(id, QString::fromUtf8(builtin), std::move(apply));
+}
+
+void Captions::addCaption(int id, QString builtin, std::function<void(const QString&)> apply) {
+    captions_.push_back({id, std::move(builtin), std::move(apply)});
+    applyOne(captions_.back());
+}
+
+void Captions::applyOne(const Caption& c) const {
+    c.apply(QString::fromStdString(language_.text(c.id, c.builtin.toStdString())));
+}
+
+void Captions::apply() const {
+    for (const auto& c : captions_) applyOne(c);
+}
+
+QString Captions::text(int id) const { return QString::fromStdString(language_.text(id)); }
+
+QString Captions::text(int id, const char* builtin) const { return QString::fromStdString(language_.text(id, builtin)); }
+
+}  // namespace app::ui
