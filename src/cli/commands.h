@@ -16,5 +16,6 @@ struct Command {
 std::vector<Command> documentCommands();
 std::vector<Command> casmCommands();
 std::vector<Command> toolsCommands();
+std::vector<Command> playbackCommands();
 
 }  // namespace cli

@@ -6,7 +6,7 @@ namespace {
 
 std::vector<cli::Command> allCommands() {
     std::vector<cli::Command> all;
-    for (auto table : {cli::documentCommands, cli::casmCommands, cli::toolsCommands})
+    for (auto table : {cli::documentCommands, cli::casmCommands, cli::toolsCommands, cli::playbackCommands})
         for (const auto& c : table()) all.push_back(c);
     return all;
 }

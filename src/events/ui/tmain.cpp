@@ -36,6 +36,7 @@
 #include "events/row_edit.h"
 #include "names/name_sources.h"
 #include "names/ui/instrum.h"
+#include "playback/ui/tmmplayer.h"
 
 namespace events::ui {
 namespace {
@@ -350,7 +351,8 @@ void TMain::buildMenus() {
     connect(mCasmHex, &QAction::triggered, this, [this] { mCasmHexClick(); });
     auto* instruments = addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, true);
     connect(instruments, &QAction::triggered, this, [this] { mInstrumentsClick(); });
-    addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6);
+    auto* player = addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6, true);
+    connect(player, &QAction::triggered, this, [this] { mPlayerClick(); });
     addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5)->setVisible(false);
 
     auto* create = topMenu("mCreate", 31, "&Create");
@@ -711,6 +713,11 @@ void TMain::mInstrumentsClick() {
     if (dialog.exec() != QDialog::Accepted || dialog.programRow() <= 0) return;
     // The chosen channel's program change becomes the current row.
     setCurrentRow(dialog.programRow());
+}
+
+void TMain::mPlayerClick() {
+    if (reading_) return;
+    playback::ui::openPlayer(doc_, settings_.midiOut, dialogs_, ws_.settings(), language_, this);
 }
 
 // ---------------------------------------------------------------- reading

@@ -111,6 +111,7 @@ private:
     void mRemoveBankClick();
     void mUseColorClick();
     void mInstrumentsClick();
+    void mPlayerClick();
     // The shell's commands (tmain_shell.cpp).
     void mSetupClick();
     void mCasmHexClick();
