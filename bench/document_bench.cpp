@@ -8,56 +8,17 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <map>
 
 #include "app/workspace.h"
 #include "document/event_cells.h"
-#include "document/smf_builder.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
+#include "support/bench_files.h"
 
 namespace {
 
-// The folder of the generated files, removed when the program ends.
-struct BenchDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("ctabber-bench-" + std::to_string(::getpid()));
-    BenchDir() { std::filesystem::create_directories(path); }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
-const std::filesystem::path& benchDir() {
-    static const BenchDir dir;
-    return dir.path;
-}
-
-// A mix like a real style: mostly notes, some controllers, programs and markers.
-std::filesystem::path benchFile(int events) {
-    static std::map<int, std::filesystem::path> made;
-    if (auto it = made.find(events); it != made.end()) return it->second;
-    document::TrackBuilder t;
-    t.tempo(0, 500000).meta(0, 0x58, {4, 2, 24, 8});
-    for (int i = 0, count = 2; count < events - 1; ++i, ++count) {
-        const auto ch = static_cast<std::uint8_t>(i % 16);
-        const auto note = static_cast<std::uint8_t>(36 + i % 48);
-        switch (i % 10) {
-            case 0: t.event(0, {static_cast<std::uint8_t>(0xB0 | ch), 7, 100}); break;
-            case 1: t.event(0, {static_cast<std::uint8_t>(0xC0 | ch), static_cast<std::uint8_t>(i % 128)}); break;
-            case 2: t.text(0, 0x06, "Main A"); break;
-            default: t.event(static_cast<std::uint32_t>(i % 3 * 60), {static_cast<std::uint8_t>(0x90 | ch), note, 100});
-        }
-    }
-    t.end();
-    auto file = benchDir() / ("events-" + std::to_string(events) + ".mid");
-    app::writeFileAtomic(file, document::smfFile(0, 480, {t.bytes()}));
-    return made[events] = file;
-}
-
 app::Workspace& workspace() {
-    static app::Workspace ws(benchDir() / "work");
+    static app::Workspace ws(bench::benchDir() / "work");
     return ws;
 }
 
@@ -79,7 +40,7 @@ void perEvent(benchmark::State& state, int events) {
 
 void BM_Read(benchmark::State& state) {
     const int events = static_cast<int>(state.range(0));
-    const auto file = benchFile(events);
+    const auto file = bench::styleLikeFile(events);
     std::size_t kept = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -99,8 +60,8 @@ void BM_Read(benchmark::State& state) {
 void BM_Save(benchmark::State& state) {
     const int events = static_cast<int>(state.range(0));
     document::Document doc;
-    document::readFile(benchFile(events), doc, workspace());
-    const auto target = benchDir() / "out.mid";
+    document::readFile(bench::styleLikeFile(events), doc, workspace());
+    const auto target = bench::benchDir() / "out.mid";
     for (auto _ : state)
         if (!document::saveAs(doc, target, document::FilterMid, workspace()).ok) state.SkipWithError("save failed");
     perEvent(state, events);
@@ -110,7 +71,7 @@ void BM_Save(benchmark::State& state) {
 void BM_FormatCells(benchmark::State& state) {
     const int events = static_cast<int>(state.range(0));
     document::Document doc;
-    document::readFile(benchFile(events), doc, workspace());
+    document::readFile(bench::styleLikeFile(events), doc, workspace());
     std::string line;
     for (auto _ : state) {
         for (int r = 1; r <= events; ++r) {
