@@ -16,6 +16,12 @@ TEST(CliDocument, TheDemoStyleIsTheGeneratorsOutputAndReadsCleanly) {
     auto info = runCli({"info", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
     EXPECT_EQ(info.status, 0) << info.err;
     EXPECT_EQ(info.out.substr(0, info.out.find("CASM")), "SMF0\nTrks:1\nTick/4=480\nOK...");
+    // Every cell of every row, as the grid shows it; a change here changes
+    // what users see in every file.
+    auto events = runCli({"events", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
+    const auto expected = app::readFile(std::string(CTABBER_SOURCE_DIR) + "/tests/cli/data/Demo.events.tsv");
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(events.out, std::string(expected->begin(), expected->end()));
 }
 
 TEST(CliDocument, EventsPrintsEscapedCellsAndThePartialRowAfterAnError) {
