@@ -133,7 +133,11 @@ namespace {
 // Writes `bytes` to `target` all or nothing, with the messages of a save.
 app::Outcome writeAll(const std::filesystem::path& target, const app::Bytes& bytes, const app::Language& lang) {
     app::AtomicFile file(target);
-    if (!file.isOpen()) return app::failure(lang.text(100, "Unable to create the file"), 100, target.string());
+    if (!file.isOpen()) {
+        const auto& refusal = file.refusal();
+        return app::failure(lang.text(100, "Unable to create the file"), 100,
+                            refusal.empty() ? target.string() : target.string() + ": " + refusal);
+    }
     if (!file.write(bytes) || !file.commit())
         return app::failure(lang.text(102, "Write error"), 102, target.string());
     return {};
