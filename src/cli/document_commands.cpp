@@ -142,7 +142,7 @@ std::vector<Command> documentCommands() {
         {"export", "IN [--mid F] [--csm F] [--add F]", exportCommand},
         {"import", "--mid F --csm F [--add F] OUT [--type T]", importCommand},
         {"remove-banks", "IN OUT", removeBanks},
-        {"make-demo", "OUT (writes the demo style)", makeDemo},
+        {"make-demo", "OUT (writes the demo style)", makeDemo, false},
     };
 }
 

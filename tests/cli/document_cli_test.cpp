@@ -78,21 +78,3 @@ TEST(CliDocument, ExportImportAndRemoveBanks) {
     EXPECT_NE(events.out.find("\t00 7F \tBANK SELECT MSB"), std::string::npos);
     EXPECT_NE(runCli({"info", dir.file("gm.sty").string()}).out.find("CASM Len="), std::string::npos);
 }
-
-TEST(CliDocument, WorkdirKeepsTheWorkingFilesAndReadsClearCasm) {
-    TempDir work;
-    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
-    EXPECT_EQ(runCli({"info", demo, "--workdir", work.path().string()}).status, 0);
-    EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
-    EXPECT_TRUE(app::fileExists(work.file("#CasmAdd.dat")));
-    TrackBuilder t;
-    t.end();
-    const auto plain = work.write("plain.mid", smfFile(0, 96, {t.bytes()}));
-    const std::string keep = "[Main]\nClearCasm=0\n";
-    work.writeText("Ctabber.INI", keep);
-    runCli({"info", plain.string(), "--workdir", work.path().string()});
-    EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
-    work.write("Ctabber.INI", {});
-    runCli({"info", plain.string(), "--workdir", work.path().string()});
-    EXPECT_FALSE(app::fileExists(work.file("#casm.csm")));
-}
