@@ -49,6 +49,12 @@ struct ReadResult {
 ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
                     const ReadOptions& options = {});
 
+// Marks `result` failed because the working file `name` could not be
+// cleared or written: status panel 3 gets "Unable to create the file" and
+// the name after its present text. A read that cannot clear or write a
+// working file fails, so a later save never takes the previous file's pieces.
+void failOnWorkingFile(ReadResult& result, std::string_view name, const app::Language& lang);
+
 // The same over bytes already in memory (doc.fileName is left as it is).
 ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,
                      const ReadOptions& options = {});

@@ -78,3 +78,22 @@ TEST(CliDocument, ExportImportAndRemoveBanks) {
     EXPECT_NE(events.out.find("\t00 7F \tBANK SELECT MSB"), std::string::npos);
     EXPECT_NE(runCli({"info", dir.file("gm.sty").string()}).out.find("CASM Len="), std::string::npos);
 }
+
+TEST(CliDocument, ASavedStyleWarnsOfTheLeftOutAddPartAndAFailedExportNamesWhatWasWritten) {
+    TempDir dir;
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    auto saved = runCli({"save", demo, dir.file("psr.sty").string()});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "Saved as a SFF style file...\t" + dir.file("psr.sty").string() + "\n");
+    EXPECT_EQ(saved.err, "warning: The add part (18 bytes) was left out: .bcs, .prs, .sst, .pst and .pcs files keep it.\n");
+    EXPECT_EQ(runCli({"save", demo, dir.file("tyros.prs").string()}).err, "");
+
+    dir.writeText("plain", "not a folder");
+    const auto mid = dir.file("p.mid").string(), csm = dir.file("p.csm").string();
+    const auto add = dir.file("plain/p.add").string();
+    auto exported = runCli({"export", demo, "--mid", mid, "--csm", csm, "--add", add});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.out, "");
+    EXPECT_EQ(exported.err, "Unable to save...\t" + add + "\nAlready written: " + mid + ", " + csm + "\n");
+    EXPECT_TRUE(app::fileExists(mid) && app::fileExists(csm));
+}

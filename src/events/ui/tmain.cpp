@@ -822,7 +822,7 @@ void TMain::mSaveasClick() {
                          app::Icon::Question, true) != app::ui::Answer::Yes)
         return;
     const auto outcome = document::saveAs(doc_, target, choice->filterIndex, ws_, language_);
-    app::ui::showMessage(dialogs_, this, outcome.message);
+    app::ui::showOutcome(dialogs_, this, outcome);
     if (!outcome.ok) return;
     document::addRecentFile(settings_.recentFiles, target);
     refreshRecentMenu();
@@ -842,7 +842,7 @@ void TMain::mExportClick() {
     settings_.exportCsm = dialog.EditCasm->text().toStdString();
     settings_.exportAdd = dialog.EditAdd->text().toStdString();
     const auto outcome = document::exportPieces(doc_, dialog.names(), ws_, language_);
-    app::ui::showMessage(dialogs_, this, outcome.message);
+    app::ui::showOutcome(dialogs_, this, outcome);
 }
 
 void TMain::mImportClick() {
@@ -904,7 +904,7 @@ void TMain::runBankRemovalBatch() {
         runBankRemoval([&](document::Document& doc, int& removed) {
             outcome = events::runBankBatch(doc, ws_, language_, &removed);
         });
-        if (!outcome.ok) app::ui::showMessage(dialogs_, this, outcome.message);
+        if (!outcome.ok) app::ui::showOutcome(dialogs_, this, outcome);
     }
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
