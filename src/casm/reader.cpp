@@ -117,6 +117,7 @@ private:
             std::uint32_t length = 0;
             if (is(tag, "Ctab")) {
                 if (ctabs.size() == kMaxCtabPerSegment) return wrong();
+                if (out.size() + names.size() * (ctabs.size() + 1) > kMaxEntries) return wrong();
                 if (!readLength(length)) return;
                 if (!validCtabLength(static_cast<int>(length))) return wrong();
                 const auto* data = take(length);
