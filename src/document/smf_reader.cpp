@@ -393,6 +393,10 @@ ReadResult Reader::run(const app::Workspace& ws) {
     doc_.texts.clear();
     doc_.channels = ChannelTable{};
     doc_.barNumerator = 0;
+    // A header that cannot be read leaves none of the previous file's values.
+    doc_.format = 0;
+    doc_.trackCount = 0;
+    doc_.division = 0;
 
     auto finish = [&]() {
         if (stop_ != Stop::None) {
@@ -436,6 +440,7 @@ ReadResult Reader::run(const app::Workspace& ws) {
         }
     }
     result.panels[3] = lang_.text(89, "OK...");
+    result.saveable = true;
 
     std::uint8_t tag[4];
     bool isCasm = true;
@@ -460,6 +465,7 @@ void failOnWorkingFile(ReadResult& result, std::string_view name, const app::Lan
     result.panels[3] = result.panels[3].value_or("") + " " + lang.text(100, "Unable to create the file") + " " +
                        std::string(name);
     result.failed = true;
+    result.saveable = false;
 }
 
 ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,

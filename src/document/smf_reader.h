@@ -37,6 +37,9 @@ struct ReadResult {
     // set keeps its previous text (nullopt).
     std::array<std::optional<std::string>, 4> panels;
     bool partialRow = false;  // the failed read left a half-read event in the last row
+    // Every track was read and the working files belong to this file: only
+    // then may the document be saved ("&Save as ..." enabled).
+    bool saveable = false;
     CasmCommands casmCommands = CasmCommands::Unchanged;
     bool casmTaken = false;  // "#casm.csm" was rewritten from this file
     bool casmReloadDeclined = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -743,7 +744,7 @@ void TMain::showReadResult(const document::ReadResult& result) {
         if (const auto& text = result.panels[static_cast<std::size_t>(i)]) setPanel(i, QString::fromStdString(*text));
     if (!result.opened) return;
     setPanel(4, QString());
-    enable(mSaveas, true);
+    enable(mSaveas, result.saveable);
     enable(mRemoveBank, true);
     enable(mCreateCasm, true);
     if (result.casmCommands == document::CasmCommands::Enable) setCasmCommands(true);
@@ -772,8 +773,11 @@ void TMain::mOpenClick() {
     openFile(choice->path);
 }
 
-void TMain::openFile(const QString& fileName) {
+void TMain::openFile(const QString& givenName) {
     if (reading_) return;
+    // The recent-files list and the caption keep the full name, so that an
+    // entry opens the same file from any folder.
+    const QString fileName = QDir::cleanPath(QFileInfo(givenName).absoluteFilePath());
     document::addRecentFile(settings_.recentFiles, fileName.toStdString());
     refreshRecentMenu();
     settings_.openDialog = std::string(app::folderOf(fileName.toStdString()));
