@@ -153,11 +153,16 @@ std::vector<std::string> Profile::sections() const {
 }
 
 void Profile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = trim(key) + "=" + std::string(value);
+    // Built by appending: GCC 12 at -O3 warns (-Wrestrict, wrongly) on
+    // "literal" + std::string.
+    std::string line(trimmedView(key));
+    (line += '=') += value;
     auto header = findSection(section);
     if (header == npos) {
         if (!lines_.empty() && !trimmedView(lines_.back().text).empty()) lines_.emplace_back("");
-        lines_.emplace_back("[" + trim(section) + "]");
+        std::string title(1, '[');
+        (title += trimmedView(section)) += ']';
+        lines_.emplace_back(title);
         lines_.emplace_back(line);
         endsWithEol_ = true;
         return;
