@@ -97,3 +97,30 @@ TEST(CliDocument, ASavedStyleWarnsOfTheLeftOutAddPartAndAFailedExportNamesWhatWa
     EXPECT_EQ(exported.err, "Unable to save...\t" + add + "\nAlready written: " + mid + ", " + csm + "\n");
     EXPECT_TRUE(app::fileExists(mid) && app::fileExists(csm));
 }
+
+TEST(CliDocument, ASaveOverAPrivateFileALinkOrAReadOnlyFileKeepsWhatTheUserSet) {
+    TempDir dir;
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    const auto secret = dir.writeText("secret.prs", "old");
+    std::filesystem::permissions(secret, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    auto saved = runCli({"save", demo, secret.string()});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(dir.read("secret.prs"), demoStyle());
+    EXPECT_EQ(std::filesystem::status(secret).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    std::filesystem::create_directory(dir / "library");
+    const auto real = dir.writeText("library/style.prs", "old");
+    std::filesystem::create_symlink(real, dir / "link.prs");
+    saved = runCli({"save", demo, (dir / "link.prs").string()});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.prs"));
+    EXPECT_EQ(dir.read("library/style.prs"), demoStyle());
+
+    const auto locked = dir.writeText("locked.prs", "old");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    auto refused = runCli({"save", demo, locked.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Unable to create the file\t" + locked.string() + ": the file is read-only\n");
+    EXPECT_EQ(dir.readText("locked.prs"), "old");
+}
