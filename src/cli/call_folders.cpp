@@ -49,8 +49,9 @@ std::optional<CallFolders> CallFolders::make(const Args& args, std::string& erro
     std::filesystem::path temporary;
     int ticket = app::kNoTicket;
     if (const auto workdir = args.option("workdir")) {
-        programDir = *workdir;
         std::error_code ec;
+        programDir = std::filesystem::absolute(*workdir, ec);  // the signal handler gets whole paths
+        if (ec) programDir = *workdir;
         std::filesystem::create_directories(programDir, ec);
     } else {
         std::error_code ec;
