@@ -24,8 +24,12 @@ app::Outcome exportPieces(const Document& doc, const PieceNames& names, const ap
     // before it stay and are named.
     auto failedAfter = [&](const std::string& name, std::initializer_list<std::string_view> written) {
         auto failed = unableToSave(name);
-        failed.note = "Already written: ";
-        for (auto piece : written) failed.note += (piece == *written.begin() ? "" : ", ") + std::string(piece);
+        failed.note = "Already written:";
+        const char* separator = " ";
+        for (auto piece : written) {
+            (failed.note += separator) += piece;
+            separator = ", ";
+        }
         return failed;
     };
     if (names.csm.empty() || !app::copyFileAtomic(ws.casm(), names.csm)) return failedAfter(names.csm, {names.mid});
