@@ -137,6 +137,7 @@ private:
             std::uint32_t length = 0;
             if (const auto kind = tableKindOf(tag)) {
                 if (ctabs.size() == kMaxCtabPerSegment) return wrong();
+                if (out.size() + names.size() * (ctabs.size() + 1) > kMaxEntries) return wrong();
                 if (!takesKind(names, *kind, segmentKind)) return wrong();
                 if (!readLength(length)) return;
                 if (kindOfLength(static_cast<int>(length)) != kind) return wrong();

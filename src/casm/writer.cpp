@@ -90,7 +90,9 @@ bool moveSectionDown(SectionTable& table, std::size_t row) {
 
 std::array<std::string, 4> sectionOrderCells(const SectionTable& table, std::size_t index) {
     const auto& row = table.at(index);
-    return {std::to_string(index + 1), row.name, std::to_string(row.size), "*" + std::to_string(row.group)};
+    std::string group = std::to_string(row.group);
+    group.insert(group.begin(), '*');
+    return {std::to_string(index + 1), row.name, std::to_string(row.size), std::move(group)};
 }
 
 app::Bytes assembleCasm(SectionTable table) {

@@ -47,7 +47,8 @@ std::optional<std::vector<casm::Entry>> readEntries(const Args& args, const std:
             status = kFailed;
             return std::nullopt;
         }
-        read = casm::readCasmFile(ws.casm());
+        // Messages name the file the user gave, not the working file its section went to.
+        read = casm::readCasm(app::readFile(ws.casm()).value_or(app::Bytes{}), path);
     }
     if (!read.ok()) {
         printMessage(false, read.failure->caption, read.failure->text);

@@ -11,6 +11,7 @@ struct Command {
     std::string_view name;
     std::string_view usage;
     int (*run)(const Args& args);
+    bool needsWorkspace = true;  // main() makes the call's folders first
 };
 
 std::vector<Command> documentCommands();

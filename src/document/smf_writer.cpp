@@ -132,10 +132,26 @@ namespace {
 // Writes `bytes` to `target` all or nothing, with the messages of a save.
 app::Outcome writeAll(const std::filesystem::path& target, const app::Bytes& bytes, const app::Language& lang) {
     app::AtomicFile file(target);
-    if (!file.isOpen()) return app::failure(lang.text(100, "Unable to create the file"), 100, target.string());
+    if (!file.isOpen()) {
+        const auto& refusal = file.refusal();
+        return app::failure(lang.text(100, "Unable to create the file"), 100,
+                            refusal.empty() ? target.string() : target.string() + ": " + refusal);
+    }
     if (!file.write(bytes) || !file.commit())
         return app::failure(lang.text(102, "Write error"), 102, target.string());
     return {};
+}
+
+// The warning of a ".sty" save that leaves the add part out; empty when
+// there is none.
+std::string leftOutAddPart(const app::Workspace& ws) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(ws.casmAdd(), ec);
+    if (ec || size == 0) return {};
+    std::string keepers;
+    for (int f = FilterBcs; f <= FilterPcs; ++f)
+        keepers += std::string(f == FilterBcs ? "" : f == FilterPcs ? " and " : ", ") + std::string(filterExtension(f));
+    return "The add part (" + std::to_string(size) + " bytes) was left out: " + keepers + " files keep it.";
 }
 
 }  // namespace
@@ -165,7 +181,11 @@ app::Outcome saveAs(const Document& doc, const std::filesystem::path& target, in
     if (auto written = writeAll(target, bytes, lang); !written.ok) return written;
     switch (filter) {
         case FilterMid: return app::success(lang.text(376, "Saved as a MIDI SMF0 file..."), 376, target.string());
-        case FilterSty: return app::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
+        case FilterSty: {
+            auto saved = app::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
+            saved.note = leftOutAddPart(ws);
+            return saved;
+        }
         default:
             return app::success(lang.text(378, "Saved as a SFF style file for TYROS keyboard..."), 378,
                                 target.string());

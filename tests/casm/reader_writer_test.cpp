@@ -171,6 +171,30 @@ TEST(CasmReader, KeepsTheSegmentsReadBeforeAFailureAndReportsMissingFiles) {
     EXPECT_EQ(missing.failure->text, "/nonexistent/dir/#casm.csm");
 }
 
+TEST(CasmReader, ASectionThatWouldExpandPastTheEntryLimitIsWrongData) {
+    // 85 section names sharing 16 Ctabs: 1360 entries from 830 bytes.
+    std::string names;
+    for (char a = 'a'; names.size() < 254; ++a)
+        for (char b = 'a'; b <= 'z' && names.size() < 254; ++b) names += std::string(names.empty() ? "" : ",") + a + b;
+    ASSERT_EQ(names.size(), 254u);
+    const Bytes segment = [&] {
+        Bytes body = chunk("Sdec", text(names));
+        for (std::uint8_t track = 0; track < 16; ++track) append(body, ctab(track));
+        return chunk("CSEG", body);
+    }();
+    ASSERT_EQ(segment.size(), 830u);
+    Bytes body;
+    for (int n = 0; n < 49; ++n) append(body, segment);
+    const auto result = readCasm(chunk("CASM", body), "big.csm");
+    // 48 segments fit (65280 entries); the fourth Ctab of the next would pass 65536.
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.entries.size(), 48u * 1360u);
+    const std::size_t fourthCtabTag = 8 + 48 * 830 + 8 + 8 + 254 + 3 * 35;
+    char position[16];
+    std::snprintf(position, sizeof position, "%zXh", fourthCtabTag + 3);
+    EXPECT_EQ(result.failure->text, "Wrong data...Position in CASM: " + std::string(position));
+}
+
 TEST(CasmWriter, RefusesWhatCouldNotBeReadAgain) {
     auto refused = [](const std::vector<Entry>& entries) {
         const auto r = writeCasm(entries);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -792,7 +793,7 @@ void TMain::showReadResult(const document::ReadResult& result) {
         if (const auto& text = result.panels[static_cast<std::size_t>(i)]) setPanel(i, QString::fromStdString(*text));
     if (!result.opened) return;
     setPanel(4, QString());
-    enable(mSaveas, true);
+    enable(mSaveas, result.saveable);
     enable(mRemoveBank, true);
     enable(mCreateCasm, true);
     if (result.casmCommands == document::CasmCommands::Enable) setCasmCommands(true);
@@ -843,8 +844,11 @@ void TMain::mOpenClick() {
     openFile(choice->path);
 }
 
-void TMain::openFile(const QString& fileName) {
+void TMain::openFile(const QString& givenName) {
     if (reading_ || !mayDiscardChanges()) return;
+    // The recent-files list and the caption keep the full name, so that an
+    // entry opens the same file from any folder.
+    const QString fileName = QDir::cleanPath(QFileInfo(givenName).absoluteFilePath());
     document::addRecentFile(settings_.recentFiles, fileName.toStdString());
     refreshRecentMenu();
     settings_.openDialog = std::string(app::folderOf(fileName.toStdString()));
@@ -893,7 +897,7 @@ void TMain::mSaveasClick() {
                          app::Icon::Question, true) != app::ui::Answer::Yes)
         return;
     const auto outcome = document::saveAs(doc_, target, choice->filterIndex, ws_, language_);
-    app::ui::showMessage(dialogs_, this, outcome.message);
+    app::ui::showOutcome(dialogs_, this, outcome);
     if (!outcome.ok) return;
     document::addRecentFile(settings_.recentFiles, target);
     refreshRecentMenu();
@@ -914,7 +918,7 @@ void TMain::mExportClick() {
     settings_.exportCsm = dialog.EditCasm->text().toStdString();
     settings_.exportAdd = dialog.EditAdd->text().toStdString();
     const auto outcome = document::exportPieces(doc_, dialog.names(), ws_, language_);
-    app::ui::showMessage(dialogs_, this, outcome.message);
+    app::ui::showOutcome(dialogs_, this, outcome);
 }
 
 void TMain::mImportClick() {
@@ -981,7 +985,7 @@ void TMain::runBankRemovalBatch() {
         runBankRemoval([&](document::Document& doc, int& removed) {
             outcome = events::runBankBatch(doc, ws_, language_, &removed);
         });
-        if (!outcome.ok) app::ui::showMessage(dialogs_, this, outcome.message);
+        if (!outcome.ok) app::ui::showOutcome(dialogs_, this, outcome);
     }
     open_->saved();  // the batch ends by closing, without asking about its own change
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

@@ -54,8 +54,9 @@ public:
     // The file named by the arguments (after the program name), then the
     // "br" batch when asked for.
     void runCommandLine(const std::vector<std::string>& args);
-    // Opens a file as "&Open..." does once a name is chosen.
-    void openFile(const QString& fileName);
+    // Opens a file as "&Open..." does once a name is chosen; a relative name
+    // is taken from the current folder.
+    void openFile(const QString& givenName);
 
     // The status bar's six panels.
     QString panelText(int panel) const;
