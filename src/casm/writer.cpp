@@ -13,7 +13,10 @@ void appendLength(app::Bytes& out, std::size_t length) {
 
 app::Message unableToSave(const app::Language& language, std::string_view reason = {}) {
     std::string text = language.text(116, "Unable to save...");
-    if (!reason.empty()) text += "\n" + std::string(reason);
+    if (!reason.empty()) {
+        text += '\n';
+        text += reason;
+    }
     return {language.text(118, "Message"), std::move(text), app::Icon::Error, 118, 116};
 }
 

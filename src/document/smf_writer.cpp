@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 8> kExtensions = {"", ".mid", ".sty", ".bcs", ".prs", ".sst", ".pst", ".pcs"};
 
-void putBig(app::Bytes& out, std::uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 void appendBytes(app::Bytes& out, std::span<const std::uint8_t> bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
@@ -112,15 +108,15 @@ void encodeRow(const EventList& list, int r, app::Bytes& out) {
 }
 
 app::Bytes midiPartBytes(const Document& doc) {
-    app::Bytes out;
+    auto byte = [](unsigned value) { return static_cast<std::uint8_t>(value & 0xFF); };
+    // The header and the one track chunk's header, whatever the file claimed;
+    // the track length is filled in once the rows are written.
+    const std::array<std::uint8_t, 22> head = {'M', 'T', 'h', 'd', 0, 0, 0, 6, byte(doc.format >> 8u), byte(doc.format),
+                                               0, 1, byte(doc.division >> 8u), byte(doc.division),
+                                               'M', 'T', 'r', 'k', 0, 0, 0, 0};
+    app::Bytes out(head.begin(), head.end());
     // Most events take four bytes or fewer; longer ones grow the buffer.
-    out.reserve(22 + static_cast<std::size_t>(doc.events.eventCount()) * 4);
-    const std::uint8_t header[8] = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
-    out.insert(out.end(), header, header + 8);
-    putBig(out, doc.format, 2);
-    putBig(out, 1, 2);  // the one track chunk written, whatever the file claimed
-    putBig(out, doc.division, 2);
-    out.insert(out.end(), {'M', 'T', 'r', 'k', 0, 0, 0, 0});
+    out.reserve(head.size() + static_cast<std::size_t>(doc.events.eventCount()) * 4);
     encodeRows(doc.events, out);
     const auto length = out.size() - 22;
     for (int i = 0; i < 4; ++i) out[18 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * (3 - i)));
