@@ -9,7 +9,7 @@
 namespace cli {
 namespace {
 
-const std::set<std::string> kValueOptions = {"workdir", "type", "mid", "csm", "add", "assign", "ins"};
+const std::set<std::string> kValueOptions = {"workdir", "type", "mid", "csm", "add", "assign", "ins", "section", "channel", "zone"};
 
 std::filesystem::path makeTempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "ctabber-cli.XXXXXX").string();
