@@ -125,9 +125,15 @@ void CasmMainWindowTest::theEditorBesideTheWindowReloadsWithTheNextStyle() {
     QCOMPARE(editor->panelText(2), second);
     QVERIFY(!editor->casm().undoStack().canUndo());  // another style's entries are not undone into this one
 
-    // Closing the main window closes the editor, asking about its changes.
-    chooseInMenu("Bass");
-    editor->StringGrid1DblClick(1, kNttCol);
+    // Closing the main window closes the editor, asking about its changes;
+    // a save that is refused keeps both windows open.
+    f.dialogs.inputs = {QString("Intro,A")};
+    chooseInMenu("Enter new...");
+    editor->StringGrid1DblClick(1, 1);
+    f.dialogs.answers = {app::ui::Answer::Yes};
+    w.close();
+    QVERIFY(w.isVisible() && editor->isVisible());
+    QCOMPARE(f.dialogs.messages.back().text, QString("Unable to save...\nSection name \"Intro,A\" holds a comma."));
     f.dialogs.answers = {app::ui::Answer::No};
     const auto asked = f.dialogs.messages.size();
     f.close();

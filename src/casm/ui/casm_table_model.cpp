@@ -53,7 +53,9 @@ QVariant CasmTableModel::data(const QModelIndex& index, int role) const {
     const Column& c = column(index.column());
     const bool current = gridRow(index.row()) == current_;
     switch (role) {
+        case Qt::ToolTipRole:  // the whole text of a cell too narrow for it
         case Qt::DisplayRole: {
+            if (role == Qt::ToolTipRole && !columnApplies(c, e)) return QStringLiteral("Ctb2 (SFF2) entries only");
             const auto text = cellText(e, c, static_cast<std::uint32_t>(gridRow(index.row())), zone_, language_);
             return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
         }
@@ -63,9 +65,6 @@ QVariant CasmTableModel::data(const QModelIndex& index, int role) const {
                 c.field == ColumnField::Number ? fixedCellColours(current) : entryCellColours(e.marked, e.changed, current);
             return rgb(role == Qt::BackgroundRole ? colours.background : colours.text);
         }
-        case Qt::ToolTipRole:
-            if (!columnApplies(c, e)) return QStringLiteral("Ctb2 (SFF2) entries only");
-            return {};
         default: return {};
     }
 }

@@ -562,7 +562,10 @@ void TMain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    closeToolWindows();
+    if (!closeToolWindows()) {
+        e->ignore();
+        return;
+    }
     saveSettings();
     e->accept();
 }

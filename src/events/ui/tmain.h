@@ -122,7 +122,8 @@ private:
     app::ui::MidiPortList midiPorts();
     app::Outcome associate(std::string_view extension);
     void applyLanguage(const std::string& previous);
-    void closeToolWindows();
+    // Closes the windows open beside this one; false when one stays open.
+    bool closeToolWindows();
     // The CASM editor and CASM creation (tmain_casm.cpp).
     void mCasmEditorClick();
     void mCreateCasmClick();
