@@ -1,4 +1,5 @@
 #include "casm/ui/assign_dialogs.h"
+#include "casm/ui/qt_text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,14 +20,6 @@
 
 namespace casm::ui {
 namespace {
-
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
-QStringList names(std::span<const std::string_view> list, std::string_view pad = {}) {
-    QStringList out;
-    for (const auto name : list) out << latin1(name) + latin1(pad);
-    return out;
-}
 
 // A radio group of `items` in `columns` columns, preset to `checked`.
 QButtonGroup* radioGroup(QWidget* parent, QGroupBox* box, const QStringList& items, int columns, int checked) {

@@ -1,4 +1,5 @@
 #include "casm/ui/mute_dialogs.h"
+#include "casm/ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,8 +17,6 @@
 
 namespace casm::ui {
 namespace {
-
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 QPushButton* button(QWidget* parent, const char* name) {
     auto* b = new QPushButton(parent);

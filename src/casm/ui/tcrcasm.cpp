@@ -1,4 +1,5 @@
 #include "casm/ui/tcrcasm.h"
+#include "casm/ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +18,6 @@ namespace {
 
 constexpr int kShares[] = {5, 17, 20, 15, 8, 9, 9, 17};
 constexpr int kAssignColumn = 7;
-
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 

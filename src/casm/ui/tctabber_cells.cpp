@@ -16,6 +16,7 @@
 #include "casm/cell_edits.h"
 #include "casm/masks.h"
 #include "casm/ui/casm_table_model.h"
+#include "casm/ui/qt_text.h"
 #include "casm/ui/mute_dialogs.h"
 #include "casm/ui/open_casm.h"
 #include "casm/ui/tctabber.h"
@@ -24,18 +25,6 @@
 #include "casm/values.h"
 
 namespace casm::ui {
-namespace {
-
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
-QStringList names(std::span<const std::string_view> list) {
-    QStringList out;
-    for (const auto name : list) out << latin1(name);
-    return out;
-}
-
-}  // namespace
-
 std::optional<int> TCtabber::popupChoice(const QStringList& items, int ticked, const QPoint& at, bool withNew) {
     QMenu menu(this);
     menu.setObjectName("CellMenu");

@@ -7,6 +7,7 @@
 #include "casm/editor_grid.h"
 #include "casm/track_channels.h"
 #include "casm/ui/assign_dialogs.h"
+#include "casm/ui/qt_text.h"
 #include "casm/ui/casm_table_model.h"
 #include "casm/ui/open_casm.h"
 #include "casm/ui/tctabber.h"
@@ -15,8 +16,6 @@
 
 namespace casm::ui {
 namespace {
-
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The assign menu's groups, in menu order.
 enum AssignGroup { BySection = 0, ByChannel = 1, BySelected = 2 };

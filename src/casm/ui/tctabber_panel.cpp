@@ -19,6 +19,7 @@
 #include "casm/masks.h"
 #include "casm/cntt.h"
 #include "casm/ui/casm_table_model.h"
+#include "casm/ui/qt_text.h"
 #include "casm/ui/mute_dialogs.h"
 #include "casm/ui/open_casm.h"
 #include "casm/ui/tctabber.h"
@@ -26,14 +27,6 @@
 
 namespace casm::ui {
 namespace {
-
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
-QStringList names(std::span<const std::string_view> list) {
-    QStringList out;
-    for (const auto name : list) out << latin1(name);
-    return out;
-}
 
 // Replaces a combo box's items only when they differ, so the list a user has open stays.
 void setItems(QComboBox* box, const QStringList& items) {

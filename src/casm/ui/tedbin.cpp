@@ -1,4 +1,5 @@
 #include "casm/ui/tedbin.h"
+#include "casm/ui/qt_text.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -13,12 +14,6 @@
 #include "casm/byte_editor.h"
 
 namespace casm::ui {
-namespace {
-
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
-
 TEdBin::TEdBin(QWidget* parent, const DialogContext& context, const Entry& entry)
     : RememberedDialog(parent, context.settingsFile, "EdBin"),
       context_(context),
