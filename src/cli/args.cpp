@@ -6,8 +6,8 @@
 namespace cli {
 namespace {
 
-const std::set<std::string> kValueOptions = {"workdir", "type",    "mid", "csm",   "add", "assign",
-                                             "ins",     "section", "out", "loops", "mute"};
+const std::set<std::string> kValueOptions = {"workdir", "type",    "mid",   "csm",     "add",  "assign", "ins",
+                                             "section", "out",     "loops", "mute",    "channel", "zone"};
 
 }  // namespace
 

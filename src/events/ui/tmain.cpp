@@ -36,6 +36,7 @@
 #include "events/navigation.h"
 #include "events/row_edit.h"
 #include "names/name_sources.h"
+#include "casm/ui/tctabber.h"
 #include "names/ui/instrum.h"
 #include "playback/ui/tmmplayer.h"
 
@@ -234,6 +235,7 @@ void TMain::buildToolPanel() {
     buttonPanel("Panel6", {{"ButtonEdit", 43, "Edit    "}, {"ButtonInsert", 44, "&Insert"}, {"ButtonDelete", 45, "&Delete"}});
     buttonPanel("Panel7", {{"ButtonUp", 46, "    &Up   "}, {"ButtonDown", 47, " Do&wn"}, {"ButtonCasm", 48, " CASM"}});
     ButtonCasm = findChild<QPushButton*>("ButtonCasm");
+    connect(ButtonCasm, &QPushButton::clicked, this, [this] { mCasmEditorClick(); });
     // Room to the right of the panels, so each panel keeps the width it is given.
     auto* filler = new QWidget(panelSplitter_);
     panelSplitter_->addWidget(filler);
@@ -346,7 +348,9 @@ void TMain::buildMenus() {
     addAction(edit, "mMoveDown", 21, "Move D&own");
 
     auto* view = topMenu("mView", 25, "&View");
-    mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9);
+    mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9, true);
+    mCasmEditor->setEnabled(false);
+    connect(mCasmEditor, &QAction::triggered, this, [this] { mCasmEditorClick(); });
     mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data", {}, true);
     mCasmHex->setEnabled(false);
     connect(mCasmHex, &QAction::triggered, this, [this] { mCasmHexClick(); });
@@ -357,7 +361,9 @@ void TMain::buildMenus() {
     addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5)->setVisible(false);
 
     auto* create = topMenu("mCreate", 31, "&Create");
-    mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4);
+    mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4, true);
+    mCreateCasm->setEnabled(false);
+    connect(mCreateCasm, &QAction::triggered, this, [this] { mCreateCasmClick(); });
 
     auto* help = topMenu("mHelp", 35, "&Help");
     auto* contents = addAction(help, "mContents", 36, "&Contents...", Qt::Key_F1, true);
@@ -559,7 +565,10 @@ void TMain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    closeToolWindows();
+    if (!closeToolWindows()) {
+        e->ignore();
+        return;
+    }
     saveSettings();
     e->accept();
 }
@@ -737,7 +746,7 @@ void TMain::setBusy(bool busy) {
 document::ReadOptions TMain::readOptions() {
     document::ReadOptions options;
     options.clearCasm = settings_.clearCasm;
-    options.casmEditorOpen = false;
+    options.casmEditorOpen = casmEditor_ != nullptr;
     options.language = &language_;
     options.names = names::nameSources(definitions_, std::make_shared<const names::SysexDescriptions>(
                                                          names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem))));
@@ -798,12 +807,14 @@ void TMain::showReadResult(const document::ReadResult& result) {
     enable(mCreateCasm, true);
     if (result.casmCommands == document::CasmCommands::Enable) setCasmCommands(true);
     else if (result.casmCommands == document::CasmCommands::Disable) setCasmCommands(false);
+    casmAfterRead(result);
 }
 
 void TMain::setCasmCommands(bool inUse) {
     casmInUse_ = inUse;
     enable(mCasmHex, inUse);
     enable(mCasmEditor, inUse);
+    ButtonCasm->setEnabled(inUse);
     enable(mExport, inUse);
 }
 
@@ -939,6 +950,7 @@ void TMain::mImportClick() {
         return imported.read;
     });
     setCasmCommands(imported.casmImported);
+    if (imported.casmImported && casmEditor_) casmEditor_->reloadWorkingFile(openedFile_);
     if (imported.casmImported) app::ui::showMessage(dialogs_, this, imported.message);
 }
 

@@ -36,6 +36,9 @@ struct MidiPortList;
 namespace tools::ui {
 class TBinCasm;
 }
+namespace casm::ui {
+class TCtabber;
+}
 namespace document::ui {
 class EventTableModel;
 class EventRowPainter;
@@ -121,7 +124,13 @@ private:
     app::ui::MidiPortList midiPorts();
     app::Outcome associate(std::string_view extension);
     void applyLanguage(const std::string& previous);
-    void closeToolWindows();
+    // Closes the windows open beside this one; false when one stays open.
+    bool closeToolWindows();
+    // The CASM editor and CASM creation (tmain_casm.cpp).
+    void mCasmEditorClick();
+    void mCreateCasmClick();
+    // After a read: an editor open beside the window reads the new CASM section.
+    void casmAfterRead(const document::ReadResult& result);
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
@@ -200,6 +209,7 @@ private:
     QAction* mCasmHex = nullptr;
     QAction* mCreateCasm = nullptr;
     QPointer<tools::ui::TBinCasm> binCasm_;  // the open hex viewer, if any
+    QPointer<casm::ui::TCtabber> casmEditor_;  // the CASM editor open beside the window ("CtabberAdvanced")
 
     struct Caption {
         int id;

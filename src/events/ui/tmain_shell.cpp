@@ -100,9 +100,13 @@ void TMain::mAboutClick() {
     box.exec();
 }
 
-void TMain::closeToolWindows() {
+bool TMain::closeToolWindows() {
+    // A window may refuse (the CASM editor whose changes could not be saved).
+    bool all = true;
     for (auto* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (window->isWindow() && dynamic_cast<app::ui::Translatable*>(window)) window->close();
+        if (window->isWindow() && window->isVisible() && dynamic_cast<app::ui::Translatable*>(window))
+            all = window->close() && all;
+    return all;
 }
 
 }  // namespace events::ui
