@@ -82,8 +82,7 @@ void MainWindowTest::openedFileShowsTheReadersRows() {
     QVERIFY(action(w, "mSaveas")->isEnabled());
     QVERIFY(!w.reading());
     // Commands of parts not built yet stay disabled after a read.
-    for (const char* name : {"mInsert", "mEditEvent", "mCasmEditor", "mPlayer", "mCreateCasm", "pmCopy",
-                             "pmMoveDown"})
+    for (const char* name : {"mCasmEditor", "mPlayer", "mCreateCasm", "pmCopy"})
         QVERIFY2(!action(w, name)->isEnabled(), name);
     QVERIFY(!action(w, "mPianoRoll")->isVisible());
     // The working files are those of the window's own program directory.

@@ -120,6 +120,17 @@ private:
     app::Outcome associate(std::string_view extension);
     void applyLanguage(const std::string& previous);
     void closeToolWindows();
+    // Editing single events (tmain_edit.cpp).
+    void wireEditCommands();
+    void mEditEventClick();  // the edit dispatcher, by the last mouse cell
+    // Opens the property dialog of the event at `row` and applies what it gives.
+    void editEventAt(int row);
+    void editProgramAt(int row);
+    void mEditTickClick();
+    // Inserting, deleting and moving rows (tmain_rows.cpp).
+    void mInsertClick();
+    void mDeleteClick();
+    void moveEvent(bool up);
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
