@@ -19,10 +19,12 @@ void drawKeyboard(QPainter& p, std::optional<int> marked) {
         p.setPen(Qt::darkGray);
         p.drawRect(key.adjusted(0, 0, -1, -1));
     }
+    // Black keys are drawn narrower than the area that picks them, over the
+    // line between their two white keys.
     for (int note = 0; note <= 127; ++note) {
         if (!isBlackKey(note)) continue;
         const auto area = markRect(note);
-        p.fillRect(QRect(area.left, kKeysTop, kKeyAreaWidth - 1, area.top + kKeyAreaHeight - kKeysTop), Qt::black);
+        p.fillRect(QRect(area.left + 2, kKeysTop, kKeyAreaWidth - 3, area.top + kKeyAreaHeight - kKeysTop), Qt::black);
     }
     // Octave numbers above the keys.
     p.setPen(Qt::black);

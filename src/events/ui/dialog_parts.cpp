@@ -21,7 +21,7 @@ void finishDialog(app::ui::RememberedDialog* dialog, QLayout* body, const app::L
     layout->addLayout(names::ui::okCancelRow(dialog, language, "&OK", "&Cancel", ok, cancel));
     if (acceptOnOk) QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    if (fixedSize) dialog->setFixedSize(dialog->sizeHint());
+    if (fixedSize) dialog->setFixedSize(std::max(dialog->sizeHint().width(), 240), dialog->sizeHint().height());
 }
 
 }  // namespace events::ui

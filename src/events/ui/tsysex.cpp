@@ -94,7 +94,7 @@ void TSysex::ButtonLoadFileClick() {
     const auto choice = dialogs_.openFile(this, request);
     if (!choice) return;
     const auto file = readSyx(choice->path.toStdString(), language_);
-    if (file.failure) return show(*file.failure);  // the entry stays as it was
+    if (file.failure) return tell(*file.failure);  // the entry stays as it was
     Edit1->setText(QString::fromStdString(document::commaHexText(file.bytes)));
     Label1->setText(names::ui::qtext(descriptions_.describe(file.bytes)));
 }
@@ -110,7 +110,7 @@ void TSysex::ButtonSaveFileClick() {
     const auto choice = dialogs_.saveFile(this, request);
     if (!choice) return;
     const auto outcome = writeSyx(choice->path.toStdString(), *bytes, language_);
-    if (!outcome.ok) show(outcome.message);
+    if (!outcome.ok) tell(outcome.message);
 }
 
 void TSysex::ButtonOKClick() {
@@ -123,12 +123,12 @@ void TSysex::ButtonOKClick() {
 std::optional<std::vector<std::uint8_t>> TSysex::entryBytes() {
     auto parsed = tools::parseByteEntry(Edit1->text().toStdString(), language_);
     if (parsed.failure) {
-        show(*parsed.failure);
+        tell(*parsed.failure);
         return std::nullopt;
     }
     return std::move(parsed.bytes);
 }
 
-void TSysex::show(const app::Message& message) { app::ui::showMessage(dialogs_, this, message); }
+void TSysex::tell(const app::Message& message) { app::ui::showMessage(dialogs_, this, message); }
 
 }  // namespace events::ui

@@ -50,7 +50,7 @@ private:
     void ButtonOKClick();
     // The entry's bytes, or nothing after telling the user why not.
     std::optional<std::vector<std::uint8_t>> entryBytes();
-    void show(const app::Message& message);
+    void tell(const app::Message& message);
 
     const names::SysexDescriptions& descriptions_;
     app::ui::UserDialogs& dialogs_;

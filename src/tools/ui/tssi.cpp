@@ -26,6 +26,8 @@ TSsi::TSsi(const std::vector<std::uint8_t>& dataBytes, app::ui::UserDialogs& dia
     Memo1->setObjectName("Memo1");
     Memo1->setFont(QFont("Monospace"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Room for a whole line of 16 bytes and the scroll bar.
+    Memo1->setMinimumWidth(Memo1->fontMetrics().horizontalAdvance(QString("00,").repeated(kSsiBytesPerLine)) + 40);
     GroupBox1 = new QGroupBox(text(language, 370, "File *.ssi"), this);
     ButtonLoad = new QPushButton(text(language, 337, "Load"), GroupBox1);
     ButtonLoad->setObjectName("ButtonLoad");
@@ -48,7 +50,6 @@ TSsi::TSsi(const std::vector<std::uint8_t>& dataBytes, app::ui::UserDialogs& dia
     connect(ButtonSave, &QPushButton::clicked, this, &TSsi::ButtonSaveClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TSsi::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(520, 300);
     restorePlace();
 }
 
