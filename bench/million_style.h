@@ -17,7 +17,7 @@ inline constexpr int kMillion = 1'000'000;
 inline const std::filesystem::path& benchFolder() {
     struct Folder {
         std::filesystem::path path =
-            std::filesystem::temp_directory_path() / ("ctabber-edit-bench-" + std::to_string(::getpid()));
+            std::filesystem::temp_directory_path() / ("ctabber-bench-" + std::to_string(::getpid()));
         Folder() { std::filesystem::create_directories(path); }
         ~Folder() {
             std::error_code ec;

@@ -2,7 +2,6 @@
 // generated file of 1,000,000 events opened and shown (the grid painted with
 // its first rows, the marker list filled), then scrolled to the end and back.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QScrollBar>
@@ -10,52 +9,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/file_io.h"
 #include "app/ui/user_dialogs.h"
-#include "document/smf_builder.h"
 #include "events/ui/tmain.h"
+#include "../million_style.h"
 
 namespace {
 
-constexpr int kEvents = 1'000'000;
-
-struct BenchDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("ctabber-window-bench-" + std::to_string(::getpid()));
-    BenchDir() { std::filesystem::create_directories(path); }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
-const BenchDir& dir() {
-    static const BenchDir d;
-    return d;
-}
-
-// Notes, controllers, programs and a marker in every ten events.
-QString millionFile() {
-    static const QString file = [] {
-        document::TrackBuilder t;
-        t.tempo(0, 500000).meta(0, 0x58, {4, 2, 24, 8});
-        for (int i = 0, count = 2; count < kEvents - 1; ++i, ++count) {
-            const auto ch = static_cast<std::uint8_t>(i % 16);
-            switch (i % 10) {
-                case 0: t.event(0, {static_cast<std::uint8_t>(0xB0 | ch), 7, 100}); break;
-                case 1: t.event(0, {static_cast<std::uint8_t>(0xC0 | ch), static_cast<std::uint8_t>(i % 128)}); break;
-                case 2: t.text(0, 0x06, "Main A"); break;
-                default:
-                    t.event(static_cast<std::uint32_t>(i % 3 * 60),
-                            {static_cast<std::uint8_t>(0x90 | ch), static_cast<std::uint8_t>(36 + i % 48), 100});
-            }
-        }
-        t.end();
-        const auto path = dir().path / "million.mid";
-        app::writeFileAtomic(path, document::smfFile(0, 480, {t.bytes()}));
-        return QString::fromStdString(path.string());
-    }();
-    return file;
-}
+QString millionFile() { return QString::fromStdString(bench::millionStyle().string()); }
 
 app::ui::QtUserDialogs& dialogs() {
     static app::ui::QtUserDialogs d;
@@ -70,7 +30,7 @@ void showWindow(events::ui::TMain& w) {
 
 void BM_EmptyWindow(benchmark::State& state) {
     for (auto _ : state) {
-        events::ui::TMain w(app::Workspace(dir().path / "work"), dialogs());
+        events::ui::TMain w(app::Workspace(bench::benchFolder() / "work"), dialogs());
         showWindow(w);
     }
 }
@@ -82,7 +42,7 @@ void BM_OpenMillionAndShow(benchmark::State& state) {
         state.PauseTiming();  // closing the last window is not part of opening
         w.reset();
         state.ResumeTiming();
-        w = std::make_unique<events::ui::TMain>(app::Workspace(dir().path / "work"), dialogs());
+        w = std::make_unique<events::ui::TMain>(app::Workspace(bench::benchFolder() / "work"), dialogs());
         showWindow(*w);
         w->openFile(file);
         QCoreApplication::processEvents();
@@ -92,7 +52,7 @@ void BM_OpenMillionAndShow(benchmark::State& state) {
 
 // Jumps to the last row and back to the first, painting each time.
 void BM_JumpToEndAndBack(benchmark::State& state) {
-    events::ui::TMain w(app::Workspace(dir().path / "work"), dialogs());
+    events::ui::TMain w(app::Workspace(bench::benchFolder() / "work"), dialogs());
     showWindow(w);
     w.openFile(millionFile());
     auto* grid = w.findChild<QTableView*>("StringGrid1");

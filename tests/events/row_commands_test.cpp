@@ -9,14 +9,9 @@
 using namespace document;
 using namespace events;
 using testing_support::listOf;
+using testing_support::rowsOf;
 
 namespace {
-
-std::vector<EventRow> rowsOf(const EventList& list) {
-    std::vector<EventRow> rows;
-    for (int r = 1; r < list.rowCount(); ++r) rows.push_back(list.row(r));
-    return rows;
-}
 
 std::vector<std::string> column(const EventList& list, int c) {
     std::vector<std::string> out;
