@@ -177,8 +177,9 @@ private slots:
         QCOMPARE(dialog.values().kind, 0);
 
         // Bytes of any value come back as they went in; no genre file, no genres.
-        TTexts bytes({"caf\xE9", 0}, dir.filePath("none.ini").toStdString(), settings);
-        QCOMPARE(bytes.values().text, std::string("caf\xE9"));
+        const std::string lyric("caf\xE9\r\nla\0", 9);
+        TTexts bytes({lyric, 0}, dir.filePath("none.ini").toStdString(), settings);
+        QCOMPARE(bytes.values().text, lyric);
         QCOMPARE(bytes.ListBox1->count(), 0);
         QVERIFY(!bytes.Standart->isEnabled());
     }
