@@ -22,13 +22,13 @@ void TMain::mInsertClick() {
     if (row < 1) row = doc_.events.trailingRow();
     TSelInsert dialog(ws_.settings(), language_, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const auto names = names::nameSources(
+    const auto sources = names::nameSources(
         definitions_, std::make_shared<const names::SysexDescriptions>(
                           names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem))));
     // The new row and what its property dialog then changes are one step of undo.
     auto& undo = open_->undoStack();
     undo.beginMacro(QString::fromStdString(std::string(kInsertEvent)));
-    open_->apply(insertEdit(doc_.events, row, insertedRow(dialog.values(), names)));
+    open_->apply(insertEdit(doc_.events, row, insertedRow(dialog.values(), sources)));
     setCurrentRow(row);
     mEditEventClick();
     undo.endMacro();
