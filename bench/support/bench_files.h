@@ -12,6 +12,8 @@
 
 namespace bench {
 
+inline constexpr int kMillion = 1'000'000;
+
 inline const std::filesystem::path& benchDir() {
     struct Dir {
         std::filesystem::path path =

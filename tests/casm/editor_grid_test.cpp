@@ -5,7 +5,6 @@
 #include "casm/chord_shapes.h"
 #include "casm/editor_grid.h"
 #include "casm/masks.h"
-#include "casm/note_keyboard.h"
 #include "casm/track_channels.h"
 
 using namespace casm;
@@ -60,26 +59,6 @@ TEST(CasmEditorGrid, MarksBySectionTrackChannelAndSections) {
     EXPECT_EQ(sectionNames(entries), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_EQ(sectionMenuNames().size(), 18u);
     EXPECT_EQ(fitSectionName(std::string(40, 'x')).size(), 31u);
-}
-
-TEST(CasmNoteKeyboard, HitTestKeyAreasThenWhiteKeys) {
-    // In the black-key band, left of C#'s area: C by the white-key pass.
-    EXPECT_EQ(noteAt(56 * 5 + 3, 30), 60);
-    EXPECT_EQ(noteAt(56 * 5 + 6, 30), 61);  // C#
-    EXPECT_EQ(noteAt(56 * 5 + 6, 70), 60);  // below C#'s area (y 20 to 59): C
-    EXPECT_EQ(noteAt(56 * 5 + 10, 70), 62);  // D
-    EXPECT_EQ(noteAt(56 * 5 + 3, 10), std::nullopt);  // above the keys
-    EXPECT_EQ(noteAt(56 * 5 + 22, 70), 64);            // E
-    EXPECT_EQ(noteAt(56 * 5, 70), std::nullopt);       // the octave's first pixel belongs to no key
-    EXPECT_EQ(noteAt(56 * 10 + 33, 70), 127);           // G10
-    EXPECT_EQ(noteAt(56 * 10 + 37, 30), std::nullopt);  // G#10 would be 128
-    EXPECT_EQ(keyArea(61).x, 56 * 5 + 5);
-    EXPECT_EQ(keyArea(61).y, 20);
-    EXPECT_TRUE(keyArea(61).black);
-    EXPECT_EQ(keyArea(62).y, 64);
-    EXPECT_EQ(noteWithOctave(60), "C5");
-    EXPECT_EQ(noteWithOctave(39), "D#3");
-    EXPECT_EQ(noteWithOctave(128), "");
 }
 
 TEST(CasmTrackChannels, TableFromASectionAndAppliedToOneOrAllSections) {

@@ -33,7 +33,11 @@ OpenDocument::OpenDocument(QObject* parent)
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
 }
 
-OpenDocument::~OpenDocument() = default;
+OpenDocument::~OpenDocument() {
+    // The stack tells of its clean state once more as it goes; the windows
+    // listening may be half destroyed by then.
+    undo_.disconnect(this);
+}
 
 void OpenDocument::apply(document::Edit edit) {
     if (edit.empty()) return;

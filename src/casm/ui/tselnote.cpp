@@ -72,8 +72,16 @@ void KeyboardPicture::mousePressEvent(QMouseEvent* e) {
 
 void KeyboardPicture::leaveEvent(QEvent*) { emit hovered(-1); }
 
+QPixmap keyboardPixmap() {
+    KeyboardPicture picture(nullptr);
+    return picture.grab();
+}
+
 TSelNote::TSelNote(QWidget* parent, const DialogContext& context, int note)
-    : RememberedDialog(parent, context.settingsFile, "SelNote"), captions_(context.language) {
+    : TSelNote(parent, context.language, context.settingsFile, note) {}
+
+TSelNote::TSelNote(QWidget* parent, const app::Language& language, const std::filesystem::path& settingsFile, int note)
+    : RememberedDialog(parent, settingsFile, "SelNote"), captions_(language) {
     auto* layout = new QVBoxLayout(this);
     Image1 = new KeyboardPicture(this);
     Image1->setMarked(note);

@@ -4,6 +4,7 @@
 // the CASM editor are picked with it. The picture is drawn here; where each
 // key lies and which note a point hits come from casm/note_keyboard.h.
 #include <QWidget>
+#include <filesystem>
 
 #include "app/ui/captions.h"
 #include "app/ui/window_position.h"
@@ -37,10 +38,15 @@ private:
     int marked_ = -1;
 };
 
+// The keyboard picture with no note marked, for windows that show it small.
+QPixmap keyboardPixmap();
+
 class TSelNote : public app::ui::RememberedDialog {
     Q_OBJECT
 public:
     TSelNote(QWidget* parent, const DialogContext& context, int note);
+    // For callers outside the CASM editor (the key after-touch dialog).
+    TSelNote(QWidget* parent, const app::Language& language, const std::filesystem::path& settingsFile, int note);
     int note() const { return Image1->marked(); }
 
     KeyboardPicture* Image1;

@@ -106,6 +106,7 @@ TMain::TMain(app::Workspace workspace, app::ui::UserDialogs& dialogs, QWidget* p
     buildStatusBar();
     buildMenus();
     buildPopupMenu();
+    wireEditCommands();
 
     loadSettings();
     translate();
@@ -721,8 +722,9 @@ void TMain::mInstrumentsClick() {
     TInstrum dialog(doc_, *definitions_, dialogs_, ws_.settings(), language_, this);
     dialog.onInsFileChosen = [this](const std::filesystem::path& file) { settings_.insFile = file.string(); };
     if (dialog.exec() != QDialog::Accepted || dialog.programRow() <= 0) return;
-    // The chosen channel's program change becomes the current row.
+    // The chosen channel's program change becomes the current row and is edited.
     setCurrentRow(dialog.programRow());
+    editEventAt(dialog.programRow());
 }
 
 void TMain::mPlayerClick() {

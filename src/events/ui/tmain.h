@@ -131,6 +131,17 @@ private:
     void mCreateCasmClick();
     // After a read: an editor open beside the window reads the new CASM section.
     void casmAfterRead(const document::ReadResult& result);
+    // Editing single events (tmain_edit.cpp).
+    void wireEditCommands();
+    void mEditEventClick();  // the edit dispatcher, by the last mouse cell
+    // Opens the property dialog of the event at `row` and applies what it gives.
+    void editEventAt(int row);
+    void editProgramAt(int row);
+    void mEditTickClick();
+    // Inserting, deleting and moving rows (tmain_rows.cpp).
+    void mInsertClick();
+    void mDeleteClick();
+    void moveEvent(bool up);
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
