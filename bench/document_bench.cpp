@@ -8,34 +8,17 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <map>
 
 #include "app/workspace.h"
 #include "document/event_cells.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
-#include "bench_support.h"
+#include "support/bench_files.h"
 
 namespace {
 
-// The folder of the generated files, removed when the program ends.
-const std::filesystem::path& benchDir() {
-    static const bench::TempFolder dir("ctabber-bench");
-    return dir.path;
-}
-
-// The style mix of `events` events, made once.
-std::filesystem::path benchFile(int events) {
-    static std::map<int, std::filesystem::path> made;
-    if (auto it = made.find(events); it != made.end()) return it->second;
-    auto file = benchDir() / ("events-" + std::to_string(events) + ".mid");
-    app::writeFileAtomic(file, bench::styleMix(events));
-    return made[events] = file;
-}
-
 app::Workspace& workspace() {
-    static app::Workspace ws(benchDir() / "work");
+    static app::Workspace ws(bench::benchDir() / "work");
     return ws;
 }
 
@@ -57,7 +40,7 @@ void perEvent(benchmark::State& state, int events) {
 
 void BM_Read(benchmark::State& state) {
     const int events = static_cast<int>(state.range(0));
-    const auto file = benchFile(events);
+    const auto file = bench::styleLikeFile(events);
     std::size_t kept = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -77,8 +60,8 @@ void BM_Read(benchmark::State& state) {
 void BM_Save(benchmark::State& state) {
     const int events = static_cast<int>(state.range(0));
     document::Document doc;
-    document::readFile(benchFile(events), doc, workspace());
-    const auto target = benchDir() / "out.mid";
+    document::readFile(bench::styleLikeFile(events), doc, workspace());
+    const auto target = bench::benchDir() / "out.mid";
     for (auto _ : state)
         if (!document::saveAs(doc, target, document::FilterMid, workspace()).ok) state.SkipWithError("save failed");
     perEvent(state, events);
@@ -88,7 +71,7 @@ void BM_Save(benchmark::State& state) {
 void BM_FormatCells(benchmark::State& state) {
     const int events = static_cast<int>(state.range(0));
     document::Document doc;
-    document::readFile(benchFile(events), doc, workspace());
+    document::readFile(bench::styleLikeFile(events), doc, workspace());
     std::string line;
     for (auto _ : state) {
         for (int r = 1; r <= events; ++r) {

@@ -7,35 +7,25 @@
 // keeps for undo.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "app/workspace.h"
 #include "document/smf_reader.h"
 #include "events/event_clipboard.h"
 #include "events/event_filter.h"
 #include "events/selection.h"
 #include "events/transpose.h"
-#include "bench_support.h"
+#include "support/bench_files.h"
 
 namespace {
 
-constexpr int kEvents = 1'000'000;
+constexpr int kEvents = bench::kMillion;
 constexpr int kEvery = 10;  // every tenth row: 100,000 rows
 
-
-const bench::TempFolder& dir() {
-    static const bench::TempFolder d("ctabber-events-bench");
-    return d;
-}
-
-std::filesystem::path clipboardFile() { return dir().path / "EventCopy.ini"; }
+std::filesystem::path clipboardFile() { return bench::benchDir() / "EventCopy.ini"; }
 
 document::Document& million() {
     static document::Document doc = [] {
-        const auto file = dir().path / "million.mid";
-        app::writeFileAtomic(file, bench::styleMix(kEvents));
         document::Document d;
-        document::readFile(file, d, app::Workspace(dir().path / "work"));
+        document::readFile(bench::styleLikeFile(kEvents), d, app::Workspace(bench::benchDir() / "work"));
         return d;
     }();
     return doc;

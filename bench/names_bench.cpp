@@ -80,6 +80,20 @@ void BM_SetAndPatchLists(benchmark::State& state) {
 }
 BENCHMARK(BM_SetAndPatchLists)->Unit(benchmark::kMicrosecond);
 
+// "XGSystem.ini" with one line of 20 MB between its entries: every lookup
+// of its 1,280 keys must not walk that line again.
+void BM_SysexDescriptionsBesideAHugeLine(benchmark::State& state) {
+    const auto folder = definitionFile().path.parent_path();
+    const auto file = folder / "XGSystem.ini";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "[SYSTEM]\n00=05 7E 7F 09 01 F7 GM On\n" << std::string(20'000'000, 'x') << "\n[XGMEMORY]\n"
+            << "00=00 00 7E 00 XG System On\n";
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(names::SysexDescriptions::fromFile(file));
+}
+BENCHMARK(BM_SysexDescriptionsBesideAHugeLine)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

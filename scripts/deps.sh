@@ -26,9 +26,13 @@ ctabber_install_deps() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds one tree: ctabber_build DIR [cmake options...]
+# Configures and builds one tree: ctabber_build DIR [cmake options...] [--target T]
 ctabber_build() {
   local dir="$1"; shift
-  cmake -S "$CTABBER_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
+  local options=() targets=()
+  while [ $# -gt 0 ]; do
+    if [ "$1" = "--target" ]; then targets+=(--target "$2"); shift 2; else options+=("$1"); shift; fi
+  done
+  cmake -S "$CTABBER_ROOT" -B "$dir" -G Ninja "${options[@]}" >/dev/null
+  cmake --build "$dir" "${targets[@]}"
 }

@@ -2,39 +2,23 @@
 // generated file of 1,000,000 events opened and shown (the grid painted with
 // its first rows, the marker list filled), then scrolled to the end and back.
 #include <benchmark/benchmark.h>
-
-#include <QAction>
 #include <QApplication>
 #include <QScrollBar>
 #include <QTableView>
 #include <filesystem>
 #include <memory>
 
-#include "app/file_io.h"
-#include "app/profile.h"
-#include "app/ui/open_document.h"
 #include "app/ui/user_dialogs.h"
-#include "../bench_support.h"
+#include "support/bench_files.h"
 #include "events/ui/tmain.h"
 
 namespace {
 
 constexpr int kEvents = 1'000'000;
 
+QString millionFile() { return QString::fromStdString(bench::styleLikeFile(kEvents).string()); }
 
-const bench::TempFolder& dir() {
-    static const bench::TempFolder d("ctabber-window-bench");
-    return d;
-}
-
-QString millionFile() {
-    static const QString file = [] {
-        const auto path = dir().path / "million.mid";
-        app::writeFileAtomic(path, bench::styleMix(kEvents));
-        return QString::fromStdString(path.string());
-    }();
-    return file;
-}
+std::filesystem::path workFolder() { return bench::benchDir() / "work"; }
 
 app::ui::QtUserDialogs& dialogs() {
     static app::ui::QtUserDialogs d;
@@ -49,7 +33,7 @@ void showWindow(events::ui::TMain& w) {
 
 void BM_EmptyWindow(benchmark::State& state) {
     for (auto _ : state) {
-        events::ui::TMain w(app::Workspace(dir().path / "work"), dialogs());
+        events::ui::TMain w(app::Workspace(workFolder()), dialogs());
         showWindow(w);
     }
 }
@@ -61,7 +45,7 @@ void BM_OpenMillionAndShow(benchmark::State& state) {
         state.PauseTiming();  // closing the last window is not part of opening
         w.reset();
         state.ResumeTiming();
-        w = std::make_unique<events::ui::TMain>(app::Workspace(dir().path / "work"), dialogs());
+        w = std::make_unique<events::ui::TMain>(app::Workspace(workFolder()), dialogs());
         showWindow(*w);
         w->openFile(file);
         QCoreApplication::processEvents();
@@ -71,7 +55,7 @@ void BM_OpenMillionAndShow(benchmark::State& state) {
 
 // Jumps to the last row and back to the first, painting each time.
 void BM_JumpToEndAndBack(benchmark::State& state) {
-    events::ui::TMain w(app::Workspace(dir().path / "work"), dialogs());
+    events::ui::TMain w(app::Workspace(workFolder()), dialogs());
     showWindow(w);
     w.openFile(millionFile());
     auto* grid = w.findChild<QTableView*>("StringGrid1");
@@ -83,51 +67,11 @@ void BM_JumpToEndAndBack(benchmark::State& state) {
     }
 }
 
-// Cut of every tenth row (100,000) through the Edit menu, and paste of them
-// back, as the user runs them: clipboard file, edit, undo step and grid
-// update included. The list is put back by Undo outside the timing.
-void windowClipboard(benchmark::State& state, bool paste) {
-    const app::Workspace ws(dir().path / "clipboard");
-    app::writeProfileString(ws.settings(), "Main", "DelNote", "1");  // the notes are cut too
-    events::ui::TMain w(ws, dialogs());
-    showWindow(w);
-    w.openFile(millionFile());
-    auto& list = w.openDocument().document().events;
-    auto trigger = [&w](const char* name) { w.findChild<QAction*>(name)->trigger(); };
-    auto selectEveryTenth = [&list] {
-        for (int r = 7; r <= list.eventCount(); r += 10) list.setSelected(r, true);
-    };
-    selectEveryTenth();
-    if (paste) {
-        trigger("mCut");
-        trigger("mUndo");
-        trigger("mUnselectAll");
-    }
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.setCurrentRow(kEvents / 2);
-        if (!paste) selectEveryTenth();
-        state.ResumeTiming();
-        const int before = list.eventCount();
-        trigger(paste ? "mPaste" : "mCut");
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        if (std::abs(list.eventCount() - before) != kEvents / 10) state.SkipWithError("rows not cut or pasted");
-        trigger("mUndo");
-        state.ResumeTiming();
-    }
-}
-
-void BM_WindowCut100k(benchmark::State& state) { windowClipboard(state, false); }
-void BM_WindowPaste100k(benchmark::State& state) { windowClipboard(state, true); }
-
 }  // namespace
 
 BENCHMARK(BM_EmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_OpenMillionAndShow)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(BM_JumpToEndAndBack)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
-BENCHMARK(BM_WindowCut100k)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
-BENCHMARK(BM_WindowPaste100k)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

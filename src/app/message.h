@@ -22,14 +22,17 @@ struct Message {
 struct Outcome {
     bool ok = true;
     Message message;
+    // A second line the user is told: on success a warning (what was left
+    // out), on failure what had been done before it. Empty when there is none.
+    std::string note;
 };
 
 inline Outcome failure(std::string caption, int captionId, std::string text, int textId = 0) {
-    return {false, {std::move(caption), std::move(text), Icon::Error, captionId, textId}};
+    return {false, {std::move(caption), std::move(text), Icon::Error, captionId, textId}, {}};
 }
 
 inline Outcome success(std::string caption, int captionId, std::string text, int textId = 0) {
-    return {true, {std::move(caption), std::move(text), Icon::Information, captionId, textId}};
+    return {true, {std::move(caption), std::move(text), Icon::Information, captionId, textId}, {}};
 }
 
 }  // namespace app

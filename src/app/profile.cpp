@@ -13,31 +13,35 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// "[Name]" (trimmed) gives Name; other lines give nothing.
-std::optional<std::string> sectionName(std::string_view line) {
-    std::string t = trim(line);
-    if (t.size() < 2 || t.front() != '[') return std::nullopt;
-    const auto close = t.find(']');
-    if (close == npos) return std::nullopt;
-    return trim(std::string_view(t).substr(1, close - 1));
-}
-
-// "key = value" gives the trimmed key; comments and lines without "=" give nothing.
-std::optional<std::string> keyOf(std::string_view line) {
-    const auto eq = line.find('=');
-    if (eq == npos) return std::nullopt;
-    std::string key = trim(line.substr(0, eq));
-    if (key.empty() || key.front() == ';') return std::nullopt;
-    return key;
-}
-
 }  // namespace
 
-std::string trim(std::string_view text) {
+std::string_view trimmedView(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && isSpace(text[b])) ++b;
     while (e > b && isSpace(text[e - 1])) --e;
-    return std::string(text.substr(b, e - b));
+    return text.substr(b, e - b);
+}
+
+std::string trim(std::string_view text) { return std::string(trimmedView(text)); }
+
+// "[Name]" (trimmed) is a section header; "key = value" a key line unless
+// the key is empty or begins with ";" (a comment).
+Profile::Line::Line(std::string_view raw) : text(raw) {
+    const std::string_view t = trimmedView(text);
+    if (t.size() >= 2 && t.front() == '[') {
+        if (const auto close = t.find(']'); close != npos) {
+            kind = Kind::Section;
+            name = trim(t.substr(1, close - 1));
+            return;
+        }
+    }
+    const auto eq = text.find('=');
+    if (eq == npos) return;
+    const std::string_view key = trimmedView(std::string_view(text).substr(0, eq));
+    if (key.empty() || key.front() == ';') return;
+    kind = Kind::Key;
+    name = std::string(key);
+    valueAt = eq + 1;
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
@@ -75,26 +79,23 @@ void Profile::parse(std::string_view all) {
 }
 
 std::size_t Profile::findSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        auto name = sectionName(lines_[i]);
-        if (name && equalsIgnoreCase(*name, trim(section))) return i;
-    }
+    const std::string_view wanted = trimmedView(section);
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == Line::Kind::Section && equalsIgnoreCase(lines_[i].name, wanted)) return i;
     return npos;
 }
 
 std::size_t Profile::sectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && !sectionName(lines_[i])) ++i;
+    while (i < lines_.size() && lines_[i].kind != Line::Kind::Section) ++i;
     return i;
 }
 
 std::size_t Profile::findKey(std::size_t header, std::string_view key) const {
     const std::size_t end = sectionEnd(header);
-    const std::string wanted = trim(key);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        auto k = keyOf(lines_[i]);
-        if (k && equalsIgnoreCase(*k, wanted)) return i;
-    }
+    const std::string_view wanted = trimmedView(key);
+    for (std::size_t i = header + 1; i < end; ++i)
+        if (lines_[i].kind == Line::Kind::Key && equalsIgnoreCase(lines_[i].name, wanted)) return i;
     return npos;
 }
 
@@ -109,8 +110,8 @@ std::optional<std::string> Profile::value(std::string_view section, std::string_
     if (header == npos) return std::nullopt;
     const auto line = findKey(header, key);
     if (line == npos) return std::nullopt;
-    const auto& text = lines_[line];
-    return trim(std::string_view(text).substr(text.find('=') + 1));
+    const auto& found = lines_[line];
+    return trim(std::string_view(found.text).substr(found.valueAt));
 }
 
 std::string Profile::readString(std::string_view section, std::string_view key, std::string_view def) const {
@@ -145,11 +146,11 @@ std::vector<std::string> Profile::keys(std::string_view section) const {
     if (header == npos) return result;
     const auto end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        auto k = keyOf(lines_[i]);
-        if (!k) continue;
+        if (lines_[i].kind != Line::Kind::Key) continue;
+        const std::string& k = lines_[i].name;
         bool seen = false;
-        for (const auto& r : result) seen = seen || equalsIgnoreCase(r, *k);
-        if (!seen) result.push_back(*k);
+        for (const auto& r : result) seen = seen || equalsIgnoreCase(r, k);
+        if (!seen) result.push_back(k);
     }
     return result;
 }
@@ -157,29 +158,34 @@ std::vector<std::string> Profile::keys(std::string_view section) const {
 std::vector<std::string> Profile::sections() const {
     std::vector<std::string> result;
     for (const auto& line : lines_)
-        if (auto name = sectionName(line)) result.push_back(*name);
+        if (line.kind == Line::Kind::Section) result.push_back(line.name);
     return result;
 }
 
 void Profile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = trim(key) + "=" + std::string(value);
+    // Built by appending: GCC 12 at -O3 warns (-Wrestrict, wrongly) on
+    // "literal" + std::string.
+    std::string line(trimmedView(key));
+    (line += '=') += value;
     auto header = findSection(section);
     if (header == npos) {
-        if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
-        lines_.push_back("[" + trim(section) + "]");
-        lines_.push_back(std::move(line));
+        if (!lines_.empty() && !trimmedView(lines_.back().text).empty()) lines_.emplace_back("");
+        std::string title(1, '[');
+        (title += trimmedView(section)) += ']';
+        lines_.emplace_back(title);
+        lines_.emplace_back(line);
         endsWithEol_ = true;
         return;
     }
     const auto existing = findKey(header, key);
     if (existing != npos) {
-        lines_[existing] = std::move(line);
+        lines_[existing] = Line(line);
         return;
     }
     // After the section's last non-blank line, so blank separators stay below.
     std::size_t at = sectionEnd(header);
-    while (at > header + 1 && trim(lines_[at - 1]).empty()) --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    while (at > header + 1 && trimmedView(lines_[at - 1].text).empty()) --at;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line(line));
     if (at == lines_.size() - 1) endsWithEol_ = true;
 }
 
@@ -208,7 +214,7 @@ void Profile::eraseKey(std::string_view section, std::string_view key) {
 std::string Profile::text() const {
     std::string out;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        out += lines_[i];
+        out += lines_[i].text;
         if (i + 1 < lines_.size() || endsWithEol_) out += eol_;
     }
     return out;

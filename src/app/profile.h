@@ -57,8 +57,20 @@ private:
     std::size_t sectionEnd(std::size_t header) const;
     std::size_t findKey(std::size_t header, std::string_view key) const;
 
+    // One line of the file with what lookups compare, found once when the
+    // line is read or written: a line of any length costs one pass.
+    struct Line {
+        enum class Kind { Other, Section, Key };
+        std::string text;
+        Kind kind = Kind::Other;
+        std::string name;         // the section's or the key's name, trimmed
+        std::size_t valueAt = 0;  // a key line's value starts after this "="
+
+        explicit Line(std::string_view raw);
+    };
+
     std::filesystem::path path_;
-    std::vector<std::string> lines_;
+    std::vector<Line> lines_;
     std::string eol_ = "\n";
     bool endsWithEol_ = true;
 };
@@ -72,6 +84,8 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
                         std::string_view value);
 
 std::string trim(std::string_view text);
+// The same without a copy: a view into `text`.
+std::string_view trimmedView(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
 }  // namespace app

@@ -6,13 +6,21 @@
 #include <system_error>
 
 namespace app {
+namespace {
 
-Workspace::Workspace(std::filesystem::path dir) : dir_(std::move(dir)) {
+std::filesystem::path madeAbsolute(std::filesystem::path dir) {
     std::error_code ec;
-    std::filesystem::create_directories(dir_, ec);
-    auto absolute = std::filesystem::absolute(dir_, ec);
-    if (!ec) dir_ = absolute;
+    std::filesystem::create_directories(dir, ec);
+    auto absolute = std::filesystem::absolute(dir, ec);
+    return ec ? dir : absolute;
 }
+
+}  // namespace
+
+Workspace::Workspace(std::filesystem::path dir) : dir_(madeAbsolute(std::move(dir))), workDir_(dir_) {}
+
+Workspace::Workspace(std::filesystem::path dir, std::filesystem::path workDir)
+    : dir_(madeAbsolute(std::move(dir))), workDir_(std::move(workDir)) {}
 
 Workspace Workspace::locate(const std::filesystem::path& executable) {
     if (const char* home = std::getenv("CTABBER_HOME"); home && *home) return Workspace(home);

@@ -1,6 +1,5 @@
 #include "casm/ctab_file.h"
 
-#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -14,19 +13,27 @@ bool saveCtabFile(const std::filesystem::path& path, const Entry& entry) {
     return app::writeFileAtomic(path, toRecord(entry));
 }
 
-std::optional<Entry> loadCtabFile(const std::filesystem::path& path) {
+EntryFileRead loadCtabFile(const std::filesystem::path& path, const app::Language& language) {
+    EntryFileRead result;
+    auto refuse = [&](std::string why) {
+        result.failure = app::Message{path.string(), std::move(why), app::Icon::Error, 0, 0};
+        return result;
+    };
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    // One byte more than the longer record tells a ".Ctb2" record from a longer file.
-    std::array<char, kCtb2RecordSize + 1> buffer{};
-    in.read(buffer.data(), buffer.size());
+    if (!in) return refuse(language.text(83, "Unable to open the file..."));
+    // One byte more than the longer record tells a record from a longer file.
+    std::vector<char> buffer(kCtb2RecordSize + 1);
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     const auto got = static_cast<std::size_t>(in.gcount());
-    const std::size_t used = got == kCtb2RecordSize ? got : std::min(got, kRecordSize);
-    std::vector<std::uint8_t> record(used);
-    for (std::size_t i = 0; i < used; ++i) record[i] = static_cast<std::uint8_t>(buffer[i]);
-    auto entry = fromRecord(record);
-    if (entry) entry->changed = true;
-    return entry;
+    if (got != kRecordSize && got != kCtb2RecordSize) {
+        const std::string size = got > kCtb2RecordSize ? "more than 92" : std::to_string(got);
+        return refuse("The file holds " + size + " bytes; a .Ctab entry takes 80 bytes, a .Ctb2 entry 92.");
+    }
+    const std::vector<std::uint8_t> record(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(got));
+    if (auto fault = recordFault(record)) return refuse(std::move(*fault));
+    result.entry = fromRecord(record);
+    result.entry->changed = true;
+    return result;
 }
 
 }  // namespace casm

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/language.h"
+#include "app/message.h"
 #include "casm/entry.h"
 
 namespace casm {
@@ -15,10 +17,16 @@ std::string_view entryFileExtension(TableKind kind);
 
 // Writes the entry's record all or nothing; false when the file cannot be written.
 bool saveCtabFile(const std::filesystem::path& path, const Entry& entry);
-// The entry of a ".Ctab" or ".Ctb2" file, marked changed: a file of exactly
-// 92 bytes is a ".Ctb2" record, any other is read as a ".Ctab" record (its
-// first 80 bytes). Nothing when the file cannot be read or its record
-// would break the next save (see fromRecord).
-std::optional<Entry> loadCtabFile(const std::filesystem::path& path);
+
+struct EntryFileRead {
+    std::optional<Entry> entry;
+    std::optional<app::Message> failure;  // set exactly when there is no entry
+};
+// The entry of a ".Ctab" (80 bytes) or ".Ctb2" (92 bytes) file, marked
+// changed. Anything else takes nothing and says why, with the file name as
+// the caption: a file that cannot be read, one of another size (cut short
+// or not a record at all), or a record that would break the next save
+// (recordFault names its byte).
+EntryFileRead loadCtabFile(const std::filesystem::path& path, const app::Language& language = app::builtinLanguage());
 
 }  // namespace casm

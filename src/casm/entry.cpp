@@ -162,18 +162,45 @@ std::vector<std::uint8_t> toRecord(const Entry& e) {
     return r;
 }
 
-std::optional<Entry> fromRecord(std::span<const std::uint8_t> record) {
-    const TableKind kind = record.size() == kCtb2RecordSize ? TableKind::Ctb2 : TableKind::Ctab;
-    const std::size_t area = entryArea(kind);
+namespace {
+
+// The record padded (or cut) to the size of its kind.
+std::vector<std::uint8_t> normalRecord(std::span<const std::uint8_t> record, TableKind kind) {
     std::vector<std::uint8_t> r(recordSize(kind), 0);
     std::copy_n(record.begin(), std::min(record.size(), r.size()), r.begin());
+    return r;
+}
+
+TableKind recordKind(std::span<const std::uint8_t> record) {
+    return record.size() == kCtb2RecordSize ? TableKind::Ctb2 : TableKind::Ctab;
+}
+
+}  // namespace
+
+std::optional<std::string> recordFault(std::span<const std::uint8_t> record) {
+    const TableKind kind = recordKind(record);
+    const std::size_t area = entryArea(kind);
+    const auto r = normalRecord(record, kind);
+    const int length = r[area + kLengthAt];
+    if (kindOfLength(length) != kind)
+        return "Byte " + std::to_string(area + kLengthAt) + " (the entry length) holds " + std::to_string(length) +
+               (kind == TableKind::Ctb2 ? "; a Ctb2 entry is 47 bytes long."
+                                        : "; a Ctab entry is 27, 31, 33 or 35 bytes long.");
+    if (r[Track] > 15) return "Byte 0 (the source channel) holds " + std::to_string(r[Track]) + "; it must be 0 to 15.";
+    if (r[area + kSectionAt] == 0) return "The section name at byte " + std::to_string(area + kSectionAt) + " is empty.";
+    return std::nullopt;
+}
+
+std::optional<Entry> fromRecord(std::span<const std::uint8_t> record) {
+    if (recordFault(record)) return std::nullopt;
+    const TableKind kind = recordKind(record);
+    const std::size_t area = entryArea(kind);
+    const auto r = normalRecord(record, kind);
     Entry e;
     e.length = r[area + kLengthAt];
-    if (kindOfLength(e.length) != kind || r[Track] > 15) return std::nullopt;
     std::copy_n(r.begin(), e.length, e.ctab.begin());
     const auto* section = r.data() + area + kSectionAt;
     e.section.assign(section, std::find(section, section + kMaxSectionName, std::uint8_t{0}));
-    if (e.section.empty()) return std::nullopt;
     e.changed = r[area + kChangedAt] != 0;
     for (std::size_t i = 0; i < 4; ++i) e.row |= static_cast<std::uint32_t>(r[area + kRowAt + i]) << (8 * i);
     e.marked = r[area + kMarkAt] != 0;

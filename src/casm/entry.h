@@ -128,6 +128,9 @@ Entry newEntry();
 
 // The record of an entry: 80 bytes for a Ctab entry, 92 for a Ctb2 entry.
 std::vector<std::uint8_t> toRecord(const Entry& entry);
+// Why a record cannot be taken, naming the byte that is wrong, or nothing
+// when fromRecord takes it.
+std::optional<std::string> recordFault(std::span<const std::uint8_t> record);
 // An entry from a record: one of 92 bytes is a Ctb2 record; any other is
 // read as a Ctab record, bytes missing from a short one counting as zero.
 // Refused (nothing) when the length byte is not one of the kind's lengths,

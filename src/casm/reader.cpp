@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "app/file_io.h"
+#include "casm/cntt.h"
 
 namespace casm {
 namespace {
@@ -28,7 +29,7 @@ public:
     // Offset of the last byte read.
     std::size_t lastOffset() const { return pos_ == 0 ? 0 : pos_ - 1; }
 
-    void run(std::vector<Entry>& out) {
+    void run(std::vector<Entry>& out, std::vector<KeptCntt>& kept) {
         std::uint32_t casmLength = 0;
         if (!expectTag("CASM") || !readLength(casmLength)) return;
         if (casmLength == 0) return wrong();
@@ -40,7 +41,7 @@ public:
             if (is(tag, "TrMt")) {
                 skipChunk();
             } else if (is(tag, "CSEG")) {
-                readSegment(out);
+                readSegment(out, kept);
             } else {
                 return wrong();
             }
@@ -114,7 +115,7 @@ private:
         if (failure_ == Failure::None) failure_ = Failure::WrongData;
     }
 
-    void readSegment(std::vector<Entry>& out) {
+    void readSegment(std::vector<Entry>& out, std::vector<KeptCntt>& kept) {
         std::uint32_t segmentLength = 0;
         if (!readLength(segmentLength)) return;
         if (segmentLength == 0) return wrong();
@@ -137,6 +138,7 @@ private:
             std::uint32_t length = 0;
             if (const auto kind = tableKindOf(tag)) {
                 if (ctabs.size() == kMaxCtabPerSegment) return wrong();
+                if (out.size() + names.size() * (ctabs.size() + 1) > kMaxEntries) return wrong();
                 if (!takesKind(names, *kind, segmentKind)) return wrong();
                 if (!readLength(length)) return;
                 if (kindOfLength(static_cast<int>(length)) != kind) return wrong();
@@ -174,6 +176,11 @@ private:
                 }
                 out.push_back(std::move(e));
             }
+            for (std::uint8_t channel = 0; channel < cntt.size(); ++channel) {
+                const bool carried = std::any_of(ctabs.begin(), ctabs.end(),
+                                                 [&](const Entry& ctab) { return ctab[Track] == channel; });
+                if (cntt[channel].present && !carried) kept.push_back({name, channel, cntt[channel].value});
+            }
         }
     }
 
@@ -205,7 +212,7 @@ std::vector<std::string> splitSdec(std::string_view text) {
 ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileName, const app::Language& language) {
     ReadResult result;
     Reader reader(bytes);
-    reader.run(result.entries);
+    reader.run(result.entries, result.keptCntt);
     switch (reader.failure()) {
         case Failure::None: break;
         case Failure::WrongData: {
@@ -219,10 +226,15 @@ ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileNa
             result.failure = app::Message{std::string(fileName), text, app::Icon::Error, 0, 169};
             break;
         }
-        case Failure::ReadPastEnd:
+        case Failure::ReadPastEnd: {
+            // Where the data ran out, so a truncated file says where it was cut.
+            char hex[24];
+            std::snprintf(hex, sizeof hex, "%zXh", reader.lastOffset());
             result.failure = app::Message{language.text(92, "Не удается прочитать из файла..."),
-                                          std::string(fileName), app::Icon::Error, 92, 0};
+                                          std::string(fileName) + "\nThe data ends inside a chunk at " + hex + ".",
+                                          app::Icon::Error, 92, 0};
             break;
+        }
     }
     return result;
 }

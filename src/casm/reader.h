@@ -13,17 +13,25 @@
 
 #include "app/language.h"
 #include "app/message.h"
+#include "casm/cntt.h"
 #include "casm/entry.h"
 
 namespace casm {
 
 inline constexpr std::size_t kMaxCtabPerSegment = 16;
 inline constexpr std::size_t kMaxSdecLength = 255;
+// Every Ctab of a segment becomes one entry per section its Sdec names, so a
+// small crafted section could ask for millions of entries. A real style has
+// a few hundred; a Ctab that would take the list past this many is wrong data.
+inline constexpr std::size_t kMaxEntries = 65536;
 
-// The entries read, in list order, and what stopped the read. After a
-// failure the entries of the segments read completely are kept.
+// The entries read, in list order, the Cntt values of channels that have no
+// entry in their segment (for each section of the segment), and what
+// stopped the read. After a failure the entries of the segments read
+// completely are kept; a caller that needs all or nothing tests ok().
 struct ReadResult {
     std::vector<Entry> entries;
+    std::vector<KeptCntt> keptCntt;
     std::optional<app::Message> failure;
     bool ok() const { return !failure.has_value(); }
 };

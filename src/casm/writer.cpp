@@ -13,7 +13,10 @@ void appendLength(app::Bytes& out, std::size_t length) {
 
 app::Message unableToSave(const app::Language& language, std::string_view reason = {}) {
     std::string text = language.text(116, "Unable to save...");
-    if (!reason.empty()) text += "\n" + std::string(reason);
+    if (!reason.empty()) {
+        text += '\n';
+        text += reason;
+    }
     return {language.text(118, "Message"), std::move(text), app::Icon::Error, 118, 116};
 }
 
@@ -40,27 +43,44 @@ std::string takeSegmentNames(SectionTable& table, std::size_t first) {
 }  // namespace
 
 std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
-                                              const app::Language& language) {
+                                              const app::Language& language, std::span<const KeptCntt> kept) {
     table.clear();
     // A CASM section without segments would be refused when read again.
-    if (entries.empty()) return unableToSave(language);
+    if (entries.empty()) return unableToSave(language, "The CASM section holds no entry.");
+    std::vector<std::array<bool, 16>> carried;  // per row: the channels its entries have
     for (const Entry& e : entries) {
-        if (e.section.empty() || e.section.size() > kMaxSectionName || e[Track] >= 16 || !kindOfLength(e.length))
-            return unableToSave(language);
+        if (e.section.empty()) return unableToSave(language, "An entry has no section name.");
+        if (e.section.size() > kMaxSectionName)
+            return unableToSave(language, "Section name \"" + e.section + "\" is longer than 31 characters.");
+        if (e.section.find(',') != std::string::npos)
+            return unableToSave(language, "Section name \"" + e.section + "\" holds a comma.");
+        if (e[Track] >= 16)
+            return unableToSave(language, "An entry of section \"" + e.section + "\" has a source channel above 16.");
+        if (!kindOfLength(e.length))
+            return unableToSave(language, "An entry of section \"" + e.section + "\" is " +
+                                              std::to_string(e.length) + " bytes long.");
         auto row = std::find_if(table.begin(), table.end(), [&](const SectionRow& r) { return r.name == e.section; });
         if (row == table.end()) {
-            if (table.size() == kMaxSections) return unableToSave(language);
+            if (table.size() == kMaxSections) return unableToSave(language, "The entries name more than 64 sections.");
             row = table.insert(table.end(), SectionRow{});
+            carried.emplace_back();
             row->name = e.section;
             row->kind = e.kind();
         } else if (row->kind != e.kind()) {
             return unableToSave(language, "Section \"" + e.section + "\" holds both Ctab (SFF1) and Ctb2 (SFF2) entries.");
         }
-        if (row->ctabs.size() == kMaxCtabPerSegment) return unableToSave(language);
+        if (row->ctabs.size() == kMaxCtabPerSegment)
+            return unableToSave(language, "Section \"" + e.section + "\" holds more than 16 entries.");
         const auto bytes = e.bytes();
         row->ctabs.emplace_back(bytes.begin(), bytes.end());
         row->size += e.length + 1u;
         row->cntt[e[Track]] = e.hasCntt ? CnttSlot{true, e.cntt} : CnttSlot{};
+        carried[static_cast<std::size_t>(row - table.begin())][e[Track]] = true;
+    }
+    for (const KeptCntt& k : kept) {
+        const auto row = std::find_if(table.begin(), table.end(), [&](const SectionRow& r) { return r.name == k.section; });
+        const auto at = static_cast<std::size_t>(row - table.begin());
+        if (row != table.end() && k.channel < 16 && !carried[at][k.channel]) row->cntt[k.channel] = {true, k.value};
     }
     return std::nullopt;
 }
@@ -90,7 +110,9 @@ bool moveSectionDown(SectionTable& table, std::size_t row) {
 
 std::array<std::string, 4> sectionOrderCells(const SectionTable& table, std::size_t index) {
     const auto& row = table.at(index);
-    return {std::to_string(index + 1), row.name, std::to_string(row.size), "*" + std::to_string(row.group)};
+    std::string group = std::to_string(row.group);
+    group.insert(group.begin(), '*');
+    return {std::to_string(index + 1), row.name, std::to_string(row.size), std::move(group)};
 }
 
 app::Bytes assembleCasm(SectionTable table) {
@@ -129,10 +151,11 @@ app::Bytes assembleCasm(SectionTable table) {
     return body;
 }
 
-WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order, const app::Language& language) {
+WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order, const app::Language& language,
+                      std::span<const KeptCntt> kept) {
     WriteResult result;
     SectionTable table;
-    if (auto refusal = buildSectionTable(entries, table, language)) {
+    if (auto refusal = buildSectionTable(entries, table, language, kept)) {
         result.failure = std::move(refusal);
         return result;
     }
@@ -146,8 +169,8 @@ WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& ord
 }
 
 WriteResult writeCasmFile(const std::filesystem::path& path, const std::vector<Entry>& entries,
-                          const SectionOrder& order, const app::Language& language) {
-    WriteResult result = writeCasm(entries, order, language);
+                          const SectionOrder& order, const app::Language& language, std::span<const KeptCntt> kept) {
+    WriteResult result = writeCasm(entries, order, language, kept);
     if (result.ok() && !app::writeFileAtomic(path, result.bytes))
         result.failure = app::Message{language.text(100, "Unable to create the file"), path.string(),
                                       app::Icon::Error, 100, 0};

@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "app/file_io.h"
 #include "app/language.h"
 #include "app/message.h"
+#include "casm/cntt.h"
 #include "casm/entry.h"
 
 namespace casm {
@@ -47,14 +49,19 @@ using SectionTable = std::vector<SectionRow>;
 using SectionOrder = std::function<bool(SectionTable& table)>;
 
 // The table of `entries` in order of first appearance; a later entry of the
-// same section and channel sets the Cntt slot again. Refused with "Unable to
-// save..." for an empty or over-long section name, more than 64 sections, a
-// `Track` of 16 or more, a length neither kind has, more than 16 entries in
-// one section (a segment holds no more) or a section with entries of both
-// kinds (a second line names it); an empty list is refused too, as a CASM
-// section without segments cannot be read.
+// same section and channel sets the Cntt slot again. A kept Cntt value fills
+// the slot of its channel in its section when no entry of that section has
+// the channel (and is dropped with its section). Refused with "Unable to
+// save..." and a second line that says why, for anything the reader would
+// refuse or read differently: an empty section name, one longer than 31
+// characters or holding a comma (the Sdec text separates names with
+// commas), more than 64 sections, a `Track` of 16 or more, a length
+// neither kind has, more than 16 entries in one section (a segment holds no
+// more), a section with entries of both kinds, and an empty list (a CASM
+// section without segments cannot be read).
 std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
-                                              const app::Language& language = app::builtinLanguage());
+                                              const app::Language& language = app::builtinLanguage(),
+                                              std::span<const KeptCntt> kept = {});
 // Numbers the groups from 1 in table order; rows with the same content share one.
 void groupSections(SectionTable& table);
 // Swap a row with its neighbour; false (and nothing changed) at the edge.
@@ -74,12 +81,14 @@ struct WriteResult {
     bool ok() const { return !cancelled && !failure; }
 };
 
-// The bytes of the entry list; `order` (when set) sees the grouped table.
+// The bytes of the entry list and the kept Cntt values; `order` (when set)
+// sees the grouped table.
 WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order = {},
-                      const app::Language& language = app::builtinLanguage());
+                      const app::Language& language = app::builtinLanguage(), std::span<const KeptCntt> kept = {});
 // The same, written to `path` all or nothing: no file is touched when the
 // write is refused or cancelled. The caller clears the changed flags on success.
 WriteResult writeCasmFile(const std::filesystem::path& path, const std::vector<Entry>& entries,
-                          const SectionOrder& order = {}, const app::Language& language = app::builtinLanguage());
+                          const SectionOrder& order = {}, const app::Language& language = app::builtinLanguage(),
+                          std::span<const KeptCntt> kept = {});
 
 }  // namespace casm

@@ -1,21 +1,13 @@
 #include "cli/args.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <iostream>
 #include <set>
 
 namespace cli {
 namespace {
 
-const std::set<std::string> kValueOptions = {"workdir", "type", "mid", "csm", "add", "assign", "ins"};
-
-std::filesystem::path makeTempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ctabber-cli.XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) return std::filesystem::temp_directory_path();
-    return pattern;
-}
+const std::set<std::string> kValueOptions = {"workdir", "type",    "mid",   "csm",     "add",  "assign", "ins",
+                                             "section", "out",     "loops", "mute",    "channel", "zone"};
 
 }  // namespace
 
@@ -47,17 +39,6 @@ std::optional<Args> parseArgs(int argc, char** argv) {
         }
     }
     return args;
-}
-
-CallWorkspace::CallWorkspace(const Args& args)
-    : temporary_(!args.option("workdir")),
-      ws_(args.option("workdir") ? std::filesystem::path(*args.option("workdir")) : makeTempDir()) {}
-
-CallWorkspace::~CallWorkspace() {
-    if (temporary_) {
-        std::error_code ec;
-        std::filesystem::remove_all(ws_.dir(), ec);
-    }
 }
 
 std::string escapeCell(std::string_view text) {

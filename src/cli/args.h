@@ -20,6 +20,9 @@ struct Args {
     std::string command;
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
+    // The call's program directory and working folder, set by main() for
+    // every command that needs them.
+    const app::Workspace* workspace = nullptr;
 
     std::optional<std::string> option(const std::string& name) const;
 };
@@ -28,19 +31,14 @@ struct Args {
 // Returns nothing on a malformed line (an option without its value).
 std::optional<Args> parseArgs(int argc, char** argv);
 
-// The program directory of one call: --workdir DIR, or a fresh temporary
-// folder that is removed when the object goes.
+// The workspace main() made for this call (see call_folders.h).
 class CallWorkspace {
 public:
-    explicit CallWorkspace(const Args& args);
-    ~CallWorkspace();
-    CallWorkspace(const CallWorkspace&) = delete;
-    CallWorkspace& operator=(const CallWorkspace&) = delete;
+    explicit CallWorkspace(const Args& args) : ws_(*args.workspace) {}
     const app::Workspace& workspace() const { return ws_; }
 
 private:
-    bool temporary_ = false;
-    app::Workspace ws_;
+    const app::Workspace& ws_;
 };
 
 // Writes a cell for TAB-separated output: backslash, TAB, LF and CR escaped.

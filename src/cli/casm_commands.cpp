@@ -4,6 +4,7 @@
 
 #include "app/file_io.h"
 #include "app/profile.h"
+#include "casm/assign_fields.h"
 #include "casm/check.h"
 #include "casm/columns.h"
 #include "casm/creation.h"
@@ -11,6 +12,7 @@
 #include "casm/writer.h"
 #include "cli/commands.h"
 #include "cli/document_reading.h"
+#include "document/casm_splice.h"
 #include "document/smf_reader.h"
 
 namespace cli {
@@ -23,39 +25,55 @@ int reportFailure(const std::optional<app::Message>& failure) {
     return kFailed;
 }
 
-// The entries of FILE: a raw CASM section as it stands, else the CASM
-// section the loader takes from a style file. Nothing (and the exit status)
-// when it cannot be read; the message goes to stderr.
-std::optional<std::vector<casm::Entry>> readEntries(const Args& args, const std::string& path, const app::Workspace& ws,
-                                                    int& status) {
-    const auto bytes = app::readFile(path);
+// The CASM section of FILE: a raw CASM section as it stands, else the one
+// the loader takes from a style file (with what the read reported, so the
+// section can be put back in its place).
+struct CasmInput {
+    app::Bytes bytes;  // the whole file
+    bool raw = false;  // FILE is a CASM section alone
+    document::ReadResult styleRead;
+    casm::ReadResult casm;
+};
+
+// Nothing (and the exit status) when it cannot be read; the message goes to stderr.
+std::optional<CasmInput> readInput(const Args& args, const std::string& path, const app::Workspace& ws, int& status) {
+    CasmInput input;
+    auto bytes = app::readFile(path);
     if (!bytes) {
         std::cerr << "Unable to open file...\t" << path << '\n';
         status = kUsage;
         return std::nullopt;
     }
-    casm::ReadResult read;
-    if (bytes->size() >= 4 && std::equal(bytes->begin(), bytes->begin() + 4, "CASM")) {
-        read = casm::readCasm(*bytes, path);
+    input.bytes = std::move(*bytes);
+    input.raw = input.bytes.size() >= 4 && std::equal(input.bytes.begin(), input.bytes.begin() + 4, "CASM");
+    if (input.raw) {
+        input.casm = casm::readCasm(input.bytes, path);
     } else {
         document::Document doc;
-        document::ReadResult result;
-        status = readDocument(args, path, doc, ws, &result);
+        status = readDocument(args, path, doc, ws, &input.styleRead);
         if (status != kOk) return std::nullopt;
-        if (!result.casmTaken) {
+        if (!input.styleRead.casmTaken) {
             std::cerr << "ctabber-cli: " << path << " has no CASM section\n";
             status = kFailed;
             return std::nullopt;
         }
-        read = casm::readCasmFile(ws.casm());
+        // Messages name the file the user gave, not the working file its section went to.
+        input.casm = casm::readCasm(app::readFile(ws.casm()).value_or(app::Bytes{}), path);
     }
-    if (!read.ok()) {
-        printMessage(false, read.failure->caption, read.failure->text);
+    if (!input.casm.ok()) {
+        printMessage(false, input.casm.failure->caption, input.casm.failure->text);
         status = kFailed;
         return std::nullopt;
     }
     status = kOk;
-    return std::move(read.entries);
+    return input;
+}
+
+std::optional<std::vector<casm::Entry>> readEntries(const Args& args, const std::string& path, const app::Workspace& ws,
+                                                    int& status) {
+    auto input = readInput(args, path, ws, status);
+    if (!input) return std::nullopt;
+    return std::move(input->casm.entries);
 }
 
 int listEntries(const Args& args) {
@@ -86,11 +104,73 @@ int rewrite(const Args& args) {
     if (args.positional.size() != 2) return kUsage;
     CallWorkspace call(args);
     int status = kOk;
-    const auto entries = readEntries(args, args.positional[0], call.workspace(), status);
-    if (!entries) return status;
-    const auto written = casm::writeCasmFile(args.positional[1], *entries);
+    const auto input = readInput(args, args.positional[0], call.workspace(), status);
+    if (!input) return status;
+    const auto written = casm::writeCasmFile(args.positional[1], input->casm.entries, {}, app::builtinLanguage(),
+                                             input->casm.keptCntt);
     if (written.cancelled) return kFailed;  // the command line passes the order through and never cancels
     return reportFailure(written.failure);
+}
+
+// casm-assign IN OUT (--section NAME | --channel C | --all) [--zone Z] FIELD=VALUE...
+int assign(const Args& args) {
+    if (args.positional.size() < 3) return kUsage;
+    casm::Group group;
+    const int chosen = (args.option("section") ? 1 : 0) + (args.option("channel") ? 1 : 0) + (args.option("all") ? 1 : 0);
+    if (chosen != 1) {
+        std::cerr << "ctabber-cli: casm-assign takes one of --section NAME, --channel C, --all\n";
+        return kUsage;
+    }
+    if (auto section = args.option("section")) {
+        group = {casm::Group::By::Section, *section, 0};
+    } else if (auto channel = args.option("channel")) {
+        const auto c = app::Profile::parseInt(*channel);
+        if (!c || *c < 1 || *c > 16) {
+            std::cerr << "ctabber-cli: --channel takes the destination channel 1 to 16\n";
+            return kUsage;
+        }
+        group = {casm::Group::By::Channel, {}, *c - 1};
+    }
+    casm::AssignRequest request;
+    if (auto zone = args.option("zone"))
+        if (auto refused = casm::setAssignZone(request, *zone)) {
+            std::cerr << "ctabber-cli: " << *refused << '\n';
+            return kUsage;
+        }
+    for (std::size_t i = 2; i < args.positional.size(); ++i)
+        if (auto refused = casm::addAssignField(request, args.positional[i])) {
+            std::cerr << "ctabber-cli: " << *refused << '\n';
+            return kUsage;
+        }
+
+    CallWorkspace call(args);
+    int status = kOk;
+    auto input = readInput(args, args.positional[0], call.workspace(), status);
+    if (!input) return status;
+    auto& entries = input->casm.entries;
+    for (const auto& skipped : request.skipped)
+        if (std::any_of(entries.begin(), entries.end(),
+                        [&](const casm::Entry& e) { return e.kind() == skipped.kind && casm::inGroup(e, group); }))
+            std::cerr << "ctabber-cli: " << skipped.pair << " names no value of " << casm::kindLabel(skipped.kind)
+                      << " entries; they keep theirs\n";
+    const int changed = casm::applyAssignRequest(entries, group, request);
+    const auto written = casm::writeCasm(entries, {}, app::builtinLanguage(), input->casm.keptCntt);
+    if (!written.ok()) return reportFailure(written.failure);
+    app::Bytes out = written.bytes;
+    if (!input->raw) {
+        auto spliced = document::replaceCasmSection(input->bytes, input->styleRead, written.bytes);
+        if (!spliced) {
+            std::cerr << "ctabber-cli: the CASM section of " << args.positional[0] << " could not be put back\n";
+            return kFailed;
+        }
+        out = std::move(*spliced);
+    }
+    if (!app::writeFileAtomic(args.positional[1], out)) {
+        printMessage(false, "Unable to create the file", args.positional[1]);
+        return kFailed;
+    }
+    std::cout << changed << " entries changed\n";
+    return kOk;
 }
 
 // "--assign 9=Drums,10=Bass": channels 1 to 16 and kind names.
@@ -153,6 +233,7 @@ std::vector<Command> casmCommands() {
     return {
         {"casm", "FILE (style, MIDI or .csm file)", listEntries},
         {"casm-rewrite", "IN OUT", rewrite},
+        {"casm-assign", "IN OUT (--section NAME | --channel C | --all) [--zone low|middle|high] FIELD=VALUE...", assign},
         {"create-casm", "IN OUT [--assign CH=KIND,...]", create},
         {"check", "FILE", check},
     };

@@ -11,10 +11,12 @@ struct Command {
     std::string_view name;
     std::string_view usage;
     int (*run)(const Args& args);
+    bool needsWorkspace = true;  // main() makes the call's folders first
 };
 
 std::vector<Command> documentCommands();
 std::vector<Command> casmCommands();
 std::vector<Command> toolsCommands();
+std::vector<Command> playbackCommands();
 
 }  // namespace cli

@@ -12,8 +12,11 @@
 namespace cli {
 namespace {
 
+// The message as printMessage prints it; a note follows on stderr, after a
+// success as a warning.
 int printOutcome(const app::Outcome& outcome) {
     printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
+    if (!outcome.note.empty()) std::cerr << (outcome.ok ? "warning: " : "") << outcome.note << '\n';
     return outcome.ok ? kOk : kFailed;
 }
 
@@ -143,7 +146,7 @@ std::vector<Command> documentCommands() {
         {"export", "IN [--mid F] [--csm F] [--add F]", exportCommand},
         {"import", "--mid F --csm F [--add F] OUT [--type T]", importCommand},
         {"remove-banks", "IN OUT", removeBanks},
-        {"make-demo", "OUT (writes the demo style)", makeDemo},
+        {"make-demo", "OUT (writes the demo style)", makeDemo, false},
     };
 }
 

@@ -20,25 +20,47 @@ app::Outcome exportPieces(const Document& doc, const PieceNames& names, const ap
         return app::failure(lang.text(99, "Unsupported format"), 99,
                             lang.text(98, "This programm can save only SMF0 files..."), 98);
     if (names.mid.empty() || !writeMidiPart(doc, names.mid, lang).ok) return unableToSave(names.mid);
-    if (names.csm.empty() || !app::copyFileAtomic(ws.casm(), names.csm)) return unableToSave(names.csm);
-    if (!names.add.empty() && app::fileExists(ws.casmAdd())) app::copyFileAtomic(ws.casmAdd(), names.add);
+    // A piece that was not written fails the export; the pieces written
+    // before it stay and are named.
+    auto failedAfter = [&](const std::string& name, std::initializer_list<std::string_view> written) {
+        auto failed = unableToSave(name);
+        failed.note = "Already written:";
+        const char* separator = " ";
+        for (auto piece : written) {
+            (failed.note += separator) += piece;
+            separator = ", ";
+        }
+        return failed;
+    };
+    if (names.csm.empty() || !app::copyFileAtomic(ws.casm(), names.csm)) return failedAfter(names.csm, {names.mid});
+    if (!names.add.empty() && app::fileExists(ws.casmAdd()) && !app::copyFileAtomic(ws.casmAdd(), names.add))
+        return failedAfter(names.add, {names.mid, names.csm});
     return {true,
             {lang.text(118, "Message"), lang.text(117, "The style is exported as mid-file and csm-file..."),
-             app::Icon::None, 118, 117}};
+             app::Icon::None, 118, 117},
+            {}};
 }
 
 ImportResult importPieces(Document& doc, const PieceNames& names, const app::Workspace& ws,
                           const ReadOptions& options) {
     ImportResult result;
     result.read = readFile(names.mid, doc, ws, options);
-    app::removeFile(ws.casm());
-    result.read.casmCommands = CasmCommands::Disable;
-    if (names.csm.empty() || !app::copyFileAtomic(names.csm, ws.casm())) return result;
-    app::removeFile(ws.casmAdd());
-    result.read.casmCommands = CasmCommands::Enable;
-    if (!names.add.empty() && app::fileExists(names.add)) app::copyFileAtomic(names.add, ws.casmAdd());
-    result.casmImported = true;
     const auto& lang = *options.language;
+    result.read.casmCommands = CasmCommands::Disable;
+    if (!app::removeFile(ws.casm())) {
+        failOnWorkingFile(result.read, app::files::casm, lang);
+        return result;
+    }
+    if (names.csm.empty() || !app::copyFileAtomic(names.csm, ws.casm())) return result;
+    // The add part read from the MIDI file, or the previous one, would be saved with the imported pieces.
+    if (!app::removeFile(ws.casmAdd()) ||
+        (!names.add.empty() && app::fileExists(names.add) && !app::copyFileAtomic(names.add, ws.casmAdd()))) {
+        app::removeFile(ws.casm());
+        failOnWorkingFile(result.read, app::files::casmAdd, lang);
+        return result;
+    }
+    result.read.casmCommands = CasmCommands::Enable;
+    result.casmImported = true;
     result.message = {lang.text(118, "Message"), lang.text(119, "Files are imported. Use File/Save as to store a new style"),
                       app::Icon::None, 118, 119};
     return result;

@@ -21,7 +21,9 @@ struct PieceNames {
 PieceNames defaultExportNames(const std::string& openedFile);
 
 // Writes the MIDI part and the CASM section, and the add part when
-// "#CasmAdd.dat" exists and `names.add` is not empty.
+// "#CasmAdd.dat" exists and `names.add` is not empty. The first piece that
+// cannot be written ends it with "Unable to save..." and its name; the note
+// names the pieces written before it, which stay.
 app::Outcome exportPieces(const Document& doc, const PieceNames& names, const app::Workspace& ws,
                           const app::Language& lang = app::builtinLanguage());
 

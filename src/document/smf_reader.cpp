@@ -332,8 +332,8 @@ bool Reader::readTrack() {
 
 void Reader::takeCasm(const app::Workspace& ws, ReadResult& result) {
     const std::size_t tagAt = pos_ - 4;
-    app::removeFile(ws.casm());
     result.casmCommands = CasmCommands::Disable;
+    if (!app::removeFile(ws.casm())) return failOnWorkingFile(result, app::files::casm, lang_);
     // The length bytes, then exactly that many body bytes.
     std::uint8_t l[4];
     std::uint32_t length = 0;
@@ -353,26 +353,21 @@ void Reader::takeCasm(const app::Workspace& ws, ReadResult& result) {
     pos_ += length;
     if (length > 0) last_ = bytes_[pos_ - 1];
     const std::span<const std::uint8_t> casm(bytes_.data() + tagAt, 8 + std::size_t{length});
-    if (!app::writeFileAtomic(ws.casm(), casm)) {
-        result.panels[3] = *result.panels[3] + " " + lang_.text(100, "Unable to create the file") + " " +
-                           std::string(app::files::casm);
-        result.failed = true;
-        return;
-    }
+    if (!app::writeFileAtomic(ws.casm(), casm)) return failOnWorkingFile(result, app::files::casm, lang_);
     result.casmTaken = true;
     result.casmLength = std::uint64_t{length} + 4;
     result.casmCommands = CasmCommands::Enable;
     result.panels[3] = *result.panels[3] + lang_.text(93, "CASM Len=") + std::to_string(result.casmLength);
 
-    app::removeFile(ws.casmAdd());
-    if (pos_ < bytes_.size()) {
-        const std::span<const std::uint8_t> add(bytes_.data() + pos_, bytes_.size() - pos_);
-        if (!app::writeFileAtomic(ws.casmAdd(), add)) {
-            result.panels[3] = *result.panels[3] + " " + lang_.text(100, "Unable to create the file") + " " +
-                               std::string(app::files::casmAdd);
-            result.failed = true;
-            return;
-        }
+    // An add part that stays from the previous file would be saved with this one.
+    const bool addCleared = app::removeFile(ws.casmAdd());
+    const std::span<const std::uint8_t> add(bytes_.data() + pos_, bytes_.size() - pos_);
+    if (!addCleared || (!add.empty() && !app::writeFileAtomic(ws.casmAdd(), add))) {
+        result.casmTaken = false;
+        result.casmCommands = CasmCommands::Disable;
+        return failOnWorkingFile(result, app::files::casmAdd, lang_);
+    }
+    if (!add.empty()) {
         result.addLength = add.size();
         result.panels[3] = *result.panels[3] + "  Add Len=" + std::to_string(result.addLength);
         pos_ = bytes_.size();
@@ -390,6 +385,10 @@ ReadResult Reader::run(const app::Workspace& ws) {
     doc_.texts.clear();
     doc_.channels = ChannelTable{};
     doc_.barNumerator = 0;
+    // A header that cannot be read leaves none of the previous file's values.
+    doc_.format = 0;
+    doc_.trackCount = 0;
+    doc_.division = 0;
 
     auto finish = [&]() {
         if (stop_ != Stop::None) {
@@ -427,6 +426,7 @@ ReadResult Reader::run(const app::Workspace& ws) {
         }
     }
     result.panels[3] = lang_.text(89, "OK...");
+    result.saveable = true;
 
     std::uint8_t tag[4];
     bool isCasm = true;
@@ -439,13 +439,20 @@ ReadResult Reader::run(const app::Workspace& ws) {
     if (isCasm) {
         takeCasm(ws, result);
     } else if (!options_.casmEditorOpen && options_.clearCasm) {
-        app::removeFile(ws.casm());
         result.casmCommands = CasmCommands::Disable;
+        if (!app::removeFile(ws.casm())) failOnWorkingFile(result, app::files::casm, lang_);
     }
     return finish();
 }
 
 }  // namespace
+
+void failOnWorkingFile(ReadResult& result, std::string_view name, const app::Language& lang) {
+    result.panels[3] = result.panels[3].value_or("") + " " + lang.text(100, "Unable to create the file") + " " +
+                       std::string(name);
+    result.failed = true;
+    result.saveable = false;
+}
 
 ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
                     const ReadOptions& options) {

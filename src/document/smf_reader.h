@@ -40,6 +40,9 @@ struct ReadResult {
     // set keeps its previous text (nullopt).
     std::array<std::optional<std::string>, 4> panels;
     bool partialRow = false;  // the failed read left a half-read event in the last row
+    // Every track was read and the working files belong to this file: only
+    // then may the document be saved ("&Save as ..." enabled).
+    bool saveable = false;
     CasmCommands casmCommands = CasmCommands::Unchanged;
     bool casmTaken = false;  // "#casm.csm" was rewritten from this file
     bool casmReloadDeclined = false;
@@ -51,6 +54,12 @@ struct ReadResult {
 // updates the working files of `ws`. Never throws on bad input.
 ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
                     const ReadOptions& options = {});
+
+// Marks `result` failed because the working file `name` could not be
+// cleared or written: status panel 3 gets "Unable to create the file" and
+// the name after its present text. A read that cannot clear or write a
+// working file fails, so a later save never takes the previous file's pieces.
+void failOnWorkingFile(ReadResult& result, std::string_view name, const app::Language& lang);
 
 // The same over bytes already in memory (doc.fileName is left as it is).
 ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,

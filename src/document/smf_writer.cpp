@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 8> kExtensions = {"", ".mid", ".sty", ".bcs", ".prs", ".sst", ".pst", ".pcs"};
 
-void putBig(app::Bytes& out, std::uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 void appendBytes(app::Bytes& out, std::span<const std::uint8_t> bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
@@ -112,15 +108,15 @@ void encodeRow(const EventList& list, int r, app::Bytes& out) {
 }
 
 app::Bytes midiPartBytes(const Document& doc) {
-    app::Bytes out;
+    auto byte = [](unsigned value) { return static_cast<std::uint8_t>(value & 0xFF); };
+    // The header and the one track chunk's header, whatever the file claimed;
+    // the track length is filled in once the rows are written.
+    const std::array<std::uint8_t, 22> head = {'M', 'T', 'h', 'd', 0, 0, 0, 6, byte(doc.format >> 8u), byte(doc.format),
+                                               0, 1, byte(doc.division >> 8u), byte(doc.division),
+                                               'M', 'T', 'r', 'k', 0, 0, 0, 0};
+    app::Bytes out(head.begin(), head.end());
     // Most events take four bytes or fewer; longer ones grow the buffer.
-    out.reserve(22 + static_cast<std::size_t>(doc.events.eventCount()) * 4);
-    const std::uint8_t header[8] = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
-    out.insert(out.end(), header, header + 8);
-    putBig(out, doc.format, 2);
-    putBig(out, 1, 2);  // the one track chunk written, whatever the file claimed
-    putBig(out, doc.division, 2);
-    out.insert(out.end(), {'M', 'T', 'r', 'k', 0, 0, 0, 0});
+    out.reserve(head.size() + static_cast<std::size_t>(doc.events.eventCount()) * 4);
     encodeRows(doc.events, out);
     const auto length = out.size() - 22;
     for (int i = 0; i < 4; ++i) out[18 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * (3 - i)));
@@ -132,10 +128,26 @@ namespace {
 // Writes `bytes` to `target` all or nothing, with the messages of a save.
 app::Outcome writeAll(const std::filesystem::path& target, const app::Bytes& bytes, const app::Language& lang) {
     app::AtomicFile file(target);
-    if (!file.isOpen()) return app::failure(lang.text(100, "Unable to create the file"), 100, target.string());
+    if (!file.isOpen()) {
+        const auto& refusal = file.refusal();
+        return app::failure(lang.text(100, "Unable to create the file"), 100,
+                            refusal.empty() ? target.string() : target.string() + ": " + refusal);
+    }
     if (!file.write(bytes) || !file.commit())
         return app::failure(lang.text(102, "Write error"), 102, target.string());
     return {};
+}
+
+// The warning of a ".sty" save that leaves the add part out; empty when
+// there is none.
+std::string leftOutAddPart(const app::Workspace& ws) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(ws.casmAdd(), ec);
+    if (ec || size == 0) return {};
+    std::string keepers;
+    for (int f = FilterBcs; f <= FilterPcs; ++f)
+        keepers += std::string(f == FilterBcs ? "" : f == FilterPcs ? " and " : ", ") + std::string(filterExtension(f));
+    return "The add part (" + std::to_string(size) + " bytes) was left out: " + keepers + " files keep it.";
 }
 
 }  // namespace
@@ -165,7 +177,11 @@ app::Outcome saveAs(const Document& doc, const std::filesystem::path& target, in
     if (auto written = writeAll(target, bytes, lang); !written.ok) return written;
     switch (filter) {
         case FilterMid: return app::success(lang.text(376, "Saved as a MIDI SMF0 file..."), 376, target.string());
-        case FilterSty: return app::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
+        case FilterSty: {
+            auto saved = app::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
+            saved.note = leftOutAddPart(ws);
+            return saved;
+        }
         default:
             return app::success(lang.text(378, "Saved as a SFF style file for TYROS keyboard..."), 378,
                                 target.string());

@@ -32,7 +32,8 @@ app::Bytes midiPartBytes(const Document& doc);
 
 // "&Save as ..." once the name is chosen: refuses formats other than 0,
 // writes the pieces the filter takes, all or nothing. The message is the one
-// the message box shows (success or failure).
+// the message box shows (success or failure); a ".sty" save of a document
+// with an add part notes how many of its bytes were left out.
 app::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter,
                     const app::Workspace& ws, const app::Language& lang = app::builtinLanguage());
 

@@ -1,6 +1,7 @@
 #include "events/channel_edit.h"
 
 #include "document/event_cells.h"
+#include "events/edit_names.h"
 
 namespace events {
 namespace {
@@ -26,7 +27,7 @@ document::Edit channelEdit(const document::EventList& list, int r, int channel) 
     row.bytes[0] = static_cast<std::uint8_t>((row.bytes[0] & 0xF0) | (channel - 1));
     dropText(row, document::ColEvent);
     dropText(row, document::ColCh);
-    return document::replaceRow(list, r, std::move(row), "Edit Channel");
+    return document::replaceRow(list, r, std::move(row), std::string(kEditChannel));
 }
 
 }  // namespace events

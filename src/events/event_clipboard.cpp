@@ -9,6 +9,8 @@
 #include "app/profile.h"
 #include "document/event_cells.h"
 #include "document/row_from_cells.h"
+#include "events/edit_names.h"
+#include "events/row_commands.h"
 
 namespace events {
 namespace {
@@ -122,20 +124,14 @@ ParsedClipboard refused(std::string fault) { return {{}, std::move(fault)}; }
 }  // namespace
 
 CopyPlan copyPlan(const document::EventList& list, int currentRow, bool cut, bool notesProtected) {
-    auto isNote = [&list](int r) {
-        const int status = list.status(r);
-        return status >= 0 && ((status & 0xF0) == 0x80 || (status & 0xF0) == 0x90);
-    };
-    CopyPlan plan;
-    for (int r = 1; r <= list.eventCount(); ++r) {
-        if (!list.selected(r)) continue;
-        if (notesProtected && isNote(r)) plan.unselect.push_back(r);
-        else plan.rows.push_back(r);
-    }
-    if (!plan.rows.empty() || !plan.unselect.empty()) return plan;
+    // The selection as Delete takes it; without one, the current row.
+    auto selection = selectionDelete(list, !notesProtected);
+    if (!selection.rows.empty() || !selection.keptNotes.empty())
+        return {std::move(selection.rows), std::move(selection.keptNotes)};
     const bool isEvent = currentRow >= 1 && currentRow <= list.eventCount();
-    if (isEvent && !(cut && notesProtected && isNote(currentRow))) plan.rows.push_back(currentRow);
-    return plan;
+    if (!cut) return {isEvent ? std::vector<int>{currentRow} : std::vector<int>{}, {}};
+    const auto row = singleDeleteRow(list, currentRow, !notesProtected);
+    return {row ? std::vector<int>{*row} : std::vector<int>{}, {}};
 }
 
 std::string clipboardText(const document::Document& doc, const std::vector<int>& rows,
@@ -262,10 +258,13 @@ ParsedClipboard parseEventClipboard(std::string_view text) {
 
 ClipboardRows readEventClipboard(const std::filesystem::path& file, const app::Language& lang) {
     const std::string name = file.string();
-    if (!app::fileExists(file))
-        return {{false, {lang.text(118, "Message"), name + "\n\nNothing to paste: the event clipboard file does not exist.",
-                         app::Icon::Information, 118, 0}},
-                {}};
+    if (!app::fileExists(file)) {
+        // Nothing to paste is no error, but the user is told.
+        auto nothing = app::failure(lang.text(118, "Message"), 118,
+                                    name + "\n\nNothing to paste: the event clipboard file does not exist.");
+        nothing.message.icon = app::Icon::Information;
+        return {std::move(nothing), {}};
+    }
     const auto bytes = app::readFile(file);
     if (!bytes) return {app::failure(lang.text(103, "Unable to open the file"), 103, name), {}};
     auto parsed = parseEventClipboard(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
@@ -277,12 +276,12 @@ ClipboardRows readEventClipboard(const std::filesystem::path& file, const app::L
 }
 
 document::Edit cutRows(const document::EventList& list, const std::vector<int>& rows) {
-    return document::removeRows(list, rows, "Cut");
+    return document::removeRows(list, rows, std::string(kCut));
 }
 
 document::Edit pasteRows(const document::EventList& list, int at, std::vector<document::EventRow> rows) {
     document::Edit edit;
-    edit.name = "Paste";
+    edit.name = kPaste;
     if (at < 1 || at > list.trailingRow()) return edit;
     edit.inserted.reserve(rows.size());
     for (auto& row : rows) {

@@ -25,7 +25,9 @@ app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::
 }
 
 std::filesystem::path bankBatchTarget(const app::Workspace& ws, const std::string& openedFile) {
-    return ws.file("_" + std::string(app::baseNameOf(openedFile)));
+    std::string name = "_";
+    name += app::baseNameOf(openedFile);
+    return ws.file(name);
 }
 
 app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, const app::Language& lang,

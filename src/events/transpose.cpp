@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "document/event_cells.h"
+#include "events/edit_names.h"
+#include "events/row_commands.h"
 
 namespace events {
 namespace {
 
 constexpr std::string_view kMarkerText = "Marker";
-
-bool isNote(int status) { return status >= 0 && ((status & 0xF0) == 0x80 || (status & 0xF0) == 0x90); }
 
 }  // namespace
 
@@ -22,15 +22,14 @@ int transposeStart(const document::EventList& list, int currentRow, bool current
 
 Transposition transposeNotes(const document::EventList& list, int first, bool sectionOnly, int channel, int amount) {
     Transposition result;
-    result.edit.name = "Transpose";
+    result.edit.name = kTranspose;
     for (int r = std::max(first, 1); r <= list.eventCount(); ++r) {
-        const int status = list.status(r);
-        if (!isNote(status)) {
+        if (!isNoteRow(list, r)) {
             if (sectionOnly && document::kindCell(list, r) == kMarkerText) break;
             continue;
         }
         const auto data = list.dataBytes(r);
-        if ((status & 0x0F) + 1 != channel || data.size() != 2) continue;
+        if ((list.status(r) & 0x0F) + 1 != channel || data.size() != 2) continue;
         ++result.notes;
         const auto note = static_cast<std::uint8_t>(std::clamp(data[0] + amount, 0, 127));
         const bool keptTexts = list.explicitText(r, document::ColData) || list.explicitText(r, document::ColComment);

@@ -1,5 +1,9 @@
 #include "names/ins_file.h"
 
+#include <algorithm>
+#include <limits>
+#include <optional>
+
 #include "app/profile.h"
 
 namespace names {
@@ -14,25 +18,22 @@ constexpr std::string_view kHiddenBankPrefix = "Patch[896]";
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Trimmed of blanks and control characters, and of the blanks before the first "=".
-std::string comparedLine(std::string_view raw) {
+// Appends the compared form of a line: trimmed of blanks and control
+// characters, and of the blanks before the first "=".
+void appendComparedLine(std::string_view raw, std::string& out) {
     std::size_t b = 0, e = raw.size();
     while (b < e && isBlankOrControl(raw[b])) ++b;
     while (e > b && isBlankOrControl(raw[e - 1])) --e;
-    std::string line(raw.substr(b, e - b));
+    const std::string_view line = raw.substr(b, e - b);
     const auto eq = line.find('=');
-    if (eq != std::string::npos) {
-        std::size_t start = eq;
-        while (start > 0 && isBlank(line[start - 1])) --start;
-        line.erase(start, eq - start);
+    if (eq == std::string_view::npos) {
+        out.append(line);
+        return;
     }
-    return line;
-}
-
-std::size_t findLine(const std::vector<std::string>& lines, std::string_view text) {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i] == text) return i;
-    return lines.size();
+    std::size_t start = eq;
+    while (start > 0 && isBlank(line[start - 1])) --start;
+    out.append(line.substr(0, start));
+    out.append(line.substr(eq));
 }
 
 // "Patch[12]=X" gives "12"; nothing without a closing bracket.
@@ -56,18 +57,59 @@ int leadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+// The text after the first "=", trimmed; nothing without "=".
+std::optional<std::string_view> valueView(std::string_view line) {
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    return app::trimmedView(line.substr(eq + 1));
+}
+
+std::string_view keyView(std::string_view line) { return line.substr(0, line.find('=')); }
+
 }  // namespace
 
 bool hasValue(std::string_view line) { return line.find('=') != std::string_view::npos; }
 
-std::string lineValue(std::string_view line) {
-    const auto eq = line.find('=');
-    if (eq == std::string_view::npos) return {};
-    return app::trim(line.substr(eq + 1));
+std::string lineValue(std::string_view line) { return std::string(valueView(line).value_or(std::string_view{})); }
+
+std::string_view InsFile::line(std::size_t index) const {
+    const std::size_t start = index == 0 ? 0 : lineEnds_[index - 1];
+    return std::string_view(text_).substr(start, lineEnds_[index] - start);
 }
+
+std::vector<std::string> InsFile::lines() const {
+    std::vector<std::string> all;
+    all.reserve(lineCount());
+    for (std::size_t i = 0; i < lineCount(); ++i) all.emplace_back(line(i));
+    return all;
+}
+
+InsFile::Span InsFile::spanOf(std::string_view part) const {
+    return {static_cast<Index>(part.data() - text_.data()), static_cast<Index>(part.size())};
+}
+
+template <class Key>
+const InsFile::Index* InsFile::findFirst(const std::vector<Index>& indices, std::string_view wanted, Key key) {
+    const auto it = std::lower_bound(indices.begin(), indices.end(), wanted,
+                                     [&](Index i, std::string_view w) { return key(i) < w; });
+    return it != indices.end() && key(*it) == wanted ? &*it : nullptr;
+}
+
+namespace {
+
+// Sorts `indices` by their keys; equal keys keep their order, so the first
+// of them is the first in the file.
+template <class Key>
+void sortByKey(std::vector<std::uint32_t>& indices, Key key) {
+    std::stable_sort(indices.begin(), indices.end(), [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+}
+
+}  // namespace
 
 InsFile InsFile::parse(std::string_view text) {
     InsFile file;
+    text = text.substr(0, std::min<std::size_t>(text.size(), std::numeric_limits<Index>::max()));
+    file.text_.reserve(text.size());
     std::size_t start = 0;
     while (start < text.size()) {
         auto nl = text.find('\n', start);
@@ -75,7 +117,8 @@ InsFile InsFile::parse(std::string_view text) {
         std::string_view raw = text.substr(start, nl - start);
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
         if (raw.size() > kMaxLineLength) break;
-        file.lines_.push_back(comparedLine(raw));
+        appendComparedLine(raw, file.text_);
+        file.lineEnds_.push_back(static_cast<Index>(file.text_.size()));
         start = nl + 1;
     }
     file.indexBanks();
@@ -83,86 +126,102 @@ InsFile InsFile::parse(std::string_view text) {
     return file;
 }
 
+std::size_t InsFile::findLine(std::string_view wanted) const {
+    for (std::size_t i = 0; i < lineCount(); ++i)
+        if (line(i) == wanted) return i;
+    return lineCount();
+}
+
 void InsFile::indexBanks() {
-    const std::size_t heading = findLine(lines_, kInstrumentDefinitions);
-    for (std::size_t i = heading + 1; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
+    const std::size_t heading = findLine(kInstrumentDefinitions);
+    for (std::size_t i = heading + 1; i < lineCount(); ++i) {
+        const std::string_view l = line(i);
+        if (!l.starts_with(kBankPrefix)) continue;
+        BankLine bank;
+        bank.line = static_cast<Index>(i);
+        const auto value = valueView(l);
+        if (value) bank.value = spanOf(*value);
         // A "Patch[*]" line without a value empties the default set.
-        if (line.starts_with(kDefaultBankPrefix)) defaultLines_.push_back({i, lineValue(line)});
-        if (!line.starts_with(kBankPrefix) || !hasValue(line)) continue;
-        const std::size_t index = bankLines_.size();
-        bankLines_.push_back({i, lineValue(line)});
-        bankBySet_.try_emplace(bankLines_.back().value, index);
-        if (line.starts_with(kDefaultBankPrefix)) continue;
+        const bool isDefault = l.starts_with(kDefaultBankPrefix);
+        if (isDefault) defaultLines_.push_back(bank);
+        if (!value) continue;
         std::string_view number;
-        if (bankNumberText(line, number)) bankByNumber_.try_emplace(std::string(number), index);
+        if (!isDefault && bankNumberText(l, number)) {
+            bank.number = spanOf(number);
+            bank.numbered = true;
+        }
+        bankLines_.push_back(bank);
     }
+    for (Index b = 0; b < bankLines_.size(); ++b) {
+        banksBySet_.push_back(b);
+        if (bankLines_[b].numbered) banksByNumber_.push_back(b);
+    }
+    sortByKey(banksBySet_, [this](Index b) { return text(bankLines_[b].value); });
+    sortByKey(banksByNumber_, [this](Index b) { return text(bankLines_[b].number); });
 }
 
 void InsFile::indexPatchSets() {
-    const std::size_t heading = findLine(lines_, kPatchNames);
-    for (std::size_t i = heading + 1; i < lines_.size() && !lines_[i].starts_with('.'); ++i) {
-        const std::string& line = lines_[i];
-        if (!line.starts_with('[')) continue;
+    const std::size_t heading = findLine(kPatchNames);
+    for (std::size_t i = heading + 1; i < lineCount() && !line(i).starts_with('.'); ++i) {
+        const std::string_view header = line(i);
+        if (!header.starts_with('[')) continue;
         PatchSet set;
-        set.header = i;
-        set.begin = i + 1;
+        set.header = static_cast<Index>(i);
+        set.begin = static_cast<Index>(i + 1);
         set.end = set.begin;
-        while (set.end < lines_.size() && !lines_[set.end].starts_with('[') && !lines_[set.end].starts_with('.'))
-            ++set.end;
-        for (std::size_t l = set.begin; l < set.end; ++l) {
-            const std::string& entry = lines_[l];
-            const auto eq = entry.find('=');
-            if (eq == std::string::npos) continue;
-            std::string number = entry.substr(0, eq);
-            set.programLine.try_emplace(number, l);
-            if (app::Profile::parseInt(number))
-                set.nameLine.try_emplace(lineValue(entry), l);
+        while (set.end < lineCount() && !line(set.end).starts_with('[') && !line(set.end).starts_with('.')) ++set.end;
+        for (Index l = set.begin; l < set.end; ++l) {
+            const std::string_view entry = line(l);
+            if (!hasValue(entry)) continue;
+            set.byProgram.push_back(l);
+            if (app::Profile::parseInt(keyView(entry))) set.byName.push_back(l);
         }
-        const auto close = line.find(']');
-        if (close != std::string::npos) setByName_.try_emplace(line.substr(1, close - 1), sets_.size());
+        sortByKey(set.byProgram, [this](Index l) { return keyView(line(l)); });
+        sortByKey(set.byName, [this](Index l) { return *valueView(line(l)); });
+        if (const auto close = header.find(']'); close != std::string_view::npos) {
+            set.name = spanOf(header.substr(1, close - 1));
+            set.named = true;
+        }
         sets_.push_back(std::move(set));
         i = sets_.back().end - 1;
     }
+    for (Index s = 0; s < sets_.size(); ++s)
+        if (sets_[s].named) setsByName_.push_back(s);
+    sortByKey(setsByName_, [this](Index s) { return text(sets_[s].name); });
 }
 
 const InsFile::BankLine* InsFile::lastDefaultBefore(std::size_t line) const {
-    const BankLine* last = nullptr;
     // Binary search: defaultLines_ is in line order.
-    std::size_t lo = 0, hi = defaultLines_.size();
-    while (lo < hi) {
-        const std::size_t mid = (lo + hi) / 2;
-        if (defaultLines_[mid].line < line) lo = mid + 1;
-        else hi = mid;
-    }
-    if (lo > 0) last = &defaultLines_[lo - 1];
-    return last;
+    const auto it = std::lower_bound(defaultLines_.begin(), defaultLines_.end(), line,
+                                     [](const BankLine& bank, std::size_t l) { return bank.line < l; });
+    return it == defaultLines_.begin() ? nullptr : &*(it - 1);
 }
 
 InsFile::BankMatch InsFile::findBank(int bank) const {
     BankMatch match;
-    const auto it = bankByNumber_.find(std::to_string(bank));
-    const std::size_t limit = it == bankByNumber_.end() ? lines_.size() : bankLines_[it->second].line;
+    const Index* found =
+        findFirst(banksByNumber_, std::to_string(bank), [this](Index b) { return text(bankLines_[b].number); });
+    const std::size_t limit = found ? bankLines_[*found].line : lineCount();
     if (const BankLine* def = lastDefaultBefore(limit)) {
         match.defaultSeen = true;
-        match.defaultSetName = def->value;
+        match.defaultSetName = text(def->value);
     }
-    if (it != bankByNumber_.end()) {
+    if (found) {
         match.found = true;
-        match.setName = bankLines_[it->second].value;
+        match.setName = text(bankLines_[*found].value);
     }
     return match;
 }
 
 const InsFile::PatchSet* InsFile::patchSet(std::string_view set) const {
     if (set.find(']') == std::string_view::npos) {
-        const auto it = setByName_.find(std::string(set));
-        return it == setByName_.end() ? nullptr : &sets_[it->second];
+        const Index* found = findFirst(setsByName_, set, [this](Index s) { return text(sets_[s].name); });
+        return found ? &sets_[*found] : nullptr;
     }
-    // A name holding "]" cannot be a key of the index: compare the headers as the file has them.
+    // A name holding "]" cannot be found by name: compare the headers as the file has them.
     const std::string header = "[" + std::string(set) + "]";
     for (const PatchSet& s : sets_)
-        if (lines_[s.header].starts_with(header)) return &s;
+        if (line(s.header).starts_with(header)) return &s;
     return nullptr;
 }
 
@@ -171,33 +230,32 @@ bool InsFile::hasPatchSet(std::string_view set) const { return patchSet(set) != 
 std::string InsFile::patchNameInSet(std::string_view set, int program) const {
     const PatchSet* s = patchSet(set);
     if (!s) return {};
-    const auto it = s->programLine.find(std::to_string(program));
-    return it == s->programLine.end() ? std::string() : lineValue(lines_[it->second]);
+    const Index* found = findFirst(s->byProgram, std::to_string(program), [this](Index l) { return keyView(line(l)); });
+    return found ? lineValue(line(*found)) : std::string();
 }
 
 int InsFile::bankOfSetName(std::string_view set) const {
-    const auto it = bankBySet_.find(std::string(set));
-    if (it == bankBySet_.end()) return -1;
-    const std::string& line = lines_[bankLines_[it->second].line];
-    if (line.starts_with(kDefaultBankPrefix)) return 0;
-    return leadingNumber(std::string_view(line).substr(kBankPrefix.size()));
+    const Index* found = findFirst(banksBySet_, set, [this](Index b) { return text(bankLines_[b].value); });
+    if (!found) return -1;
+    const std::string_view l = line(bankLines_[*found].line);
+    if (l.starts_with(kDefaultBankPrefix)) return 0;
+    return leadingNumber(l.substr(kBankPrefix.size()));
 }
 
 int InsFile::programOfPatchName(std::string_view set, std::string_view name) const {
     const PatchSet* s = patchSet(set);
     if (!s) return -1;
-    const auto it = s->nameLine.find(std::string(name));
-    if (it == s->nameLine.end()) return -1;
-    const std::string& line = lines_[it->second];
-    return app::Profile::parseInt(std::string_view(line).substr(0, line.find('='))).value_or(-1);
+    const Index* found = findFirst(s->byName, name, [this](Index l) { return *valueView(line(l)); });
+    if (!found) return -1;
+    return app::Profile::parseInt(keyView(line(*found))).value_or(-1);
 }
 
 std::vector<std::string> InsFile::setNames() const {
     std::vector<std::string> result;
     for (const BankLine& bank : bankLines_) {
-        const std::string& line = lines_[bank.line];
-        if (line.starts_with(kDefaultBankPrefix) || line.starts_with(kHiddenBankPrefix)) continue;
-        result.push_back(bank.value);
+        const std::string_view l = line(bank.line);
+        if (l.starts_with(kDefaultBankPrefix) || l.starts_with(kHiddenBankPrefix)) continue;
+        result.emplace_back(text(bank.value));
     }
     return result;
 }
@@ -206,8 +264,8 @@ std::vector<std::string> InsFile::patchNames(std::string_view set) const {
     std::vector<std::string> result;
     const PatchSet* s = patchSet(set);
     if (!s) return result;
-    for (std::size_t l = s->begin; l < s->end; ++l)
-        if (hasValue(lines_[l])) result.push_back(lineValue(lines_[l]));
+    for (Index l = s->begin; l < s->end; ++l)
+        if (hasValue(line(l))) result.push_back(lineValue(line(l)));
     return result;
 }
 

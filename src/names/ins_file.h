@@ -4,9 +4,9 @@
 // sets of ".Patch Names". The file is read once into an index; each lookup
 // gives what a search through the file's lines from the top would give.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace names {
@@ -14,13 +14,17 @@ namespace names {
 class InsFile {
 public:
     InsFile() = default;  // a file without the two sections
-    // Lines longer than 255 characters end the file there.
+    // Lines longer than 255 characters end the file there, and so does its
+    // 4 GB mark.
     static InsFile parse(std::string_view text);
 
     static constexpr std::size_t kMaxLineLength = 255;
 
     // Lines as they are compared: trimmed, blanks before the first "=" removed.
-    const std::vector<std::string>& lines() const { return lines_; }
+    std::size_t lineCount() const { return lineEnds_.size(); }
+    std::string_view line(std::size_t index) const;
+    // A copy of every line, for inspection.
+    std::vector<std::string> lines() const;
 
     struct BankMatch {
         bool found = false;
@@ -46,32 +50,54 @@ public:
     std::vector<std::string> patchNames(std::string_view set) const;
 
 private:
-    // One patch-name set: its lines are [begin, end) of lines_.
+    // The index keeps the compared lines in one text and refers to them by
+    // number and offset, sorted where it is searched: its memory stays a
+    // small multiple of the file's size (a hash map per name would take ten
+    // times the file).
+    using Index = std::uint32_t;
+    struct Span {
+        Index at = 0;
+        Index size = 0;
+    };
+    // One patch-name set: its lines are [begin, end).
     struct PatchSet {
-        std::size_t header = 0;
-        std::size_t begin = 0;
-        std::size_t end = 0;
-        std::unordered_map<std::string, std::size_t> programLine;  // "<number>" -> first line
-        std::unordered_map<std::string, std::size_t> nameLine;     // value -> first line with a number
+        Index header = 0;
+        Index begin = 0;
+        Index end = 0;
+        Span name;                  // between "[" and the first "]"
+        bool named = false;         // the header has a "]"
+        std::vector<Index> byProgram;  // lines with "=", by the text before it (then by line)
+        std::vector<Index> byName;     // numbered lines, by their value (then by line)
     };
     struct BankLine {
-        std::size_t line = 0;
-        std::string value;
+        Index line = 0;
+        Span value;
+        Span number;          // between "Patch[" and "]"
+        bool numbered = false;  // not "Patch[*]" and with a "]"
     };
 
+    std::string_view text(Span span) const { return std::string_view(text_).substr(span.at, span.size); }
+    // The span of a part of text_.
+    Span spanOf(std::string_view part) const;
+    // The first line equal to `wanted`, or lineCount().
+    std::size_t findLine(std::string_view wanted) const;
     void indexBanks();
     void indexPatchSets();
     const PatchSet* patchSet(std::string_view set) const;
     // The last "Patch[*]" line before `line`, or nullptr.
     const BankLine* lastDefaultBefore(std::size_t line) const;
+    // The first of the sorted `indices` whose key is `wanted`, or nullptr.
+    template <class Key>
+    static const Index* findFirst(const std::vector<Index>& indices, std::string_view wanted, Key key);
 
-    std::vector<std::string> lines_;
+    std::string text_;
+    std::vector<Index> lineEnds_;         // line i is text_[end of line i-1, lineEnds_[i])
     std::vector<BankLine> bankLines_;     // every line beginning "Patch[" with a value
-    std::vector<BankLine> defaultLines_;  // the "Patch[*]" ones among them, in order
-    std::unordered_map<std::string, std::size_t> bankByNumber_;  // "<bank>" -> index into bankLines_
-    std::unordered_map<std::string, std::size_t> bankBySet_;     // value -> index into bankLines_
+    std::vector<BankLine> defaultLines_;  // every line beginning "Patch[*]", in order
+    std::vector<Index> banksByNumber_;    // bankLines_ indices of numbered banks, by number text
+    std::vector<Index> banksBySet_;       // bankLines_ indices by value
     std::vector<PatchSet> sets_;
-    std::unordered_map<std::string, std::size_t> setByName_;     // text between "[" and the first "]"
+    std::vector<Index> setsByName_;       // sets_ indices of named sets, by name
 };
 
 // Value of a line: the text after its first "=" (trimmed); no value without "=".

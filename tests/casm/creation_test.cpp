@@ -237,6 +237,13 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(app::fileExists(dir / "out.csm"));
     EXPECT_EQ(testing_support::runCli({"casm", (dir / "missing.csm").string()}).status, 2);
+    // The same section inside a style: the message names the style, not the working file.
+    auto style = document::smfFile(0, 96, {document::TrackBuilder().end().bytes()});
+    document::append(style, bad);
+    ASSERT_TRUE(app::writeFileAtomic(dir / "bad.sty", style));
+    run = testing_support::runCli({"casm", (dir / "bad.sty").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, (dir / "bad.sty").string() + "\tWrong data...Position in CASM: 25h\n");
     EXPECT_EQ(testing_support::runCli({"create-casm", "a", "b", "--assign", "17=Drums"}).status, 2);
     EXPECT_EQ(testing_support::runCli({"create-casm", "a", "b", "--assign", "9=Snare"}).status, 2);
 

@@ -66,14 +66,14 @@ TEST(Ctb2Record, NinetyTwoBytesRoundTripAndRecordsOfTheOtherKindAreRefused) {
     TempDir dir;
     ASSERT_TRUE(saveCtabFile(dir / "e.Ctb2", e));
     EXPECT_EQ(app::readFile(dir / "e.Ctb2")->size(), kCtb2RecordSize);
-    EXPECT_EQ(loadCtabFile(dir / "e.Ctb2"), e);
+    EXPECT_EQ(loadCtabFile(dir / "e.Ctb2").entry, e);
     // A file one byte longer or shorter is no Ctb2 record and is refused.
     Bytes longer = r;
     longer.push_back(0);
     ASSERT_TRUE(app::writeFileAtomic(dir / "long.Ctb2", longer));
-    EXPECT_FALSE(loadCtabFile(dir / "long.Ctb2"));
+    EXPECT_FALSE(loadCtabFile(dir / "long.Ctb2").entry);
     ASSERT_TRUE(app::writeFileAtomic(dir / "short.Ctb2", std::span(r).first(91)));
-    EXPECT_FALSE(loadCtabFile(dir / "short.Ctb2"));
+    EXPECT_FALSE(loadCtabFile(dir / "short.Ctb2").entry);
     EXPECT_EQ(entryFileExtension(e.kind()), ".Ctb2");
     EXPECT_EQ(entryFileExtension(TableKind::Ctab), ".Ctab");
 }

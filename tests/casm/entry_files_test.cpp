@@ -68,15 +68,39 @@ TEST(CasmRecord, CtabFilesSaveAndLoadTheWholeRecordMarkedChanged) {
     e.cntt = 9;
     ASSERT_TRUE(saveCtabFile(dir / "e.Ctab", e));
     EXPECT_EQ(app::readFile(dir / "e.Ctab")->size(), kRecordSize);
-    const auto loaded = loadCtabFile(dir / "e.Ctab");
+    const auto loaded = loadCtabFile(dir / "e.Ctab").entry;
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(loaded->changed);
     Entry expected = e;
     expected.changed = true;
     EXPECT_EQ(*loaded, expected);
-    EXPECT_FALSE(loadCtabFile(dir / "missing.Ctab"));
-    ASSERT_TRUE(app::writeFileAtomic(dir / "short.Ctab", app::Bytes{1, 2, 3}));
-    EXPECT_FALSE(loadCtabFile(dir / "short.Ctab"));
+    const auto missing = loadCtabFile(dir / "missing.Ctab");
+    EXPECT_FALSE(missing.entry);
+    ASSERT_TRUE(missing.failure);
+    EXPECT_EQ(missing.failure->caption, (dir / "missing.Ctab").string());
+    EXPECT_EQ(missing.failure->text, "Unable to open the file...");
+
+    // A file cut short, or one with a wrong byte, is refused and says where.
+    auto record = toRecord(e);
+    ASSERT_TRUE(app::writeFileAtomic(dir / "short.Ctab", std::span(record).first(79)));
+    const auto cut = loadCtabFile(dir / "short.Ctab");
+    EXPECT_FALSE(cut.entry);
+    ASSERT_TRUE(cut.failure);
+    EXPECT_EQ(cut.failure->text, "The file holds 79 bytes; a .Ctab entry takes 80 bytes, a .Ctb2 entry 92.");
+    record[35] = 30;
+    ASSERT_TRUE(app::writeFileAtomic(dir / "garbled.Ctab", record));
+    const auto garbled = loadCtabFile(dir / "garbled.Ctab");
+    EXPECT_FALSE(garbled.entry);
+    ASSERT_TRUE(garbled.failure);
+    EXPECT_EQ(garbled.failure->text, "Byte 35 (the entry length) holds 30; a Ctab entry is 27, 31, 33 or 35 bytes long.");
+    record[35] = 35;
+    record[0] = 16;
+    ASSERT_TRUE(app::writeFileAtomic(dir / "garbled.Ctab", record));
+    EXPECT_EQ(loadCtabFile(dir / "garbled.Ctab").failure->text, "Byte 0 (the source channel) holds 16; it must be 0 to 15.");
+    record[0] = 3;
+    record[36] = 0;
+    ASSERT_TRUE(app::writeFileAtomic(dir / "garbled.Ctab", record));
+    EXPECT_EQ(loadCtabFile(dir / "garbled.Ctab").failure->text, "The section name at byte 36 is empty.");
     EXPECT_FALSE(saveCtabFile(dir / "no" / "e.Ctab", e));
 }
 

@@ -148,7 +148,7 @@ TEST(CasmReader, MalformedSectionsGiveTheirMessageAndOffset) {
         if (c.text.empty()) {
             EXPECT_EQ(result.failure->caption, "Не удается прочитать из файла...") << c.what;
             EXPECT_EQ(result.failure->captionId, 92) << c.what;
-            EXPECT_EQ(result.failure->text, "file.csm") << c.what;
+            EXPECT_TRUE(result.failure->text.starts_with("file.csm\nThe data ends inside a chunk at ")) << c.what;
         } else {
             EXPECT_EQ(result.failure->text, c.text) << c.what;
             EXPECT_EQ(result.failure->textId, 169) << c.what;
@@ -171,10 +171,34 @@ TEST(CasmReader, KeepsTheSegmentsReadBeforeAFailureAndReportsMissingFiles) {
     EXPECT_EQ(missing.failure->text, "/nonexistent/dir/#casm.csm");
 }
 
+TEST(CasmReader, ASectionThatWouldExpandPastTheEntryLimitIsWrongData) {
+    // 85 section names sharing 16 Ctabs: 1360 entries from 830 bytes.
+    std::string names;
+    for (char a = 'a'; names.size() < 254; ++a)
+        for (char b = 'a'; b <= 'z' && names.size() < 254; ++b) names += std::string(names.empty() ? "" : ",") + a + b;
+    ASSERT_EQ(names.size(), 254u);
+    const Bytes segment = [&] {
+        Bytes body = chunk("Sdec", text(names));
+        for (std::uint8_t track = 0; track < 16; ++track) append(body, ctab(track));
+        return chunk("CSEG", body);
+    }();
+    ASSERT_EQ(segment.size(), 830u);
+    Bytes body;
+    for (int n = 0; n < 49; ++n) append(body, segment);
+    const auto result = readCasm(chunk("CASM", body), "big.csm");
+    // 48 segments fit (65280 entries); the fourth Ctab of the next would pass 65536.
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.entries.size(), 48u * 1360u);
+    const std::size_t fourthCtabTag = 8 + 48 * 830 + 8 + 8 + 254 + 3 * 35;
+    char position[16];
+    std::snprintf(position, sizeof position, "%zXh", fourthCtabTag + 3);
+    EXPECT_EQ(result.failure->text, "Wrong data...Position in CASM: " + std::string(position));
+}
+
 TEST(CasmWriter, RefusesWhatCouldNotBeReadAgain) {
     auto refused = [](const std::vector<Entry>& entries) {
         const auto r = writeCasm(entries);
-        return r.failure && r.failure->text == "Unable to save..." && r.failure->caption == "Message" &&
+        return r.failure && r.failure->text.starts_with("Unable to save...\n") && r.failure->caption == "Message" &&
                r.failure->textId == 116 && r.failure->captionId == 118;
     };
     Entry e = newEntry();
@@ -209,6 +233,13 @@ TEST(CasmWriter, RefusesWhatCouldNotBeReadAgain) {
     EXPECT_FALSE(refused(crowded));
     crowded.push_back(e);
     EXPECT_TRUE(refused(crowded));
+    EXPECT_EQ(writeCasm(crowded).failure->text, "Unable to save...\nSection \"Main A\" holds more than 16 entries.");
+
+    // A comma would split the name into two sections when read again.
+    bad = e;
+    bad.section = "Main A,B";
+    EXPECT_TRUE(refused({bad}));
+    EXPECT_EQ(writeCasm({bad}).failure->text, "Unable to save...\nSection name \"Main A,B\" holds a comma.");
 }
 
 TEST(CasmWriter, OrderCallbackSeesGroupsReordersAndCancels) {

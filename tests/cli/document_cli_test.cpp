@@ -16,6 +16,12 @@ TEST(CliDocument, TheDemoStyleIsTheGeneratorsOutputAndReadsCleanly) {
     auto info = runCli({"info", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
     EXPECT_EQ(info.status, 0) << info.err;
     EXPECT_EQ(info.out.substr(0, info.out.find("CASM")), "SMF0\nTrks:1\nTick/4=480\nOK...");
+    // Every cell of every row, as the grid shows it; a change here changes
+    // what users see in every file.
+    auto events = runCli({"events", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
+    const auto expected = app::readFile(std::string(CTABBER_SOURCE_DIR) + "/tests/cli/data/Demo.events.tsv");
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(events.out, std::string(expected->begin(), expected->end()));
 }
 
 TEST(CliDocument, EventsPrintsEscapedCellsAndThePartialRowAfterAnError) {
@@ -79,20 +85,48 @@ TEST(CliDocument, ExportImportAndRemoveBanks) {
     EXPECT_NE(runCli({"info", dir.file("gm.sty").string()}).out.find("CASM Len="), std::string::npos);
 }
 
-TEST(CliDocument, WorkdirKeepsTheWorkingFilesAndReadsClearCasm) {
-    TempDir work;
+TEST(CliDocument, ASavedStyleWarnsOfTheLeftOutAddPartAndAFailedExportNamesWhatWasWritten) {
+    TempDir dir;
     const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
-    EXPECT_EQ(runCli({"info", demo, "--workdir", work.path().string()}).status, 0);
-    EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
-    EXPECT_TRUE(app::fileExists(work.file("#CasmAdd.dat")));
-    TrackBuilder t;
-    t.end();
-    const auto plain = work.write("plain.mid", smfFile(0, 96, {t.bytes()}));
-    const std::string keep = "[Main]\nClearCasm=0\n";
-    work.writeText("Ctabber.INI", keep);
-    runCli({"info", plain.string(), "--workdir", work.path().string()});
-    EXPECT_TRUE(app::fileExists(work.file("#casm.csm")));
-    work.write("Ctabber.INI", {});
-    runCli({"info", plain.string(), "--workdir", work.path().string()});
-    EXPECT_FALSE(app::fileExists(work.file("#casm.csm")));
+    auto saved = runCli({"save", demo, dir.file("psr.sty").string()});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "Saved as a SFF style file...\t" + dir.file("psr.sty").string() + "\n");
+    EXPECT_EQ(saved.err, "warning: The add part (18 bytes) was left out: .bcs, .prs, .sst, .pst and .pcs files keep it.\n");
+    EXPECT_EQ(runCli({"save", demo, dir.file("tyros.prs").string()}).err, "");
+
+    dir.writeText("plain", "not a folder");
+    const auto mid = dir.file("p.mid").string(), csm = dir.file("p.csm").string();
+    const auto add = dir.file("plain/p.add").string();
+    auto exported = runCli({"export", demo, "--mid", mid, "--csm", csm, "--add", add});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.out, "");
+    EXPECT_EQ(exported.err, "Unable to save...\t" + add + "\nAlready written: " + mid + ", " + csm + "\n");
+    EXPECT_TRUE(app::fileExists(mid) && app::fileExists(csm));
+}
+
+TEST(CliDocument, ASaveOverAPrivateFileALinkOrAReadOnlyFileKeepsWhatTheUserSet) {
+    TempDir dir;
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    const auto secret = dir.writeText("secret.prs", "old");
+    std::filesystem::permissions(secret, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    auto saved = runCli({"save", demo, secret.string()});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(dir.read("secret.prs"), demoStyle());
+    EXPECT_EQ(std::filesystem::status(secret).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    std::filesystem::create_directory(dir / "library");
+    const auto real = dir.writeText("library/style.prs", "old");
+    std::filesystem::create_symlink(real, dir / "link.prs");
+    saved = runCli({"save", demo, (dir / "link.prs").string()});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.prs"));
+    EXPECT_EQ(dir.read("library/style.prs"), demoStyle());
+
+    const auto locked = dir.writeText("locked.prs", "old");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    auto refused = runCli({"save", demo, locked.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Unable to create the file\t" + locked.string() + ": the file is read-only\n");
+    EXPECT_EQ(dir.readText("locked.prs"), "old");
 }

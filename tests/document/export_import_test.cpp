@@ -83,3 +83,42 @@ TEST(ExportImport, MissingPiecesAndNames) {
     EXPECT_TRUE(result.casmImported);
     EXPECT_FALSE(app::fileExists(other.ws.casmAdd()));
 }
+
+TEST(ExportImport, APieceNotWrittenFailsTheExportAndNamesThoseWritten) {
+    TempWorkspace t;
+    Document doc;
+    readFile(t.dir.write("Pop.prs", style(true)), doc, t.ws);
+    const auto mid = t.dir.file("#Pop.mid").string(), csm = t.dir.file("#Pop.csm").string();
+    t.dir.writeText("plain", "not a folder");
+    const auto add = t.dir.file("plain/#Pop.add").string();
+    auto failed = exportPieces(doc, {mid, csm, add}, t.ws);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.message.caption, "Unable to save...");
+    EXPECT_EQ(failed.message.text, add);
+    EXPECT_EQ(failed.note, "Already written: " + mid + ", " + csm);
+    EXPECT_TRUE(app::fileExists(mid));
+    EXPECT_TRUE(app::fileExists(csm));
+
+    failed = exportPieces(doc, {mid, t.dir.file("plain/#Pop.csm").string(), add}, t.ws);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.note, "Already written: " + mid);
+}
+
+TEST(ExportImport, AnImportThatCannotClearTheWorkingFilesFails) {
+    TempWorkspace t;
+    Document doc;
+    readFile(t.dir.write("Pop.prs", style(true)), doc, t.ws);
+    PieceNames names = defaultExportNames(t.dir.file("Pop.prs").string());
+    ASSERT_TRUE(exportPieces(doc, names, t.ws).ok);
+
+    TempWorkspace other;
+    std::filesystem::create_directory(other.ws.casmAdd());
+    other.dir.writeText("#CasmAdd.dat/inside", "x");
+    Document imported;
+    auto result = importPieces(imported, names, other.ws);
+    EXPECT_FALSE(result.casmImported);
+    EXPECT_TRUE(result.read.failed);
+    EXPECT_EQ(*result.read.panels[3], "OK... Unable to create the file #CasmAdd.dat");
+    EXPECT_EQ(result.read.casmCommands, CasmCommands::Disable);
+    EXPECT_FALSE(app::fileExists(other.ws.casm()));
+}

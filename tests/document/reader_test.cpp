@@ -266,6 +266,44 @@ TEST(Reader, CasmSectionAndAddPartGoToTheWorkingFiles) {
     EXPECT_EQ(r.result.casmCommands, CasmCommands::Disable);
 }
 
+TEST(Reader, AWorkingFileThatCannotBeClearedFailsTheRead) {
+    TempWorkspace t;
+    TrackBuilder b;
+    b.end();
+    const auto midi = smfFile(0, 480, {b.bytes()});
+    app::Bytes style = midi;
+    append(style, chunk("CASM", {1, 2, 3}));
+    append(style, {9, 8, 7});
+    // Something under the working file's name that no delete removes.
+    const auto blocked = [&](std::string_view name) {
+        std::filesystem::create_directory(t.ws.workDir() / name);
+        t.dir.writeText(std::string(name) + "/inside", "x");
+    };
+    const auto unblocked = [&](std::string_view name) { std::filesystem::remove_all(t.ws.workDir() / name); };
+
+    blocked("#casm.csm");
+    auto r = readBytes(t, midi);  // "ClearCasm" is on
+    EXPECT_TRUE(r.result.failed);
+    EXPECT_EQ(*r.result.panels[3], "OK... Unable to create the file #casm.csm");
+    EXPECT_EQ(r.result.casmCommands, CasmCommands::Disable);
+    r = readBytes(t, style);
+    EXPECT_TRUE(r.result.failed);
+    EXPECT_FALSE(r.result.casmTaken);
+    EXPECT_EQ(*r.result.panels[3], "OK... Unable to create the file #casm.csm");
+    unblocked("#casm.csm");
+
+    // The previous file's add part would be saved with this style.
+    blocked("#CasmAdd.dat");
+    r = readBytes(t, style);
+    EXPECT_TRUE(r.result.failed);
+    EXPECT_FALSE(r.result.casmTaken);
+    EXPECT_EQ(r.result.casmCommands, CasmCommands::Disable);
+    EXPECT_EQ(*r.result.panels[3], "OK...CASM Len=7 Unable to create the file #CasmAdd.dat");
+    unblocked("#CasmAdd.dat");
+    r = readBytes(t, style);
+    EXPECT_FALSE(r.result.failed) << *r.result.panels[3];
+}
+
 TEST(Reader, OpenEditorDecidesWhetherToReloadCasm) {
     TempWorkspace t;
     TrackBuilder b;

@@ -112,11 +112,15 @@ TEST(Writer, EachTypeTakesItsPieces) {
     append(style, {7, 7});
     const auto doc = loaded(t, style);
 
-    EXPECT_TRUE(saveAs(doc, t.dir.file("a.prs"), FilterPrs, t.ws).ok);
+    auto tyrosWithAdd = saveAs(doc, t.dir.file("a.prs"), FilterPrs, t.ws);
+    EXPECT_TRUE(tyrosWithAdd.ok);
+    EXPECT_EQ(tyrosWithAdd.note, "");
     EXPECT_EQ(t.dir.read("a.prs"), style);
+    // A PSR style leaves the add part out, and says so.
     auto psr = saveAs(doc, t.dir.file("a.sty"), FilterSty, t.ws);
     EXPECT_EQ(psr.message.caption, "Saved as a SFF style file...");
     EXPECT_EQ(psr.message.icon, app::Icon::Information);
+    EXPECT_EQ(psr.note, "The add part (2 bytes) was left out: .bcs, .prs, .sst, .pst and .pcs files keep it.");
     EXPECT_EQ(t.dir.read("a.sty"), app::Bytes(style.begin(), style.end() - 2));
     auto midi = saveAs(doc, t.dir.file("a.mid"), FilterMid, t.ws);
     EXPECT_EQ(midi.message.caption, "Saved as a MIDI SMF0 file...");
@@ -128,6 +132,7 @@ TEST(Writer, EachTypeTakesItsPieces) {
     auto tyros = saveAs(doc, t.dir.file("b.bcs"), FilterBcs, t.ws);
     EXPECT_EQ(tyros.message.caption, "Saved as a SFF style file for TYROS keyboard...");
     EXPECT_EQ(t.dir.read("b.bcs"), app::Bytes(style.begin(), style.end() - 2));
+    EXPECT_EQ(saveAs(doc, t.dir.file("b.sty"), FilterSty, t.ws).note, "");
 }
 
 TEST(Writer, AFailedSaveLeavesTheOldFileAndNoPartialFile) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <fstream>
 #include <random>
@@ -185,8 +186,8 @@ TEST(InstrumentDefinitions, IndexAnswersAsTheLineByLineSearch) {
     for (int round = 0; round < 300; ++round) {
         const std::string text = randomFile(rng);
         InstrumentDefinitions defs(dir.writeText("r" + std::to_string(round) + ".ins", text));
-        const auto parsed = InsFile::parse(text);
-        LineSearch reference{parsed.lines(), {}, {}};
+        const auto lines = InsFile::parse(text).lines();
+        LineSearch reference{lines, {}, {}};
         for (int step = 0; step < 30; ++step) {
             const int bank = std::uniform_int_distribution<int>(0, 12)(rng) == 12 ? 896
                              : std::uniform_int_distribution<int>(0, 11)(rng);
@@ -196,4 +197,23 @@ TEST(InstrumentDefinitions, IndexAnswersAsTheLineByLineSearch) {
             ASSERT_EQ(defs.defaultBankName(), reference.defaultBankName) << text;
         }
     }
+}
+
+TEST(InsFile, TheIndexOfALargeFileTakesASmallMultipleOfItsSize) {
+    // 2,000 banks of 128 named programs, about 5 MB.
+    std::string text = ".Patch Names\r\n";
+    for (int s = 0; s < 2000; ++s) {
+        text += "[Set " + std::to_string(s) + "]\r\n";
+        for (int p = 0; p < 128; ++p) text += std::to_string(p) + "=Instrument " + std::to_string(s) + " / " + std::to_string(p) + "\r\n";
+    }
+    text += ".Instrument Definitions\r\n[Big]\r\n";
+    for (int s = 0; s < 2000; ++s) text += "Patch[" + std::to_string(s) + "]=Set " + std::to_string(s) + "\r\n";
+    const auto before = mallinfo2().uordblks;
+    const auto file = InsFile::parse(text);
+    const auto used = mallinfo2().uordblks - before;
+    if (used == 0) GTEST_SKIP() << "this allocator does not report its use";
+    EXPECT_LT(used, 3 * text.size()) << used << " bytes for a file of " << text.size();
+    EXPECT_EQ(file.patchNameInSet("Set 1999", 127), "Instrument 1999 / 127");
+    EXPECT_EQ(file.programOfPatchName("Set 7", "Instrument 7 / 64"), 64);
+    EXPECT_EQ(file.bankOfSetName("Set 1234"), 1234);
 }

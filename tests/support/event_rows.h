@@ -26,7 +26,7 @@ inline document::EventList listOf(std::initializer_list<std::pair<std::uint32_t,
     return list;
 }
 
-// Every row of the list, the trailing row included, as values.
+// Every row of a list as values, the trailing row included.
 inline std::vector<document::EventRow> rowsOf(const document::EventList& list) {
     std::vector<document::EventRow> rows;
     for (int r = 1; r < list.rowCount(); ++r) rows.push_back(list.row(r));

@@ -26,9 +26,12 @@ std::filesystem::path TempDir::write(const std::string& name, const app::Bytes& 
 
 app::Bytes TempDir::read(const std::string& name) const { return app::readFile(path_ / name).value_or(app::Bytes{}); }
 
-std::vector<std::string> TempDir::listing() const {
+std::vector<std::string> TempDir::listing() const { return testing_support::listing(path_); }
+
+std::vector<std::string> listing(const std::filesystem::path& folder) {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec)) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -37,6 +37,9 @@ private:
     std::filesystem::path path_;
 };
 
+// Names of the entries of a folder, sorted; empty when it cannot be read.
+std::vector<std::string> listing(const std::filesystem::path& folder);
+
 // A temporary folder used as the program directory.
 struct TempWorkspace {
     TempDir dir;

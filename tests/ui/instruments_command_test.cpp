@@ -1,9 +1,12 @@
 #include <QAction>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
+#include "app/ui/open_document.h"
 #include "names/ui/instrum.h"
+#include "names/ui/sel_inst.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
@@ -21,7 +24,7 @@ QByteArray bankedSong() {
     return smf::header(0, 1, 96) + smf::track(e);
 }
 
-const QByteArray kDefinitions = ".Instrument Definitions\nPatch[1]=Bank One\nPatch[*]=Other\n.Patch Names\n"
+const QByteArray kDefinitions = ".Instrument Definitions\nPatch[1]=Bank One\nPatch[2]=Other\nPatch[*]=Other\n.Patch Names\n"
                                 "[Bank One]\n4=Stage Keys\n[Other]\n4=Plain Keys\n";
 
 }  // namespace
@@ -44,14 +47,43 @@ private slots:
         auto* instruments = window.findChild<QAction*>("mInstruments");
         QCOMPARE(instruments->shortcut(), QKeySequence(Qt::Key_F7));
         QString patch;
+        QString preset;
+        // "C&hange" edits the program change it points at: another set and instrument.
         whenShown<TInstrum>([&](TInstrum* dialog) {
             patch = dialog->StringGrid1->item(0, 4)->text();
             dialog->StringGrid1->selectRow(0);
+            whenShown<TSelInst>([&](TSelInst* chooser) {
+                preset = chooser->BankList->currentItem()->text() + ":" + chooser->InstList->currentItem()->text();
+                chooser->BankList->setCurrentItem(chooser->BankList->findItems("Other", Qt::MatchExactly).front());
+                chooser->InstList->setCurrentRow(0);
+                chooser->ButtonOK->click();
+            });
             dialog->ButtonChange->click();
         });
         instruments->trigger();
         QCOMPARE(patch, QString("Stage Keys"));
+        QCOMPARE(preset, QString("Bank One:Stage Keys"));
         QCOMPARE(window.currentRow(), 5);
+        auto cell = [&](int row, int column) { return QString::fromStdString(document::cellText(doc, row, column)); };
+        // Bank 2 for bank 1: the LSB row is rewritten, the MSB row already says 0.
+        QCOMPARE(cell(3, document::ColData), QString("00 00 "));
+        QCOMPARE(cell(4, document::ColData), QString("20 02 "));
+        QCOMPARE(cell(5, document::ColComment), QString("Plain Keys"));
+        QCOMPARE(window.findChild<QAction*>("mUndo")->text(), QString("&Undo Edit Event"));
+
+        // OK with no instrument chosen changes nothing.
+        const int steps = window.openDocument().undoStack().count();
+        whenShown<TInstrum>([&](TInstrum* dialog) {
+            dialog->StringGrid1->selectRow(0);
+            whenShown<TSelInst>([](TSelInst* chooser) {
+                chooser->InstList->setCurrentRow(-1);
+                chooser->ButtonOK->click();
+            });
+            dialog->ButtonChange->click();
+        });
+        instruments->trigger();
+        QCOMPARE(window.openDocument().undoStack().count(), steps);
+        QCOMPARE(cell(5, document::ColData), QString("04 "));
 
         // Cancel leaves the current row where it was.
         window.setCurrentRow(1);

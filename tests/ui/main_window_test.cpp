@@ -81,10 +81,12 @@ void MainWindowTest::openedFileShowsTheReadersRows() {
     QCOMPARE(w.currentRow(), 1);
     QVERIFY(action(w, "mSaveas")->isEnabled());
     QVERIFY(!w.reading());
-    // Commands of parts not built yet stay disabled after a read.
-    for (const char* name : {"mInsert", "mEditEvent", "mCasmEditor", "mPlayer", "mCreateCasm", "pmEditTick",
-                             "pmMoveDown"})
-        QVERIFY2(!action(w, name)->isEnabled(), name);
+    // Every command is built: the selection and clipboard commands too.
+    for (const char* name : {"mSelectEvents", "pmCopy", "mPaste", "mEditChannel", "mTranspose"})
+        QVERIFY2(action(w, name)->isEnabled(), name);
+    // The CASM commands follow the CASM section taken.
+    QVERIFY(action(w, "mCasmEditor")->isEnabled());
+    QVERIFY(action(w, "mCreateCasm")->isEnabled());
     QVERIFY(!action(w, "mPianoRoll")->isVisible());
     // The working files are those of the window's own program directory.
     QCOMPARE(f.read("#casm.csm"), smf::casm(smf::bytes({'C', 'S', 'E', 'G', 0, 0, 0, 0})));

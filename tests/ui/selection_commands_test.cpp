@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -12,7 +13,7 @@
 #include "document/smf_writer.h"
 #include "document/ui/event_table_model.h"
 #include "events/ui/radio_group.h"
-#include "events/ui/tchan.h"
+#include "events/ui/number_dialogs.h"
 #include "events/ui/tfselect.h"
 #include "events/ui/ttranspose.h"
 #include "support/smf_bytes.h"
@@ -89,7 +90,7 @@ void SelectionCommandsTest::selectEventsSectionsAndAll() {
     int shownKind = -1;
     whenShown<events::ui::TFSelect>([&](events::ui::TFSelect* d) {
         shownKind = d->RGType->itemIndex();
-        d->RGType->item(1)->click();  // Note On
+        d->RGType->button(1)->click();  // Note On
         d->ButtonOK->click();
     });
     action(w, "mSelectEvents")->trigger();
@@ -101,7 +102,7 @@ void SelectionCommandsTest::selectEventsSectionsAndAll() {
 
     // Unselect, channel 10 only; Cancel changes nothing.
     whenShown<events::ui::TFSelect>([](events::ui::TFSelect* d) {
-        d->RGSelUnsel->item(1)->click();
+        d->RGSelUnsel->button(1)->click();
         d->CheckBoxAnyChan->setChecked(false);
         d->EditChan->setValue(10);
         d->ButtonOK->click();
@@ -109,7 +110,7 @@ void SelectionCommandsTest::selectEventsSectionsAndAll() {
     action(w, "pmSelectEvents")->trigger();
     QCOMPARE(selectedRows(w), (std::vector<int>{kNoteOn, kNoteOn2}));
     whenShown<events::ui::TFSelect>([](events::ui::TFSelect* d) {
-        d->RGType->item(18)->click();
+        d->RGType->button(18)->click();
         d->ButtonCancel->click();
     });
     action(w, "mSelectEvents")->trigger();
@@ -260,8 +261,8 @@ void SelectionCommandsTest::channelAndTranspose() {
 
     int preset = 0;
     whenShown<events::ui::TChan>([&preset](events::ui::TChan* d) {
-        preset = d->position();
-        d->EditChan->setValue(5);
+        preset = d->value();
+        d->setValue(5);
         d->ButtonOK->click();
     });
     w.setCurrentRow(kProgram);
@@ -281,7 +282,7 @@ void SelectionCommandsTest::channelAndTranspose() {
     whenShown<events::ui::TTranspose>([&preset](events::ui::TTranspose* d) {
         preset = d->channel();
         d->ButtonPlus->click();
-        d->RGObject->item(0)->click();
+        d->RGObject->button(0)->click();
         d->ButtonOK->click();
     });
     w.setCurrentRow(kNoteOff);

@@ -1,19 +1,18 @@
-// TFSelect, TTranspose and TChan: presets, ranges, language texts, OK and Cancel.
+// TFSelect and TTranspose: presets, ranges, language texts, OK and Cancel.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/profile.h"
 #include "events/ui/radio_group.h"
-#include "events/ui/tchan.h"
 #include "events/ui/tfselect.h"
 #include "events/ui/ttranspose.h"
 
-using events::ui::TChan;
 using events::ui::TFSelect;
 using events::ui::TTranspose;
 
@@ -25,7 +24,6 @@ class SelectionDialogsTest : public QObject {
 private slots:
     void filterDialogShowsAndTakesItsValues();
     void transposeDialogKeepsItsAmountInRange();
-    void channelDialog();
 };
 
 void SelectionDialogsTest::filterDialogShowsAndTakesItsValues() {
@@ -34,10 +32,10 @@ void SelectionDialogsTest::filterDialogShowsAndTakesItsValues() {
         TFSelect dialog(preset, settings);
         QCOMPARE(dialog.windowTitle(), QString("Select Events..."));
         QCOMPARE(dialog.RGType->count(), 24);
-        QCOMPARE(dialog.RGType->item(23)->text(), QString("Sequencer specific information"));
+        QCOMPARE(dialog.RGType->button(23)->text(), QString("Sequencer specific information"));
         QCOMPARE(dialog.RGType->itemIndex(), 19);
         QCOMPARE(dialog.RGSelUnsel->itemIndex(), 1);
-        QCOMPARE(dialog.RGSelUnsel->item(1)->text(), QString("Unselect"));
+        QCOMPARE(dialog.RGSelUnsel->button(1)->text(), QString("Unselect"));
         QCOMPARE(dialog.EditChan->value(), 7);
         QCOMPARE(dialog.EditChan->minimum(), 1);
         QCOMPARE(dialog.EditChan->maximum(), 16);
@@ -58,8 +56,8 @@ void SelectionDialogsTest::filterDialogShowsAndTakesItsValues() {
         QCOMPARE(dialog.Edit2H->text(), QString("127"));
         dialog.Edit1L->setText("300");  // modulo 256
         dialog.ButtonAny2->click();
-        dialog.RGType->item(1)->click();
-        dialog.RGSelUnsel->item(0)->click();
+        dialog.RGType->button(1)->click();
+        dialog.RGSelUnsel->button(0)->click();
         dialog.CheckBoxAnyChan->click();
         const auto taken = dialog.filter();
         QCOMPARE(taken.kind, 1);
@@ -91,8 +89,8 @@ void SelectionDialogsTest::transposeDialogKeepsItsAmountInRange() {
     QCOMPARE(dialog.amount(), 0);
     QVERIFY(dialog.allSections());
     QCOMPARE(dialog.channel(), 10);
-    QCOMPARE(dialog.RadioGroupChan->item(15)->text(), QString("Channel 16"));
-    QCOMPARE(dialog.RGObject->item(0)->text(), QString("Current section only"));
+    QCOMPARE(dialog.RadioGroupChan->button(15)->text(), QString("Channel 16"));
+    QCOMPARE(dialog.RGObject->button(0)->text(), QString("Current section only"));
     dialog.ButtonPlus->click();
     QCOMPARE(dialog.amount(), 12);
     dialog.EditAmount->setValue(20);
@@ -102,8 +100,8 @@ void SelectionDialogsTest::transposeDialogKeepsItsAmountInRange() {
     QCOMPARE(dialog.amount(), -24);
     dialog.EditAmount->setValue(99);
     QCOMPARE(dialog.amount(), 24);
-    dialog.RGObject->item(0)->click();
-    dialog.RadioGroupChan->item(2)->click();
+    dialog.RGObject->button(0)->click();
+    dialog.RadioGroupChan->button(2)->click();
     QVERIFY(!dialog.allSections());
     QCOMPARE(dialog.channel(), 3);
     dialog.ButtonOK->click();
@@ -115,20 +113,6 @@ void SelectionDialogsTest::transposeDialogKeepsItsAmountInRange() {
     noChannel.ButtonCancel->click();
     QCOMPARE(noChannel.result(), int(QDialog::Rejected));
     QVERIFY(app::Profile(settings).hasKey("Transpose", "Top"));
-}
-
-void SelectionDialogsTest::channelDialog() {
-    TChan dialog(12, settings);
-    QCOMPARE(dialog.windowTitle(), QString("MIDI Channel"));
-    QCOMPARE(dialog.position(), 12);
-    QCOMPARE(dialog.ButtonOK->text(), QString("&OK"));
-    dialog.EditChan->setValue(0);
-    QCOMPARE(dialog.position(), 1);
-    dialog.EditChan->setValue(17);
-    QCOMPARE(dialog.position(), 16);
-    dialog.ButtonOK->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(app::Profile(settings).hasKey("Chan", "Left"));
 }
 
 QTEST_MAIN(SelectionDialogsTest)

@@ -18,6 +18,8 @@
 #include "app/ui/taboutbox.h"
 #include "app/ui/tsetup.h"
 #include "document/ui/event_row_painter.h"
+#include "playback/recording_port.h"
+#include "playback/ui/program_port.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 #include "tools/hex_dump.h"
@@ -93,6 +95,9 @@ private slots:
 };
 
 void ShellTest::setupShowsAndTakesPortOptionsAndColours() {
+    // The program's ports, not the machine's.
+    auto synth = std::make_shared<playback::RecordingPort>("Built-in synthesizer (FluidSynth)");
+    playback::ui::setProgramMidiOut(std::make_unique<playback::CMIDIOUT>([=] { return playback::PortList{synth}; }));
     WindowFixture f;
     auto& w = f.open();
     QStringList ports;

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/instance_folder.h"
+#include "app/termination.h"
+#include "app/ui/program_folder.h"
 #include "app/ui/program_icon.h"
 #include "app/ui/user_dialogs.h"
 #include "app/workspace.h"
@@ -11,17 +14,29 @@
 #include "names/default_files.h"
 
 int main(int argc, char** argv) {
+    // A signal that ends the program removes its working folder; a file-size
+    // limit is a failed write.
+    app::handleTermination();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ctabber");
     QApplication::setWindowIcon(app::ui::programIcon());
-    const auto workspace = app::Workspace::locate(argc > 0 ? argv[0] : "ctabber");
+    app::ui::QtUserDialogs dialogs;
+    const auto program = app::ui::programWorkspace();
+    // This window's own working files, beside those of any other window or
+    // command-line call using the same program directory.
+    std::string error;
+    const auto folder = app::InstanceFolder::make(program.dir(), error);
+    if (!folder) {
+        dialogs.message(nullptr, "Ctabber", QString::fromStdString(error), app::Icon::Error, false);
+        return 2;
+    }
+    const app::Workspace workspace(program.dir(), folder->path());
     // The shipped name files, for the user to change, where the program directory has none.
     names::installNameFiles(workspace,
                             names::shippedNameFileDirs(QCoreApplication::applicationFilePath().toStdString()));
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 
-    app::ui::QtUserDialogs dialogs;
     events::ui::TMain window(workspace, dialogs);
     window.show();
     // The named file is read once the window is up, so a long read paints.

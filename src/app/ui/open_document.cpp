@@ -34,8 +34,8 @@ OpenDocument::OpenDocument(QObject* parent)
 }
 
 OpenDocument::~OpenDocument() {
-    // The stack announces a changed clean state while it is destroyed; the
-    // window listening through this object may be half destroyed by then.
+    // The stack tells of its clean state once more as it goes; the windows
+    // listening may be half destroyed by then.
     undo_.disconnect(this);
 }
 

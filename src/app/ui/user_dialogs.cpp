@@ -78,6 +78,12 @@ void showMessage(UserDialogs& dialogs, QWidget* parent, const app::Message& mess
                     message.icon, false);
 }
 
+void showOutcome(UserDialogs& dialogs, QWidget* parent, const app::Outcome& outcome) {
+    app::Message message = outcome.message;
+    if (!outcome.note.empty()) message.text += "\n" + outcome.note;
+    showMessage(dialogs, parent, message);
+}
+
 QStringList qtFilters(std::initializer_list<std::string_view> pairs) {
     QStringList out;
     for (auto pair : pairs) {

@@ -62,6 +62,8 @@ public:
 
 // Shows a core message in an OK box.
 void showMessage(UserDialogs& dialogs, QWidget* parent, const app::Message& message);
+// Shows an outcome's message with its note, when it has one, as a second line.
+void showOutcome(UserDialogs& dialogs, QWidget* parent, const app::Outcome& outcome);
 
 // Turns "Description (*.ext)|*.ext" pairs into Qt filter strings.
 QStringList qtFilters(std::initializer_list<std::string_view> pairs);

@@ -24,6 +24,17 @@ void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, c
     window.resize(b.width, b.height);
 }
 
+void centreOnOwner(QWidget& window) {
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    QRect area;
+    if (owner && owner->isVisible()) {
+        area = owner->frameGeometry();
+    } else if (const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    if (area.isValid()) window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
 bool storeWindow(const QWidget& window, const std::filesystem::path& settingsFile, const std::string& section) {
     Profile profile(settingsFile);
     profile.writeInt(section, "Top", window.y());
@@ -40,6 +51,10 @@ RememberedDialog::RememberedDialog(QWidget* parent, std::filesystem::path settin
 
 void RememberedDialog::restorePlace() {
     adjustSize();
+    // Shown for the first time (nothing stored): centred on the window it
+    // belongs to, or on the screen, rather than at the corner.
+    const Profile profile(settingsFile_);
+    if (!profile.hasKey(section_, "Top") && !profile.hasKey(section_, "Left")) centreOnOwner(*this);
     restoreWindow(*this, settingsFile_, section_);
 }
 

@@ -11,10 +11,14 @@ namespace app::ui {
 // value), applies them and brings a window that lies past the screen's right
 // or bottom edge back onto it.
 void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, const std::string& section);
+// Moves a window so that its centre is that of the visible window it belongs
+// to, or else of its screen.
+void centreOnOwner(QWidget& window);
 // Writes the four present values; false when the file could not be written.
 bool storeWindow(const QWidget& window, const std::filesystem::path& settingsFile, const std::string& section);
 
-// A dialog that restores its place on creation and stores it when it closes.
+// A dialog that restores its place on creation and stores it when it closes;
+// the first time, with no place stored, it opens centred on its owner.
 class RememberedDialog : public QDialog {
 public:
     RememberedDialog(QWidget* parent, std::filesystem::path settingsFile, std::string section);

@@ -1,7 +1,5 @@
 #include "document/ui/event_table_model.h"
 
-#include <algorithm>
-
 namespace document::ui {
 
 EventTableModel::EventTableModel(const document::Document& doc, QObject* parent)
@@ -60,12 +58,6 @@ void EventTableModel::refreshRow(int gridRow) {
     const int r = modelRow(gridRow);
     if (r < 0 || r >= rowCount()) return;
     emit dataChanged(index(r, 0), index(r, document::kColumnCount - 1));
-}
-
-void EventTableModel::refreshRows(int firstGridRow, int lastGridRow) {
-    const int first = std::max(modelRow(firstGridRow), 0);
-    const int last = std::min(modelRow(lastGridRow), rowCount() - 1);
-    if (first <= last) emit dataChanged(index(first, 0), index(last, document::kColumnCount - 1));
 }
 
 void EventTableModel::aboutToEdit(bool rowsMove) {

@@ -36,8 +36,6 @@ public:
     void reload();
     // One grid row changed.
     void refreshRow(int gridRow);
-    // Grid rows first to last changed in place (their selected flags, say).
-    void refreshRows(int firstGridRow, int lastGridRow);
     // Around an edit of the list: rows that come or go lay the view's rows
     // out anew (the current row keeps its number, or becomes the last row),
     // changed rows are shown again.

@@ -1,28 +1,31 @@
 #pragma once
-// A titled group of radio buttons whose chosen item is an index, laid out
-// in columns: what the event dialogs use for their kinds and channels.
-#include <QButtonGroup>
+// A radio group: a titled box of radio buttons, one item chosen or none
+// (item index -1), as the property dialogs use them.
 #include <QGroupBox>
 #include <QStringList>
+
+class QButtonGroup;
+class QRadioButton;
 
 namespace events::ui {
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    RadioGroup(const QString& title, const QStringList& items, int columns, QWidget* parent = nullptr);
+    RadioGroup(const QString& title, const QStringList& items, QWidget* parent, int columns = 1);
 
-    // The chosen item, -1 for none.
-    int itemIndex() const { return buttons_.checkedId(); }
+    int itemIndex() const;
+    // -1 chooses no item.
     void setItemIndex(int index);
-    int count() const { return static_cast<int>(buttons_.buttons().size()); }
-    QAbstractButton* item(int index) const { return buttons_.button(index); }
+    int count() const;
+    QRadioButton* button(int index) const;
 
 signals:
-    void itemChosen(int index);
+    // An item was chosen by the user.
+    void itemClicked(int index);
 
 private:
-    QButtonGroup buttons_;
+    QButtonGroup* group_;
 };
 
 }  // namespace events::ui

@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/ui/captions.h"
 #include "casm/byte_editor.h"
-#include "names/ui/chooser_parts.h"
+#include "events/ui/dialog_parts.h"
 #include "events/ui/radio_group.h"
 
 namespace events::ui {
@@ -24,21 +25,19 @@ TFSelect::TFSelect(const events::EventFilter& preset, const std::filesystem::pat
     QStringList kinds;
     for (const auto& kind : events::filterKinds())
         kinds << QString::fromLatin1(kind.caption.data(), static_cast<qsizetype>(kind.caption.size()));
-    RGType = new RadioGroup(QString(), kinds, 2, this);
+    RGType = new RadioGroup(QString(), kinds, this, 2);
     RGType->setObjectName("RGType");
     captions.add(270, [this](const QString& t) { RGType->setTitle(t); });
 
-    RGSelUnsel = new RadioGroup(QString(), {QString(), QString()}, 1, this);
+    RGSelUnsel = new RadioGroup(QString(), {QString(), QString()}, this);
     RGSelUnsel->setObjectName("RGSelUnsel");
     captions.add(273, [this](const QString& t) { RGSelUnsel->setTitle(t); });
-    captions.add(274, [this](const QString& t) { RGSelUnsel->item(0)->setText(t); });
-    captions.add(275, [this](const QString& t) { RGSelUnsel->item(1)->setText(t); });
+    captions.add(274, [this](const QString& t) { RGSelUnsel->button(0)->setText(t); });
+    captions.add(275, [this](const QString& t) { RGSelUnsel->button(1)->setText(t); });
 
     auto* channel = new QGroupBox(this);
     captions.add(271, [channel](const QString& t) { channel->setTitle(t); });
-    EditChan = new QSpinBox(channel);
-    EditChan->setObjectName("EditChan");
-    EditChan->setRange(1, 16);
+    EditChan = upDown(channel, "EditChan", 1, 16, 1);
     CheckBoxAnyChan = new QCheckBox(channel);
     CheckBoxAnyChan->setObjectName("CheckBoxAnyChan");
     captions.add(272, [this](const QString& t) { CheckBoxAnyChan->setText(t); });
@@ -84,10 +83,10 @@ TFSelect::TFSelect(const events::EventFilter& preset, const std::filesystem::pat
     right->addWidget(data2);
     right->addWidget(CheckBoxHex);
     right->addStretch();
-    right->addLayout(names::ui::okCancelRow(this, language, "&OK", "&Cancel", ButtonOK, ButtonCancel));
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(RGType);
-    layout->addLayout(right);
+    auto* body = new QHBoxLayout;
+    body->addWidget(RGType);
+    body->addLayout(right);
+    finishDialog(this, body, language, ButtonOK, ButtonCancel, true, false);
 
     RGSelUnsel->setItemIndex(preset.unselect ? 1 : 0);
     RGType->setItemIndex(preset.kind);
@@ -101,8 +100,6 @@ TFSelect::TFSelect(const events::EventFilter& preset, const std::filesystem::pat
     connect(CheckBoxHex, &QCheckBox::toggled, this, [this] { CheckBoxHexClick(); });
     connect(ButtonAny1, &QPushButton::clicked, this, [this] { showRange(Edit1L, Edit1H, 0, 255); });
     connect(ButtonAny2, &QPushButton::clicked, this, [this] { showRange(Edit2L, Edit2H, 0, 255); });
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     restorePlace();
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -35,7 +36,9 @@
 #include "events/navigation.h"
 #include "events/row_edit.h"
 #include "names/name_sources.h"
+#include "casm/ui/tctabber.h"
 #include "names/ui/instrum.h"
+#include "playback/ui/tmmplayer.h"
 
 namespace events::ui {
 namespace {
@@ -103,6 +106,7 @@ TMain::TMain(app::Workspace workspace, app::ui::UserDialogs& dialogs, QWidget* p
     buildStatusBar();
     buildMenus();
     buildPopupMenu();
+    wireEditCommands();
     connectSelectionCommands();
 
     loadSettings();
@@ -233,6 +237,7 @@ void TMain::buildToolPanel() {
     buttonPanel("Panel6", {{"ButtonEdit", 43, "Edit    "}, {"ButtonInsert", 44, "&Insert"}, {"ButtonDelete", 45, "&Delete"}});
     buttonPanel("Panel7", {{"ButtonUp", 46, "    &Up   "}, {"ButtonDown", 47, " Do&wn"}, {"ButtonCasm", 48, " CASM"}});
     ButtonCasm = findChild<QPushButton*>("ButtonCasm");
+    connect(ButtonCasm, &QPushButton::clicked, this, [this] { mCasmEditorClick(); });
     // Room to the right of the panels, so each panel keeps the width it is given.
     auto* filler = new QWidget(panelSplitter_);
     panelSplitter_->addWidget(filler);
@@ -345,17 +350,22 @@ void TMain::buildMenus() {
     addAction(edit, "mMoveDown", 21, "Move D&own");
 
     auto* view = topMenu("mView", 25, "&View");
-    mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9);
+    mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9, true);
+    mCasmEditor->setEnabled(false);
+    connect(mCasmEditor, &QAction::triggered, this, [this] { mCasmEditorClick(); });
     mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data", {}, true);
     mCasmHex->setEnabled(false);
     connect(mCasmHex, &QAction::triggered, this, [this] { mCasmHexClick(); });
     auto* instruments = addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, true);
     connect(instruments, &QAction::triggered, this, [this] { mInstrumentsClick(); });
-    addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6);
+    auto* player = addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6, true);
+    connect(player, &QAction::triggered, this, [this] { mPlayerClick(); });
     addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5)->setVisible(false);
 
     auto* create = topMenu("mCreate", 31, "&Create");
-    mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4);
+    mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4, true);
+    mCreateCasm->setEnabled(false);
+    connect(mCreateCasm, &QAction::triggered, this, [this] { mCreateCasmClick(); });
 
     auto* help = topMenu("mHelp", 35, "&Help");
     auto* contents = addAction(help, "mContents", 36, "&Contents...", Qt::Key_F1, true);
@@ -557,7 +567,10 @@ void TMain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    closeToolWindows();
+    if (!closeToolWindows()) {
+        e->ignore();
+        return;
+    }
     saveSettings();
     e->accept();
 }
@@ -710,8 +723,14 @@ void TMain::mInstrumentsClick() {
     TInstrum dialog(doc_, *definitions_, dialogs_, ws_.settings(), language_, this);
     dialog.onInsFileChosen = [this](const std::filesystem::path& file) { settings_.insFile = file.string(); };
     if (dialog.exec() != QDialog::Accepted || dialog.programRow() <= 0) return;
-    // The chosen channel's program change becomes the current row.
+    // The chosen channel's program change becomes the current row and is edited.
     setCurrentRow(dialog.programRow());
+    editEventAt(dialog.programRow());
+}
+
+void TMain::mPlayerClick() {
+    if (reading_) return;
+    playback::ui::openPlayer(doc_, settings_.midiOut, dialogs_, ws_.settings(), language_, this);
 }
 
 // ---------------------------------------------------------------- reading
@@ -730,7 +749,7 @@ void TMain::setBusy(bool busy) {
 document::ReadOptions TMain::readOptions() {
     document::ReadOptions options;
     options.clearCasm = settings_.clearCasm;
-    options.casmEditorOpen = false;
+    options.casmEditorOpen = casmEditor_ != nullptr;
     options.language = &language_;
     options.names = names::nameSources(definitions_, std::make_shared<const names::SysexDescriptions>(
                                                          names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem))));
@@ -786,17 +805,19 @@ void TMain::showReadResult(const document::ReadResult& result) {
         if (const auto& text = result.panels[static_cast<std::size_t>(i)]) setPanel(i, QString::fromStdString(*text));
     if (!result.opened) return;
     setPanel(4, QString());
-    enable(mSaveas, true);
+    enable(mSaveas, result.saveable);
     enable(mRemoveBank, true);
     enable(mCreateCasm, true);
     if (result.casmCommands == document::CasmCommands::Enable) setCasmCommands(true);
     else if (result.casmCommands == document::CasmCommands::Disable) setCasmCommands(false);
+    casmAfterRead(result);
 }
 
 void TMain::setCasmCommands(bool inUse) {
     casmInUse_ = inUse;
     enable(mCasmHex, inUse);
     enable(mCasmEditor, inUse);
+    ButtonCasm->setEnabled(inUse);
     enable(mExport, inUse);
 }
 
@@ -837,8 +858,11 @@ void TMain::mOpenClick() {
     openFile(choice->path);
 }
 
-void TMain::openFile(const QString& fileName) {
+void TMain::openFile(const QString& givenName) {
     if (reading_ || !mayDiscardChanges()) return;
+    // The recent-files list and the caption keep the full name, so that an
+    // entry opens the same file from any folder.
+    const QString fileName = QDir::cleanPath(QFileInfo(givenName).absoluteFilePath());
     document::addRecentFile(settings_.recentFiles, fileName.toStdString());
     refreshRecentMenu();
     settings_.openDialog = std::string(app::folderOf(fileName.toStdString()));
@@ -887,7 +911,7 @@ void TMain::mSaveasClick() {
                          app::Icon::Question, true) != app::ui::Answer::Yes)
         return;
     const auto outcome = document::saveAs(doc_, target, choice->filterIndex, ws_, language_);
-    app::ui::showMessage(dialogs_, this, outcome.message);
+    app::ui::showOutcome(dialogs_, this, outcome);
     if (!outcome.ok) return;
     document::addRecentFile(settings_.recentFiles, target);
     refreshRecentMenu();
@@ -908,7 +932,7 @@ void TMain::mExportClick() {
     settings_.exportCsm = dialog.EditCasm->text().toStdString();
     settings_.exportAdd = dialog.EditAdd->text().toStdString();
     const auto outcome = document::exportPieces(doc_, dialog.names(), ws_, language_);
-    app::ui::showMessage(dialogs_, this, outcome.message);
+    app::ui::showOutcome(dialogs_, this, outcome);
 }
 
 void TMain::mImportClick() {
@@ -929,6 +953,7 @@ void TMain::mImportClick() {
         return imported.read;
     });
     setCasmCommands(imported.casmImported);
+    if (imported.casmImported && casmEditor_) casmEditor_->reloadWorkingFile(openedFile_);
     if (imported.casmImported) app::ui::showMessage(dialogs_, this, imported.message);
 }
 
@@ -975,7 +1000,7 @@ void TMain::runBankRemovalBatch() {
         runBankRemoval([&](document::Document& doc, int& removed) {
             outcome = events::runBankBatch(doc, ws_, language_, &removed);
         });
-        if (!outcome.ok) app::ui::showMessage(dialogs_, this, outcome.message);
+        if (!outcome.ok) app::ui::showOutcome(dialogs_, this, outcome);
     }
     open_->saved();  // the batch ends by closing, without asking about its own change
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

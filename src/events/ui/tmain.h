@@ -36,6 +36,9 @@ struct MidiPortList;
 namespace tools::ui {
 class TBinCasm;
 }
+namespace casm::ui {
+class TCtabber;
+}
 namespace document::ui {
 class EventTableModel;
 class EventRowPainter;
@@ -54,8 +57,9 @@ public:
     // The file named by the arguments (after the program name), then the
     // "br" batch when asked for.
     void runCommandLine(const std::vector<std::string>& args);
-    // Opens a file as "&Open..." does once a name is chosen.
-    void openFile(const QString& fileName);
+    // Opens a file as "&Open..." does once a name is chosen; a relative name
+    // is taken from the current folder.
+    void openFile(const QString& givenName);
 
     // The status bar's six panels.
     QString panelText(int panel) const;
@@ -111,6 +115,7 @@ private:
     void mRemoveBankClick();
     void mUseColorClick();
     void mInstrumentsClick();
+    void mPlayerClick();
     // The shell's commands (tmain_shell.cpp).
     void mSetupClick();
     void mCasmHexClick();
@@ -119,7 +124,24 @@ private:
     app::ui::MidiPortList midiPorts();
     app::Outcome associate(std::string_view extension);
     void applyLanguage(const std::string& previous);
-    void closeToolWindows();
+    // Closes the windows open beside this one; false when one stays open.
+    bool closeToolWindows();
+    // The CASM editor and CASM creation (tmain_casm.cpp).
+    void mCasmEditorClick();
+    void mCreateCasmClick();
+    // After a read: an editor open beside the window reads the new CASM section.
+    void casmAfterRead(const document::ReadResult& result);
+    // Editing single events (tmain_edit.cpp).
+    void wireEditCommands();
+    void mEditEventClick();  // the edit dispatcher, by the last mouse cell
+    // Opens the property dialog of the event at `row` and applies what it gives.
+    void editEventAt(int row);
+    void editProgramAt(int row);
+    void mEditTickClick();
+    // Inserting, deleting and moving rows (tmain_rows.cpp).
+    void mInsertClick();
+    void mDeleteClick();
+    void moveEvent(bool up);
     void pmSelUnselClick();
     void ButtonNextClick();
     void ListBoxMarkersClick();
@@ -214,6 +236,7 @@ private:
     QAction* mCasmHex = nullptr;
     QAction* mCreateCasm = nullptr;
     QPointer<tools::ui::TBinCasm> binCasm_;  // the open hex viewer, if any
+    QPointer<casm::ui::TCtabber> casmEditor_;  // the CASM editor open beside the window ("CtabberAdvanced")
 
     struct Caption {
         int id;

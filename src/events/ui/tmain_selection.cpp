@@ -13,9 +13,10 @@
 #include "events/event_clipboard.h"
 #include "events/event_filter.h"
 #include "events/navigation.h"
+#include "events/row_commands.h"
 #include "events/selection.h"
 #include "events/transpose.h"
-#include "events/ui/tchan.h"
+#include "events/ui/number_dialogs.h"
 #include "events/ui/tfselect.h"
 #include "events/ui/tmain.h"
 #include "events/ui/ttranspose.h"
@@ -54,7 +55,7 @@ void TMain::connectSelectionCommands() {
 }
 
 void TMain::showFlips(const std::vector<int>& rows) {
-    if (const auto range = events::applyFlips(doc_.events, rows)) model_->refreshRows(range->first, range->last);
+    if (const auto range = events::applyFlips(doc_.events, rows)) model_->rowsEdited({range->first, range->last});
     showSelectionCount();
 }
 
@@ -104,10 +105,8 @@ void TMain::copyOrCut(bool cut) {
     // A protected current note is not cut, as it is not deleted: nothing happens.
     if (cut && plan.rows.empty() && plan.unselect.empty()) return;
     // Protected notes of the selection are unselected, not copied or cut.
-    for (int r : plan.unselect) {
-        doc_.events.setSelected(r, false);
-        redrawRow(r);
-    }
+    for (int r : plan.unselect) doc_.events.setSelected(r, false);
+    if (!plan.unselect.empty()) model_->rowsEdited({plan.unselect.front(), plan.unselect.back()});
     app::ui::TMess* wait = nullptr;
     if (walk)
         wait = app::ui::showWaitWindow(this, lookup(112, "Wait..."), cut ? lookup(125, "Cut...") : lookup(126, "Copy..."));
@@ -129,11 +128,9 @@ void TMain::copyOrCut(bool cut) {
     const auto written = events::writeEventClipboard(ws_.eventCopy(), doc_, plan.rows, language_, progress);
     if (written.ok && cut && !plan.rows.empty()) {
         open_->apply(events::cutRows(doc_.events, plan.rows));
-        if (walk) {
-            setPanel(4, progressText(total));
-            // The current row went up one row for each row cut, as far as row 1.
-            if (current > 1) setCurrentRow(std::max(current - total, 1));
-        }
+        // The current row follows its event, as after Delete.
+        setCurrentRow(std::min(events::rowAfterDelete(plan.rows, current), doc_.events.trailingRow()));
+        if (walk) setPanel(4, progressText(total));
     }
     if (wait) {
         wait->close();
@@ -162,7 +159,7 @@ void TMain::mEditChannelClick() {
     if (channel == 0) return;
     TChan dialog(std::clamp(channel, 1, 16), ws_.settings(), language_, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    open_->apply(events::channelEdit(doc_.events, row, dialog.position()));
+    open_->apply(events::channelEdit(doc_.events, row, dialog.value()));
 }
 
 void TMain::mTransposeClick() {

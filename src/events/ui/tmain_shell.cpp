@@ -14,6 +14,8 @@
 #include "document/ui/event_row_painter.h"
 #include "events/ui/tmain.h"
 #include "names/default_files.h"
+#include "playback/midi_out.h"
+#include "playback/ui/program_port.h"
 #include "tools/ui/tbincasm.h"
 
 namespace events::ui {
@@ -28,8 +30,9 @@ std::optional<std::filesystem::path> shippedFile(const std::filesystem::path& na
 }  // namespace
 
 app::ui::MidiPortList TMain::midiPorts() {
-    // Port 0 until the port layer lists the ports and sends the test note.
-    return {{"Built-in synthesizer (FluidSynth)"}, [](int) {}, [] {}};
+    auto& out = playback::ui::programMidiOut();
+    return {playback::portNames(out), [&out](int port) { playback::testNoteOn(out, port); },
+            [&out] { playback::testNoteOff(out); }};
 }
 
 app::Outcome TMain::associate(std::string_view extension) {
@@ -97,9 +100,13 @@ void TMain::mAboutClick() {
     box.exec();
 }
 
-void TMain::closeToolWindows() {
+bool TMain::closeToolWindows() {
+    // A window may refuse (the CASM editor whose changes could not be saved).
+    bool all = true;
     for (auto* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (window->isWindow() && dynamic_cast<app::ui::Translatable*>(window)) window->close();
+        if (window->isWindow() && window->isVisible() && dynamic_cast<app::ui::Translatable*>(window))
+            all = window->close() && all;
+    return all;
 }
 
 }  // namespace events::ui

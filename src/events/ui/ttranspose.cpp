@@ -4,11 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/ui/captions.h"
-#include "names/ui/chooser_parts.h"
+#include "events/ui/dialog_parts.h"
 #include "events/ui/radio_group.h"
 
 namespace events::ui {
@@ -23,10 +24,7 @@ TTranspose::TTranspose(int channel, const std::filesystem::path& settingsFile, c
     captions.add(354, [amountGroup](const QString& t) { amountGroup->setTitle(t); });
     auto* octave = new QLabel(amountGroup);
     captions.add(355, [octave](const QString& t) { octave->setText(t); });
-    EditAmount = new QSpinBox(amountGroup);
-    EditAmount->setObjectName("EditAmount");
-    EditAmount->setRange(-kMaxAmount, kMaxAmount);
-    EditAmount->setValue(0);
+    EditAmount = upDown(amountGroup, "EditAmount", -kMaxAmount, kMaxAmount, 0);
     ButtonPlus = new QPushButton("+ 1", amountGroup);
     ButtonPlus->setObjectName("ButtonPlus");
     ButtonMinus = new QPushButton("- 1", amountGroup);
@@ -37,37 +35,32 @@ TTranspose::TTranspose(int channel, const std::filesystem::path& settingsFile, c
     amountRow->addWidget(ButtonPlus);
     amountRow->addWidget(ButtonMinus);
 
-    RGObject = new RadioGroup(QString(), {QString(), QString()}, 1, this);
+    RGObject = new RadioGroup(QString(), {QString(), QString()}, this);
     RGObject->setObjectName("RGObject");
-    captions.add(352, [this](const QString& t) { RGObject->item(0)->setText(t); });
-    captions.add(353, [this](const QString& t) { RGObject->item(1)->setText(t); });
+    captions.add(352, [this](const QString& t) { RGObject->button(0)->setText(t); });
+    captions.add(353, [this](const QString& t) { RGObject->button(1)->setText(t); });
     RGObject->setItemIndex(1);
 
     QStringList channels;
     for (int c = 1; c <= 16; ++c) channels << QString("Channel %1").arg(c);
-    RadioGroupChan = new RadioGroup(QString(), channels, 2, this);
+    RadioGroupChan = new RadioGroup(QString(), channels, this, 2);
     RadioGroupChan->setObjectName("RadioGroupChan");
     captions.add(271, [this](const QString& t) { RadioGroupChan->setTitle(t); });
     RadioGroupChan->setItemIndex(channel >= 1 && channel <= 16 ? channel - 1 : 0);
 
 
-    auto* buttons = names::ui::okCancelRow(this, language, "&OK", "&Cancel", ButtonOK, ButtonCancel);
     auto* left = new QVBoxLayout;
     left->addWidget(amountGroup);
     left->addWidget(RGObject);
     left->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(left);
-    top->addWidget(RadioGroupChan);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addWidget(RadioGroupChan);
+    finishDialog(this, body, language, ButtonOK, ButtonCancel);
 
     // An octave up or down, as far as the range goes.
     connect(ButtonPlus, &QPushButton::clicked, this, [this] { EditAmount->setValue(EditAmount->value() + kOctave); });
     connect(ButtonMinus, &QPushButton::clicked, this, [this] { EditAmount->setValue(EditAmount->value() - kOctave); });
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     restorePlace();
 }
 

@@ -63,6 +63,10 @@ TInstrum::TInstrum(const document::Document& document, names::InstrumentDefiniti
     layout->addWidget(StringGrid1, 1);
     layout->addLayout(buttons);
     StringGrid1->setMinimumWidth(520);
+    // All sixteen channels in view: a style plays on channels 9 to 16.
+    StringGrid1->setMinimumHeight(StringGrid1->horizontalHeader()->sizeHint().height() +
+                                  16 * StringGrid1->verticalHeader()->defaultSectionSize() +
+                                  2 * StringGrid1->frameWidth());
     restorePlace();
 
     // The start-up part of the style first, whatever the first marker is.

@@ -94,6 +94,7 @@ void TSelInst::BankListClick(int row) {
 void TSelInst::ButtonOKClick() {
     bank_ = 0;
     program_ = 0;
+    chosen_ = false;
     const QListWidgetItem* set = BankList->currentItem();
     const QListWidgetItem* instrument = InstList->currentItem();
     if (set && instrument) {
@@ -105,6 +106,7 @@ void TSelInst::ButtonOKClick() {
             if (program != -1) {
                 bank_ = bank;
                 program_ = program;
+                chosen_ = true;
             }
         }
     }

@@ -21,7 +21,10 @@ public:
              const std::filesystem::path& settingsFile, const app::Language& language = app::builtinLanguage(),
              QWidget* parent = nullptr);
 
-    // After OK: the chosen bank and program (both 0 when the choice names none).
+    // After OK: whether a set and one of its instruments were chosen, and
+    // which bank and program they are (both 0 when the choice names none;
+    // a caller then changes nothing).
+    bool chosen() const { return chosen_; }
     int bank() const { return bank_; }
     int program() const { return program_; }
 
@@ -44,5 +47,6 @@ private:
     app::ui::UserDialogs& dialogs_;
     int bank_;
     int program_;
+    bool chosen_ = false;
     bool shown_ = false;
 };

@@ -32,7 +32,10 @@ public:
         return next(r);
     }
     std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override {
-        return std::nullopt;
+        if (inputs.empty()) return std::nullopt;
+        auto i = inputs.front();
+        inputs.pop_front();
+        return i;
     }
     std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
         colourRequests.push_back(initial);
@@ -51,6 +54,7 @@ public:
     std::deque<app::ui::Answer> answers;
     std::deque<std::optional<app::ui::FileChoice>> files;  // nullopt = Cancel
     std::deque<std::optional<QColor>> colours;              // nullopt = Cancel
+    std::deque<std::optional<QString>> inputs;              // nullopt = Cancel
     std::vector<QColor> colourRequests;
     std::vector<QUrl> openedUrls;
     bool browserWorks = true;

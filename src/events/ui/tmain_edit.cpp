@@ -1,0 +1,186 @@
+// The main window's commands that edit one event: the edit dispatcher with
+// each kind's property dialog, and Edit Tick+.
+#include <QAction>
+#include <QPushButton>
+
+#include "app/profile.h"
+#include "app/ui/open_document.h"
+#include "casm/ui/tselnote.h"
+#include "document/event_cells.h"
+#include "events/edit_names.h"
+#include "events/event_properties.h"
+#include "events/navigation.h"
+#include "events/program_edit.h"
+#include "events/row_commands.h"
+#include "events/ui/meta_dialogs.h"
+#include "events/ui/number_dialogs.h"
+#include "events/ui/tkeyafter.h"
+#include "events/ui/tmain.h"
+#include "events/ui/tsysex.h"
+#include "events/ui/ttexts.h"
+#include "names/controller_list.h"
+#include "names/sysex_descriptions.h"
+#include "names/ui/sel_cont.h"
+#include "names/ui/sel_inst.h"
+#include "names/ui/sel_patch.h"
+#include "tools/ui/tssi.h"
+
+namespace events::ui {
+
+void TMain::wireEditCommands() {
+    auto wire = [this](const char* name, auto handler) {
+        auto* action = findChild<QAction*>(name);
+        if (!action) return;
+        std::erase(unbuilt_, action);
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    for (const char* name : {"mEditEvent", "pmEditEvent"}) wire(name, [this] { mEditEventClick(); });
+    for (const char* name : {"mEditTick", "pmEditTick"}) wire(name, [this] { mEditTickClick(); });
+    for (const char* name : {"mInsert", "pmInsert"}) wire(name, [this] { mInsertClick(); });
+    for (const char* name : {"mDelete", "pmDelete"}) wire(name, [this] { mDeleteClick(); });
+    for (const char* name : {"mMoveUp", "pmMoveUp"}) wire(name, [this] { moveEvent(true); });
+    for (const char* name : {"mMoveDown", "pmMoveDown"}) wire(name, [this] { moveEvent(false); });
+
+    auto button = [this](const char* name, auto handler) {
+        if (auto* b = findChild<QPushButton*>(name)) {
+            b->setEnabled(true);
+            connect(b, &QPushButton::clicked, this, handler);
+        }
+    };
+    button("ButtonEdit", [this] { mEditEventClick(); });
+    button("ButtonInsert", [this] { mInsertClick(); });
+    button("ButtonDelete", [this] { mDeleteClick(); });
+    button("ButtonUp", [this] { moveEvent(true); });
+    button("ButtonDown", [this] { moveEvent(false); });
+}
+
+void TMain::mEditEventClick() {
+    if (reading_ || lastMouseRow_ < 1) return;
+    switch (lastMouseCol_) {
+        case document::ColN:
+        case document::ColSel:
+            if (events::flipSelected(doc_.events, lastMouseRow_)) redrawRow(lastMouseRow_);
+            showSelectionCount();
+            return;
+        case document::ColTick:
+        case document::ColMbt: mEditTickClick(); return;
+        case document::ColCh:
+            if (auto* channel = findChild<QAction*>("mEditChannel"); channel && channel->isEnabled()) channel->trigger();
+            return;
+        default: editEventAt(currentRow());
+    }
+}
+
+void TMain::editEventAt(int row) {
+    if (reading_ || row < 1 || row > doc_.events.eventCount()) return;
+    const auto before = doc_.events.row(row);
+    const auto settings = ws_.settings();
+    std::optional<document::EventRow> after;
+    auto accepted = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    switch (editKindOf(before)) {
+        case EditKind::None: return;
+        case EditKind::Program: return editProgramAt(row);
+        case EditKind::KeyAfterTouch: {
+            const auto preset = keyAfterTouchPreset(before);
+            TKeyAfter dialog(preset.note, preset.value, settings, language_, this);
+            if (accepted(dialog)) after = withKeyAfterTouch(before, {dialog.note(), dialog.value()});
+            break;
+        }
+        case EditKind::ChannelAfterTouch: {
+            TKeyAfter dialog(-1, channelAfterTouchPreset(before), settings, language_, this);
+            if (accepted(dialog)) after = withChannelAfterTouch(before, dialog.value());
+            break;
+        }
+        case EditKind::Controller: {
+            const auto preset = controllerPreset(before);
+            TSelCont dialog(names::controllerList(app::Profile(ws_.file(app::files::controllers))), preset.controller,
+                            preset.value, settings, language_, this);
+            if (accepted(dialog)) after = withController(before, {dialog.controller(), dialog.value()});
+            break;
+        }
+        case EditKind::Pitch: {
+            TPitch dialog(pitchPreset(before), settings, language_, this);
+            if (accepted(dialog)) after = withPitch(before, dialog.value());
+            break;
+        }
+        case EditKind::SystemExclusive: {
+            const auto descriptions = names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem));
+            const auto eventData = dataOf(before);
+            TSysex dialog({eventData.begin(), eventData.end()}, document::cellText(doc_, row, document::ColComment), descriptions,
+                          dialogs_, settings, language_, this);
+            if (accepted(dialog))
+                after = withSystemExclusive(before, dialog.bytes(), descriptions.describe(dialog.bytes()));
+            break;
+        }
+        case EditKind::MidiChannel:
+        case EditKind::MidiPort: {
+            TChan dialog(positionPreset(before), settings, language_, this);
+            if (editKindOf(before) == EditKind::MidiPort) dialog.setWindowTitle(lookup(59, "MIDI Port"));
+            if (accepted(dialog)) after = withPosition(before, dialog.value());
+            break;
+        }
+        case EditKind::Smpte: {
+            TSmtpe dialog(smptePreset(before), settings, language_, this);
+            if (accepted(dialog)) after = withSmpte(before, dialog.values());
+            break;
+        }
+        case EditKind::TimeSignature: {
+            TTimeS dialog(timeSignaturePreset(before), settings, language_, this);
+            if (accepted(dialog)) after = withTimeSignature(before, dialog.values());
+            break;
+        }
+        case EditKind::KeySignature: {
+            TKeySig dialog(keySignaturePreset(before), settings, language_, this);
+            if (accepted(dialog)) after = withKeySignature(before, dialog.values());
+            break;
+        }
+        case EditKind::Tempo: {
+            TTempo dialog(tempoPreset(before), settings, language_, this);
+            if (accepted(dialog)) after = withTempo(before, dialog.value());
+            break;
+        }
+        case EditKind::Text: {
+            TTexts dialog(textPreset(before), ws_.file(app::files::genres), settings, language_, this);
+            if (accepted(dialog)) after = withText(before, dialog.values());
+            break;
+        }
+        case EditKind::SequencerSpecific: {
+            const auto eventData = dataOf(before);
+            tools::ui::TSsi dialog({eventData.begin(), eventData.end()}, dialogs_, settings, language_, this);
+            if (accepted(dialog)) after = withSequencerData(before, dialog.bytes());
+            break;
+        }
+    }
+    if (after) open_->apply(document::replaceRow(doc_.events, row, std::move(*after), std::string(kEditEvent)));
+}
+
+void TMain::editProgramAt(int row) {
+    const auto before = doc_.events.row(row);
+    const int program = programPreset(before);
+    const auto settings = ws_.settings();
+    if (!definitions_->hasFile()) {
+        TSelPatch dialog(program, settings, language_, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        open_->apply(document::replaceRow(doc_.events, row,
+                                          withProgram(before, dialog.program(), gmProgramComment(dialog.program())),
+                                          std::string(kEditEvent)));
+        return;
+    }
+    const auto found = lookUpBank(doc_.events, row, doc_.events.status(row) & 0x0F);
+    TSelInst dialog(*definitions_, found.bank(), program, dialogs_, settings, language_, this);
+    // OK without an instrument chosen changes nothing.
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
+    const auto comment = definitions_->patchName(dialog.bank(), dialog.program());
+    open_->apply(programEdit(doc_.events, row, dialog.program(), comment, found, dialog.bank()));
+}
+
+void TMain::mEditTickClick() {
+    const int row = currentRow();
+    if (reading_ || row < 1 || row > doc_.events.eventCount()) return;
+    TTickPlus dialog(doc_.events.delta(row), ws_.settings(), language_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    open_->apply(deltaEdit(doc_.events, row, static_cast<std::uint32_t>(dialog.value())));
+}
+
+}  // namespace events::ui

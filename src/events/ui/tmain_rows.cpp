@@ -1,0 +1,79 @@
+// The main window's commands that add, remove and move rows: Insert,
+// Delete, Move Up and Move Down.
+#include <QUndoStack>
+
+#include "app/ui/open_document.h"
+#include "app/ui/tmess.h"
+#include "app/ui/user_dialogs.h"
+#include "document/ui/event_table_model.h"
+#include "events/edit_names.h"
+#include "events/insert_event.h"
+#include "events/navigation.h"
+#include "events/row_commands.h"
+#include "events/ui/tmain.h"
+#include "events/ui/tselinsert.h"
+#include "names/name_sources.h"
+
+namespace events::ui {
+
+void TMain::mInsertClick() {
+    if (reading_) return;
+    int row = currentRow();
+    if (row < 1) row = doc_.events.trailingRow();
+    TSelInsert dialog(ws_.settings(), language_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const auto sources = names::nameSources(
+        definitions_, std::make_shared<const names::SysexDescriptions>(
+                          names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem))));
+    // The new row and what its property dialog then changes are one step of undo.
+    auto& undo = open_->undoStack();
+    undo.beginMacro(QString::fromStdString(std::string(kInsertEvent)));
+    open_->apply(insertEdit(doc_.events, row, insertedRow(dialog.values(), sources)));
+    setCurrentRow(row);
+    mEditEventClick();
+    undo.endMacro();
+}
+
+void TMain::mDeleteClick() {
+    if (reading_) return;
+    auto ask = [this](int textId, const char* text) {
+        return !settings_.delConfirm || dialogs_.message(this, lookup(110, "Confirmation"), lookup(textId, text),
+                                                         app::Icon::Question, true) == app::ui::Answer::Yes;
+    };
+    auto work = [this](const std::vector<int>& rows) {
+        auto* wait = app::ui::showWaitWindow(this, lookup(112, "Wait..."), lookup(111, "Deleting..."));
+        const int current = currentRow();
+        open_->apply(deleteEdit(doc_.events, rows));
+        setCurrentRow(std::min(rowAfterDelete(rows, current), doc_.events.trailingRow()));
+        wait->close();
+        wait->deleteLater();
+    };
+    if (selectedCount(doc_.events) == 0) {
+        const auto row = singleDeleteRow(doc_.events, currentRow(), settings_.delNote);
+        if (!row || !ask(115, "Do you want to delete the current event?")) return;
+        work({*row});
+        return;
+    }
+    if (!ask(109, "Do you want to delete selected events?")) return;
+    const auto plan = selectionDelete(doc_.events, settings_.delNote);
+    // Protected notes leave the selection and stay.
+    for (int r : plan.keptNotes) doc_.events.setSelected(r, false);
+    if (!plan.keptNotes.empty()) model_->rowsEdited({plan.keptNotes.front(), plan.keptNotes.back()});
+    if (!plan.rows.empty()) {
+        work(plan.rows);
+        const QString count = QString::number(plan.rows.size());
+        setPanel(4, lookup(113, "Deleted") + " " + count + " " + lookup(114, "of") + " " + count);
+    }
+    setPanel(3, QString());
+}
+
+void TMain::moveEvent(bool up) {
+    if (reading_) return;
+    const int row = currentRow();
+    auto edit = moveEdit(doc_.events, row, up);
+    if (edit.empty()) return;
+    open_->apply(std::move(edit));
+    setCurrentRow(up ? row - 1 : row + 1);
+}
+
+}  // namespace events::ui

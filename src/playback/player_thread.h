@@ -1,0 +1,54 @@
+#pragma once
+// Plays a section through the output port on a 1 ms periodic thread. The
+// thread owns the player and its events; it reads nothing else but the
+// controls, and hands the display and the end of the run to its reports.
+//
+// Start and stop belong to one thread (the window thread). The reports are
+// called on the player thread: they must only hand their value over (a
+// queued call), never touch a window or call stop().
+#include <functional>
+#include <memory>
+
+#include "playback/periodic_timer.h"
+#include "playback/player.h"
+
+namespace playback {
+
+class PlayerThread {
+public:
+    struct Reports {
+        std::function<void(const Position&)> position;  // every 50 ms of elapsed
+        std::function<void()> finished;                 // the run ended without "Loop mode"
+    };
+
+    // `prepareThread`, when given, runs first on every new player thread.
+    explicit PlayerThread(CMIDIOUT& out, std::function<void()> prepareThread = {})
+        : out_(out), prepareThread_(std::move(prepareThread)) {}
+    ~PlayerThread() { stop(); }
+    PlayerThread(const PlayerThread&) = delete;
+    PlayerThread& operator=(const PlayerThread&) = delete;
+
+    // Nothing plays when the section list holds fewer than 2 events or the
+    // thread cannot start (false). Otherwise the port is opened (a port that
+    // cannot be opened leaves the player running silently) and the first step
+    // runs at once on the new thread.
+    bool start(std::vector<TMidiEvent> startup, std::vector<TMidiEvent> section, const Timing& timing,
+               const PlayerControls& controls, Reports reports);
+    // Ends the thread first, then sends All Notes Off on every channel and
+    // closes the port, so no note hangs and nothing is sent after the close.
+    // True when a player was running.
+    bool stop();
+    bool playing() const { return timer_.running(); }
+
+    // For measuring: the timer's start and the player's clock (player thread only).
+    const PeriodicTimer& timer() const { return timer_; }
+    const Player* player() const { return player_.get(); }
+
+private:
+    CMIDIOUT& out_;
+    std::function<void()> prepareThread_;
+    std::unique_ptr<Player> player_;
+    PeriodicTimer timer_;
+};
+
+}  // namespace playback

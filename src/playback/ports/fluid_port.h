@@ -1,0 +1,31 @@
+#pragma once
+// Port 0: the built-in synthesizer, playing through whatever audio system
+// FluidSynth finds (PulseAudio or PipeWire, ALSA, JACK, SDL). Without one it
+// still opens and plays silently. The SoundFont is loaded at the first open
+// and kept; the audio device is held only while the port is open.
+#include <memory>
+
+#include "playback/midi_port.h"
+#include "playback/ports/fluid_synth.h"
+
+namespace playback::ports {
+
+inline constexpr const char* kSynthPortName = "Built-in synthesizer (FluidSynth)";
+
+class FluidSynthPort final : public MidiPort {
+public:
+    FluidSynthPort() = default;
+    ~FluidSynthPort() override;
+
+    std::string name() const override { return kSynthPortName; }
+    bool open() override;
+    void close() override;
+    void reset() override;
+    bool send(std::span<const std::uint8_t> message) override;
+
+private:
+    std::unique_ptr<Synth> synth_;
+    fluid_audio_driver_t* driver_ = nullptr;
+};
+
+}  // namespace playback::ports

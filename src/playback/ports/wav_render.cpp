@@ -1,0 +1,97 @@
+#include "playback/ports/wav_render.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "app/file_io.h"
+#include "playback/ports/fluid_synth.h"
+
+namespace playback::ports {
+namespace {
+
+// The synthesizer as a port, with no audio device behind it.
+class SynthPort final : public MidiPort {
+public:
+    explicit SynthPort(Synth& synth) : synth_(synth) {}
+    std::string name() const override { return "Renderer"; }
+    bool open() override { return true; }
+    void close() override {}
+    void reset() override { synth_.silence(); }
+    bool send(std::span<const std::uint8_t> message) override { return synth_.send(message); }
+
+private:
+    Synth& synth_;
+};
+
+// A scratch file removed when the object goes.
+struct ScratchFile {
+    std::filesystem::path path;
+    ScratchFile() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "ctabber-render.XXXXXX.wav").string();
+        const int fd = ::mkstemps(pattern.data(), 4);
+        if (fd < 0) return;
+        ::close(fd);
+        path = pattern;
+    }
+    ~ScratchFile() {
+        std::error_code ec;
+        if (!path.empty()) std::filesystem::remove(path, ec);
+    }
+};
+
+app::Outcome renderFailure(const std::string& text, int textId = 0) { return app::failure("Error", 366, text, textId); }
+
+}  // namespace
+
+app::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target) {
+    if (const auto timing = checkTiming(request.timing); !timing.ok) return timing;
+    const std::uint64_t lengthMs = runLengthMs(request.startup, request.section, request.timing, request.passes);
+    if (lengthMs > kMaxRenderMs)
+        return renderFailure("The rendering would last " + std::to_string(lengthMs / 60000) +
+                             " minutes; renderings are limited to 60 minutes.");
+    ScratchFile scratch;
+    if (scratch.path.empty()) return renderFailure("Unable create a temporary file...", 101);
+
+    Synth synth;
+    fluid_settings_setstr(synth.settings(), "audio.file.name", scratch.path.c_str());
+    fluid_settings_setstr(synth.settings(), "audio.file.type", "wav");
+    fluid_settings_setstr(synth.settings(), "audio.file.format", "s16");
+    if (!synth.make()) return renderFailure("The built-in synthesizer cannot be started.");
+    if (!synth.hasSoundFont()) return renderFailure("No General MIDI SoundFont is installed (timgm6mb-soundfont).");
+    fluid_file_renderer_t* renderer = new_fluid_file_renderer(synth.synth());
+    if (!renderer) return renderFailure(scratch.path.string());
+    int period = 64;
+    fluid_settings_getint(synth.settings(), "audio.period-size", &period);
+
+    auto port = std::make_shared<SynthPort>(synth);
+    CMIDIOUT out([port] { return PortList{port}; });
+    out.SetActive(true);
+    PlayerControls controls;
+    controls.channelSwitches = request.channelSwitches;
+    Player player(request.startup, request.section, request.timing, controls);
+
+    // The samples up to millisecond `ms`, to within half a block.
+    std::uint64_t frames = 0;
+    bool written = true;
+    auto renderUntil = [&](std::uint64_t ms) {
+        const std::uint64_t due = ms * kSampleRate / 1000;
+        while (written && frames + static_cast<std::uint64_t>(period) / 2 < due) {
+            written = fluid_file_renderer_process_block(renderer) == FLUID_OK;
+            frames += static_cast<std::uint64_t>(period);
+        }
+    };
+    auto step = player.start(out);
+    while (player.sectionPasses() < request.passes && !step.finished && written) {
+        renderUntil(player.runMs() + kPeriodMs);
+        step = player.tick(out);
+    }
+    renderUntil(player.runMs());
+    out.SetActive(false);
+    delete_fluid_file_renderer(renderer);
+    if (!written || !app::copyFileAtomic(scratch.path, target))
+        return app::failure("Write error", 102, target.string());
+    return {};
+}
+
+}  // namespace playback::ports

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "document/demo_style.h"
+#include "document/smf_builder.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+using testing_support::runCli;
+using testing_support::TempDir;
+
+namespace {
+
+// The format and the samples of a PCM WAV file.
+struct Wav {
+    int channels = 0;
+    int rate = 0;
+    int bits = 0;
+    std::vector<std::int16_t> samples;  // interleaved
+    std::size_t frames() const { return channels ? samples.size() / static_cast<std::size_t>(channels) : 0; }
+    // The largest magnitude from frame `from` on for `count` frames.
+    int peak(std::size_t from, std::size_t count) const {
+        int p = 0;
+        const auto c = static_cast<std::size_t>(channels);
+        for (std::size_t i = from * c; i < std::min(samples.size(), (from + count) * c); ++i)
+            p = std::max(p, std::abs(static_cast<int>(samples[i])));
+        return p;
+    }
+};
+
+std::uint32_t le(const app::Bytes& b, std::size_t at, int n) {
+    std::uint32_t v = 0;
+    for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<std::size_t>(i)];
+    return v;
+}
+
+Wav readWav(const app::Bytes& b) {
+    Wav wav;
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) return wav;
+    for (std::size_t at = 12; at + 8 <= b.size();) {
+        const std::size_t size = le(b, at + 4, 4);
+        const std::size_t body = at + 8;
+        if (std::memcmp(b.data() + at, "fmt ", 4) == 0 && le(b, body, 2) == 1) {
+            wav.channels = static_cast<int>(le(b, body + 2, 2));
+            wav.rate = static_cast<int>(le(b, body + 4, 4));
+            wav.bits = static_cast<int>(le(b, body + 14, 2));
+        } else if (std::memcmp(b.data() + at, "data", 4) == 0) {
+            for (std::size_t i = body; i + 1 < std::min(b.size(), body + size); i += 2)
+                wav.samples.push_back(static_cast<std::int16_t>(le(b, i, 2)));
+        }
+        at = body + size + (size & 1);
+    }
+    return wav;
+}
+
+constexpr std::size_t kFramesPerMs = 44100 / 1000;  // rounded down; 44.1 in truth
+
+}  // namespace
+
+TEST(CliPlayback, PortsListTheBuiltInSynthesizerFirstEvenWithoutMidiHardware) {
+    const auto r = runCli({"ports"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    ASSERT_EQ(r.out.rfind("0\tBuilt-in synthesizer (FluidSynth)\n", 0), 0u) << r.out;
+    // Numbered from 0 in order, one port a line.
+    std::size_t line = 0;
+    for (std::size_t at = 0; at < r.out.size(); ++line) {
+        const auto end = r.out.find('\n', at);
+        EXPECT_EQ(r.out.substr(at, r.out.find('\t', at) - at), std::to_string(line));
+        at = end + 1;
+    }
+}
+
+TEST(CliPlayback, TheDemoMainARendersItsBarsWithSoundAndMutedChannelsAreSilent) {
+    TempDir dir;
+    const auto style = dir.write("Demo.sty", document::demoStyle());
+    const auto out = dir / "main.wav";
+    // Two bars at 120 quarter notes a minute: 4 s a pass.
+    auto r = runCli({"render", style.string(), "--section", "Main A", "--out", out.string(), "--loops", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Rendered\t" + out.string() + "\t8000 ms\n");
+    const auto wav = readWav(dir.read("main.wav"));
+    EXPECT_EQ(wav.channels, 2);
+    EXPECT_EQ(wav.rate, 44100);
+    EXPECT_EQ(wav.bits, 16);
+    EXPECT_NEAR(static_cast<double>(wav.frames()), 8000 * 44.1, 44.1);
+    // Drums, bass and pad from the first beat of every bar; nothing clips.
+    for (std::size_t bar = 0; bar < 4; ++bar) EXPECT_GT(wav.peak(bar * 2000 * 441 / 10, 100 * kFramesPerMs), 1000) << bar;
+    EXPECT_LT(wav.peak(0, wav.frames()), 32767);
+
+    // The same with every channel the section uses switched off.
+    const auto quiet = dir / "quiet.wav";
+    r = runCli({"render", style.string(), "--section", "Main A", "--out", quiet.string(), "--mute",
+                "10,11,12,13,14,15,16"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto silent = readWav(dir.read("quiet.wav"));
+    EXPECT_NEAR(static_cast<double>(silent.frames()), 4000 * 44.1, 44.1);
+    EXPECT_LT(silent.peak(0, silent.frames()), 16);
+}
+
+TEST(CliPlayback, RenderRefusesWhatCannotPlayAndKeepsTheTarget) {
+    TempDir dir;
+    const auto style = dir.write("Demo.sty", document::demoStyle());
+    const auto keep = dir.writeText("keep.wav", "a good file");
+    auto render = [&](std::vector<std::string> extra, const std::filesystem::path& file) {
+        std::vector<std::string> args{"render", file.string(), "--out", keep.string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return runCli(args);
+    };
+    for (const auto& bad : std::vector<std::vector<std::string>>{
+             {}, {"--section", "Main A", "--loops", "0"}, {"--section", "Main A", "--mute", "17"},
+             {"--section", "Main A", "--mute", "1,,2"}})
+        EXPECT_EQ(render(bad, style).status, 2);
+
+    // One section "Main A" of two notes `gap` ticks apart, at `division`.
+    auto song = [&](const std::string& name, bool marker, std::uint16_t division, std::uint32_t gap) {
+        document::TrackBuilder t;
+        if (marker) t.text(0, 0x06, "Main A");
+        t.event(0, {0x90, 60, 100}).event(gap, {0x80, 60, 0}).end();
+        return dir.write(name, document::smfFile(0, division, {t.bytes()}));
+    };
+    const struct {
+        std::filesystem::path file;
+        std::string section;
+        std::string err;
+    } refusals[] = {
+        {style, "Main X", "Player message\tThe section \"Main X\" has nothing to play.\n"},
+        {song("nodiv.mid", true, 0, 96), "Main A",
+         "Player message\tThe file's division is 0: its ticks have no length, so the player cannot play it.\n"},
+        {song("plain.mid", false, 96, 96), "Main A", "Player message\tNo section to play...\n"},
+        {song("days.mid", true, 96, 0x0FFFFFFF), "Main A",
+         "Error\tThe rendering would last 27962 minutes; renderings are limited to 60 minutes.\n"},
+    };
+    for (const auto& refused : refusals) {
+        const auto r = render({"--section", refused.section}, refused.file);
+        EXPECT_EQ(r.status, 1) << refused.file;
+        EXPECT_EQ(r.err, refused.err);
+    }
+    EXPECT_EQ(dir.readText("keep.wav"), "a good file");
+}
