@@ -4,26 +4,13 @@
 #include "events/channel_edit.h"
 #include "events/transpose.h"
 #include "support/event_rows.h"
+#include "support/three_ways.h"
 
 using namespace document;
 using namespace events;
+using testing_support::applyThreeWays;
 using testing_support::rowsOf;
 using testing_support::textMeta;
-
-namespace {
-
-// An edit applied, undone and redone gives the rows expected each time.
-void expectThreeWays(EventList& list, Edit& edit, const std::vector<EventRow>& expected) {
-    const auto before = rowsOf(list);
-    redo(list, edit);
-    EXPECT_EQ(rowsOf(list), expected);
-    undo(list, edit);
-    EXPECT_EQ(rowsOf(list), before);
-    redo(list, edit);
-    EXPECT_EQ(rowsOf(list), expected);
-}
-
-}  // namespace
 
 TEST(ChannelEdit, MovesAChannelEventOnly) {
     auto list = testing_support::listOf({{0, {0x91, 0x3C, 0x64}}, {0, {0xFF, 0x20, 0x01, 0x03}}, {0, {0xC2, 0x05}}});
@@ -41,7 +28,8 @@ TEST(ChannelEdit, MovesAChannelEventOnly) {
     auto expected = rowsOf(list);
     expected[2].bytes[0] = 0xCF;
     expected[2].texts = {{ColComment, "<Honky-tonk Piano>"}};
-    expectThreeWays(list, edit, expected);
+    applyThreeWays(list, edit);
+    EXPECT_EQ(rowsOf(list), expected);
     EXPECT_EQ(cellText(list, 3, ColCh, {}), "16");
     EXPECT_EQ(cellText(list, 3, ColEvent, {}), "CF ");
 }
@@ -73,7 +61,8 @@ TEST(Transpose, NotesOfOneChannelWithinTheChosenRows) {
     expected[1].bytes[1] = 0x48;
     expected[4].bytes[1] = 0x48;
     expected[4].texts.clear();  // the comment follows the new note
-    expectThreeWays(list, section.edit, expected);
+    applyThreeWays(list, section.edit);
+    EXPECT_EQ(rowsOf(list), expected);
     EXPECT_EQ(cellText(list, 5, ColComment, {}), "n=C6  v=0");
 
     // All sections, downwards, kept within 0.

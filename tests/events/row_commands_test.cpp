@@ -5,10 +5,12 @@
 #include "events/program_edit.h"
 #include "events/row_commands.h"
 #include "support/event_rows.h"
+#include "support/three_ways.h"
 
 using namespace document;
 using namespace events;
 using testing_support::listOf;
+using testing_support::applyThreeWays;
 using testing_support::rowsOf;
 
 namespace {
@@ -20,18 +22,6 @@ std::vector<std::string> column(const EventList& list, int c) {
 }
 
 using Strings = std::vector<std::string>;
-
-// Applies an edit, checks undo gives back the list it had and redo the
-// edited one; leaves the edited list.
-void applyThreeWays(EventList& list, Edit& edit) {
-    const auto before = rowsOf(list);
-    redo(list, edit);
-    const auto after = rowsOf(list);
-    undo(list, edit);
-    ASSERT_EQ(rowsOf(list), before);
-    redo(list, edit);
-    ASSERT_EQ(rowsOf(list), after);
-}
 
 }  // namespace
 
