@@ -44,8 +44,10 @@ std::uint8_t held(int value, int low, int high) { return static_cast<std::uint8_
 std::uint8_t status(const EventRow& row) { return row.bytes.empty() ? 0 : row.bytes[0]; }
 
 std::vector<std::uint8_t> meta(std::uint8_t type, std::initializer_list<std::uint8_t> rest) {
-    std::vector<std::uint8_t> bytes{0xFF, type};
-    bytes.insert(bytes.end(), rest.begin(), rest.end());
+    std::vector<std::uint8_t> bytes(rest.size() + 2);
+    bytes[0] = 0xFF;
+    bytes[1] = type;
+    std::copy(rest.begin(), rest.end(), bytes.begin() + 2);
     return bytes;
 }
 
@@ -138,7 +140,12 @@ EventRow withProgram(EventRow row, int program, const std::string& comment) {
     return out;
 }
 
-std::string gmProgramComment(int program) { return "<" + std::string(names::gmProgramName(program & 127)) + ">"; }
+std::string gmProgramComment(int program) {
+    std::string comment = "<";
+    comment += names::gmProgramName(program & 127);
+    comment += '>';
+    return comment;
+}
 
 EventRow withSystemExclusive(EventRow row, std::vector<std::uint8_t> data, const std::string& description) {
     data.insert(data.begin(), status(row));

@@ -24,12 +24,14 @@ EntryBytes parseByteEntry(std::string_view text, const app::Language& language, 
     switch (parsed.error) {
         case document::CommaHex::Error::None: out.bytes = std::move(parsed.bytes); break;
         case document::CommaHex::Error::TooMany: error(language.text(kTooManyBytes), kTooManyBytes); break;
-        case document::CommaHex::Error::NotHex:
-            error("\"" + std::string(1, parsed.offending) +
-                      "\" is not a hexadecimal digit. Enter the bytes as hex digits, each byte followed by a comma, "
-                      "such as 43,10,4C,",
-                  0);
+        case document::CommaHex::Error::NotHex: {
+            std::string message = "\"";
+            message += parsed.offending;
+            message += "\" is not a hexadecimal digit. Enter the bytes as hex digits, each byte followed by a comma, "
+                       "such as 43,10,4C,";
+            error(std::move(message), 0);
             break;
+        }
     }
     return out;
 }
