@@ -11,21 +11,21 @@
 
 #include "app/ui/open_document.h"
 #include "app/ui/user_dialogs.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "support/bench_files.h"
 
 namespace {
 
 constexpr int kSelected = 100'000;
 
-events::ui::TMain& window() {
+app::ui::TMain& window() {
     static app::ui::QtUserDialogs dialogs;
-    static events::ui::TMain* w = [] {
+    static app::ui::TMain* w = [] {
         const auto home = bench::benchDir() / "window";
         std::filesystem::create_directories(home);
         // No confirmation, and notes may go.
         std::ofstream(home / "Ctabber.INI") << "[Main]\nDelConfirm=0\nDelNote=1\n";
-        auto* made = new events::ui::TMain(app::Workspace(home), dialogs);
+        auto* made = new app::ui::TMain(app::Workspace(home), dialogs);
         made->show();
         made->openFile(QString::fromStdString(bench::styleLikeFile(bench::kMillion).string()));
         QCoreApplication::processEvents();
@@ -34,12 +34,12 @@ events::ui::TMain& window() {
     return *w;
 }
 
-void selectEveryTenth(events::ui::TMain& w, bool on) {
+void selectEveryTenth(app::ui::TMain& w, bool on) {
     auto& list = w.openDocument().document().events;
     for (int r = 5; r <= list.eventCount() && r / 10 < kSelected; r += 10) list.setSelected(r, on);
 }
 
-void repaint(events::ui::TMain& w) {
+void repaint(app::ui::TMain& w) {
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(w.grab());
 }

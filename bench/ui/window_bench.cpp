@@ -10,7 +10,7 @@
 
 #include "app/ui/user_dialogs.h"
 #include "support/bench_files.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ app::ui::QtUserDialogs& dialogs() {
     return d;
 }
 
-void showWindow(events::ui::TMain& w) {
+void showWindow(app::ui::TMain& w) {
     w.show();
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(w.grab());
@@ -33,19 +33,19 @@ void showWindow(events::ui::TMain& w) {
 
 void BM_EmptyWindow(benchmark::State& state) {
     for (auto _ : state) {
-        events::ui::TMain w(app::Workspace(workFolder()), dialogs());
+        app::ui::TMain w(app::Workspace(workFolder()), dialogs());
         showWindow(w);
     }
 }
 
 void BM_OpenMillionAndShow(benchmark::State& state) {
     const QString file = millionFile();
-    std::unique_ptr<events::ui::TMain> w;
+    std::unique_ptr<app::ui::TMain> w;
     for (auto _ : state) {
         state.PauseTiming();  // closing the last window is not part of opening
         w.reset();
         state.ResumeTiming();
-        w = std::make_unique<events::ui::TMain>(app::Workspace(workFolder()), dialogs());
+        w = std::make_unique<app::ui::TMain>(app::Workspace(workFolder()), dialogs());
         showWindow(*w);
         w->openFile(file);
         QCoreApplication::processEvents();
@@ -55,7 +55,7 @@ void BM_OpenMillionAndShow(benchmark::State& state) {
 
 // Jumps to the last row and back to the first, painting each time.
 void BM_JumpToEndAndBack(benchmark::State& state) {
-    events::ui::TMain w(app::Workspace(workFolder()), dialogs());
+    app::ui::TMain w(app::Workspace(workFolder()), dialogs());
     showWindow(w);
     w.openFile(millionFile());
     auto* grid = w.findChild<QTableView*>("StringGrid1");

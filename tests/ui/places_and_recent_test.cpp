@@ -15,7 +15,7 @@
 
 namespace {
 
-QAction* action(const events::ui::TMain& w, const char* name) { return w.findChild<QAction*>(name); }
+QAction* action(const app::ui::TMain& w, const char* name) { return w.findChild<QAction*>(name); }
 
 // Changes the current folder for one test and goes back after.
 class CurrentFolder {

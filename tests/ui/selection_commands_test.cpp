@@ -19,7 +19,7 @@
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
-using events::ui::TMain;
+using app::ui::TMain;
 
 namespace {
 

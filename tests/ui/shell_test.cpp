@@ -27,7 +27,7 @@
 #include "tools/ui/tcompare.h"
 
 using app::ui::TSetup;
-using events::ui::TMain;
+using app::ui::TMain;
 
 namespace {
 

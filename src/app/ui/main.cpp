@@ -10,7 +10,7 @@
 #include "app/ui/program_icon.h"
 #include "app/ui/user_dialogs.h"
 #include "app/workspace.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "names/default_files.h"
 
 int main(int argc, char** argv) {
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 
-    events::ui::TMain window(workspace, dialogs);
+    app::ui::TMain window(workspace, dialogs);
     window.show();
     // The named file is read once the window is up, so a long read paints.
     QTimer::singleShot(0, &window, [&window, args] { window.runCommandLine(args); });

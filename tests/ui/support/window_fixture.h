@@ -7,13 +7,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "support/fake_dialogs.h"
 
 struct WindowFixture {
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    std::unique_ptr<events::ui::TMain> window;
+    std::unique_ptr<app::ui::TMain> window;
 
     std::filesystem::path home() const { return dir.path().toStdString(); }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -30,8 +30,8 @@ struct WindowFixture {
         return f.readAll();
     }
 
-    events::ui::TMain& open() {
-        window = std::make_unique<events::ui::TMain>(app::Workspace(home()), dialogs);
+    app::ui::TMain& open() {
+        window = std::make_unique<app::ui::TMain>(app::Workspace(home()), dialogs);
         window->show();
         QCoreApplication::processEvents();
         return *window;

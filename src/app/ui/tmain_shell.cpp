@@ -12,13 +12,14 @@
 #include "app/ui/tsetup.h"
 #include "app/ui/user_dialogs.h"
 #include "document/ui/event_row_painter.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "names/default_files.h"
 #include "playback/midi_out.h"
 #include "playback/ui/program_port.h"
 #include "tools/ui/tbincasm.h"
 
-namespace events::ui {
+namespace app::ui {
+
 namespace {
 
 std::filesystem::path executable() { return QCoreApplication::applicationFilePath().toStdString(); }
@@ -109,4 +110,4 @@ bool TMain::closeToolWindows() {
     return all;
 }
 
-}  // namespace events::ui
+}  // namespace app::ui

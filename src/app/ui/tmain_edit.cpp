@@ -15,7 +15,7 @@
 #include "events/ui/meta_dialogs.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/tkeyafter.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "events/ui/tsysex.h"
 #include "events/ui/ttexts.h"
 #include "names/controller_list.h"
@@ -25,7 +25,11 @@
 #include "names/ui/sel_patch.h"
 #include "tools/ui/tssi.h"
 
-namespace events::ui {
+namespace app::ui {
+
+// The event commands this window runs, and their dialogs.
+using namespace ::events;
+using namespace ::events::ui;
 
 void TMain::wireEditCommands() {
     auto wire = [this](const char* name, auto handler) {
@@ -183,4 +187,4 @@ void TMain::mEditTickClick() {
     open_->apply(deltaEdit(doc_.events, row, static_cast<std::uint32_t>(dialog.value())));
 }
 
-}  // namespace events::ui
+}  // namespace app::ui

@@ -10,11 +10,15 @@
 #include "events/insert_event.h"
 #include "events/navigation.h"
 #include "events/row_commands.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "events/ui/tselinsert.h"
 #include "names/name_sources.h"
 
-namespace events::ui {
+namespace app::ui {
+
+// The event commands this window runs, and their dialogs.
+using namespace ::events;
+using namespace ::events::ui;
 
 void TMain::mInsertClick() {
     if (reading_) return;
@@ -76,4 +80,4 @@ void TMain::moveEvent(bool up) {
     setCurrentRow(up ? row - 1 : row + 1);
 }
 
-}  // namespace events::ui
+}  // namespace app::ui

@@ -8,9 +8,10 @@
 #include "casm/creation.h"
 #include "casm/ui/tcrcasm.h"
 #include "casm/ui/tctabber.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 
-namespace events::ui {
+namespace app::ui {
+
 
 void TMain::mCasmEditorClick() {
     if (reading_ || !casmInUse_) return;
@@ -64,4 +65,4 @@ void TMain::mCreateCasmClick() {
     mCasmEditorClick();
 }
 
-}  // namespace events::ui
+}  // namespace app::ui

@@ -44,7 +44,7 @@ class EventTableModel;
 class EventRowPainter;
 }
 
-namespace events::ui {
+namespace app::ui {
 
 class TMain : public QMainWindow {
     Q_OBJECT
@@ -247,4 +247,4 @@ private:
     std::vector<QAction*> unbuilt_;  // commands whose windows do not exist yet
 };
 
-}  // namespace events::ui
+}  // namespace app::ui

@@ -18,10 +18,14 @@
 #include "events/transpose.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/tfselect.h"
-#include "events/ui/tmain.h"
+#include "app/ui/tmain.h"
 #include "events/ui/ttranspose.h"
 
-namespace events::ui {
+namespace app::ui {
+
+// The event commands this window runs, and their dialogs.
+using namespace ::events;
+using namespace ::events::ui;
 namespace {
 
 // Progress is painted at most this often.
@@ -175,4 +179,4 @@ void TMain::mTransposeClick() {
     setPanel(3, lookup(129, "Notes transposed:") + " " + QString::number(transposed.notes / 2));
 }
 
-}  // namespace events::ui
+}  // namespace app::ui

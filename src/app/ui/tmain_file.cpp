@@ -1,0 +1,321 @@
+// Reading files, the file commands, bank removal and the command line.
+#include "app/ui/tmain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include "app/file_io.h"
+#include "app/file_names.h"
+#include "app/profile.h"
+#include "app/ui/open_document.h"
+#include "app/ui/tmess.h"
+#include "app/ui/user_dialogs.h"
+#include "document/export_import.h"
+#include "document/recent_files.h"
+#include "document/smf_writer.h"
+#include "document/ui/event_row_painter.h"
+#include "document/ui/event_table_model.h"
+#include "document/ui/piece_dialogs.h"
+#include "events/navigation.h"
+#include "events/row_edit.h"
+#include "names/name_sources.h"
+#include "casm/ui/tctabber.h"
+#include "names/ui/instrum.h"
+#include "playback/ui/tmmplayer.h"
+#include "app/ui/tmain_parts.h"
+
+namespace app::ui {
+
+using namespace main_window;
+
+// ---------------------------------------------------------------- reading
+
+void TMain::enable(QAction* action, bool on) {
+    if (std::find(unbuilt_.begin(), unbuilt_.end(), action) != unbuilt_.end()) return;
+    action->setEnabled(on);
+}
+
+void TMain::setBusy(bool busy) {
+    for (auto* menu : mainMenus_) menu->menuAction()->setEnabled(!busy);
+    Panel1->setEnabled(!busy);
+    if (!busy) progress_->hide();
+}
+
+document::ReadOptions TMain::readOptions() {
+    document::ReadOptions options;
+    options.clearCasm = settings_.clearCasm;
+    options.casmEditorOpen = casmEditor_ != nullptr;
+    options.language = &language_;
+    options.names = names::nameSources(definitions_, std::make_shared<const names::SysexDescriptions>(
+                                                         names::SysexDescriptions::fromFile(ws_.file(app::files::xgSystem))));
+    options.askReloadCasm = [this] {
+        return dialogs_.message(this, lookup(91, "Attention..."),
+                                lookup(90, "Do you want to reload CASM from the loading file?..."), app::Icon::Question,
+                                true) == app::ui::Answer::Yes;
+    };
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto lastPaint = std::make_shared<qint64>(0);
+    options.progress = [this, clock, lastPaint](std::size_t done, std::size_t total) {
+        // Paint at most every 50 ms; show how far reading got once it takes a while.
+        const qint64 now = clock->elapsed();
+        if (now - *lastPaint < 50) return;
+        *lastPaint = now;
+        if (now > kBusyAfterMs) {
+            progress_->setValue(total == 0 ? 0 : static_cast<int>(done * 1000 / total));
+            progress_->show();
+        }
+        QApplication::processEvents();
+    };
+    return options;
+}
+
+void TMain::readDocument(const std::function<document::ReadResult(const document::ReadOptions&)>& read) {
+    reading_ = true;
+    setBusy(true);
+    model_->setFrozen(true);
+    ListBoxMarkers->clear();
+    ListBoxAll->clear();
+    ListBoxChan->clear();
+    auto options = readOptions();
+    options.started = [this] {
+        // The previous file's panels go as soon as the new one is open.
+        for (int i : {0, 1, 2, 4}) setPanel(i, QString());
+        setPanel(3, lookup(86, "Reading file..."));
+        progress_->setValue(0);
+        statusBar()->repaint();
+    };
+    const auto result = read(options);
+    if (result.opened) open_->replaced();  // what the old document did cannot be undone into the new one
+    model_->setFrozen(false);
+    rebuildLists();
+    showReadResult(result);
+    reading_ = false;
+    setBusy(false);
+    setCurrentRow(1);
+}
+
+void TMain::showReadResult(const document::ReadResult& result) {
+    for (int i = 0; i < 4; ++i)
+        if (const auto& text = result.panels[static_cast<std::size_t>(i)]) setPanel(i, QString::fromStdString(*text));
+    if (!result.opened) return;
+    setPanel(4, QString());
+    enable(mSaveas, result.saveable);
+    enable(mRemoveBank, true);
+    enable(mCreateCasm, true);
+    if (result.casmCommands == document::CasmCommands::Enable) setCasmCommands(true);
+    else if (result.casmCommands == document::CasmCommands::Disable) setCasmCommands(false);
+    casmAfterRead(result);
+}
+
+void TMain::setCasmCommands(bool inUse) {
+    casmInUse_ = inUse;
+    enable(mCasmHex, inUse);
+    enable(mCasmEditor, inUse);
+    ButtonCasm->setEnabled(inUse);
+    enable(mExport, inUse);
+}
+
+// ---------------------------------------------------------------- file commands
+
+void TMain::setTitle(const QString& base) {
+    titleBase_ = base;
+    updateTitle();
+}
+
+void TMain::updateTitle() { setWindowTitle(open_->modified() ? titleBase_ + " *" : titleBase_); }
+
+bool TMain::mayDiscardChanges() {
+    if (!open_->modified()) return true;
+    return dialogs_.message(this, lookup(110, "Confirmation"),
+                            "The events of the open document were changed and not saved. Discard the changes?",
+                            app::Icon::Question, true) == app::ui::Answer::Yes;
+}
+
+void TMain::listsAfterEdit(const document::Touched& touched) {
+    if (!touched.textsChanged) return;
+    auto lists = events::collectTextLists(doc_.events);
+    doc_.markers = std::move(lists.markers);
+    doc_.texts = std::move(lists.texts);
+    rebuildLists();
+}
+
+void TMain::mOpenClick() {
+    if (reading_) return;
+    app::ui::FileRequest request;
+    request.title = lookup(78, "Open file ...");
+    request.directory = QString::fromStdString(settings_.openDialog);
+    request.filters = openFilters();
+    request.filterIndex = settings_.openFilterIndex;
+    const auto choice = dialogs_.openFile(this, request);
+    if (!choice) return;
+    settings_.openFilterIndex = choice->filterIndex;
+    openFile(choice->path);
+}
+
+void TMain::openFile(const QString& givenName) {
+    if (reading_ || !mayDiscardChanges()) return;
+    // The recent-files list and the caption keep the full name, so that an
+    // entry opens the same file from any folder.
+    const QString fileName = QDir::cleanPath(QFileInfo(givenName).absoluteFilePath());
+    document::addRecentFile(settings_.recentFiles, fileName.toStdString());
+    refreshRecentMenu();
+    settings_.openDialog = std::string(app::folderOf(fileName.toStdString()));
+    openedFile_ = fileName;
+    setTitle(lookup(0, "Ctabber... ") + fileName);
+    const std::filesystem::path path = fileName.toStdString();
+    readDocument([this, path](const document::ReadOptions& options) {
+        return document::readFile(path, doc_, ws_, options);
+    });
+}
+
+void TMain::mRecentClick(int slot) {
+    if (reading_ || slot < 0 || slot >= 4) return;
+    const std::string name = settings_.recentFiles[static_cast<std::size_t>(slot)];
+    if (name.empty() || !app::fileExists(name)) return;
+    openFile(QString::fromStdString(name));
+}
+
+void TMain::mSaveasClick() {
+    if (reading_) return;
+    if (doc_.format != 0) {
+        dialogs_.message(this, lookup(99, "Unsupported format"), lookup(98, "This programm can save only SMF0 files..."),
+                         app::Icon::Error, false);
+        return;
+    }
+    app::ui::FileRequest request;
+    request.title = lookup(79, "Save as ...");
+    request.directory = QString::fromStdString(settings_.saveDialog);
+    request.filters = saveFilters();
+    if (!casmInUse_) settings_.saveFilterIndex = document::FilterMid;
+    request.filterIndex = settings_.saveFilterIndex;
+    request.confirmOverwrite = settings_.overWrite;
+    if (saveFileName_.isEmpty() && !openedFile_.isEmpty()) saveFileName_ = QFileInfo(openedFile_).fileName();
+    request.fileName = saveFileName_;
+    const auto choice = dialogs_.saveFile(this, request);
+    if (!choice) return;
+    settings_.saveFilterIndex = choice->filterIndex;
+    saveFileName_ = choice->path;
+    settings_.saveDialog = std::string(app::folderOf(choice->path.toStdString()));
+    const std::string target = document::applyExtensionRule(choice->path.toStdString(), choice->filterIndex);
+    // The dialog asked about the name it was given; a name that gained an
+    // extension may name another file that exists.
+    if (target != choice->path.toStdString() && settings_.overWrite && app::fileExists(target) &&
+        dialogs_.message(this, lookup(110, "Confirmation"),
+                         QString::fromStdString(target) + "\n\nThis file already exists. Replace it?",
+                         app::Icon::Question, true) != app::ui::Answer::Yes)
+        return;
+    const auto outcome = document::saveAs(doc_, target, choice->filterIndex, ws_, language_);
+    app::ui::showOutcome(dialogs_, this, outcome);
+    if (!outcome.ok) return;
+    document::addRecentFile(settings_.recentFiles, target);
+    refreshRecentMenu();
+    open_->saved();
+    setTitle(lookup(0, "Ctabber... ") + QString::fromStdString(target));
+}
+
+void TMain::mExportClick() {
+    if (reading_ || !casmInUse_) return;
+    QString directory = QString::fromStdString(settings_.exportImportDir);
+    document::ui::TFExport dialog(this, {dialogs_, language_, ws_.settings(), directory},
+                                  document::defaultExportNames(openedFile_.toStdString()),
+                                  app::fileExists(ws_.casmAdd()));
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    settings_.exportImportDir = directory.toStdString();
+    if (!ok) return;
+    settings_.exportMid = dialog.EditMidi->text().toStdString();
+    settings_.exportCsm = dialog.EditCasm->text().toStdString();
+    settings_.exportAdd = dialog.EditAdd->text().toStdString();
+    const auto outcome = document::exportPieces(doc_, dialog.names(), ws_, language_);
+    app::ui::showOutcome(dialogs_, this, outcome);
+}
+
+void TMain::mImportClick() {
+    if (reading_) return;
+    QString directory = QString::fromStdString(settings_.exportImportDir);
+    document::ui::TFImport dialog(this, {dialogs_, language_, ws_.settings(), directory},
+                                  {settings_.exportMid, settings_.exportCsm, settings_.exportAdd});
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    settings_.exportImportDir = directory.toStdString();
+    if (!ok) return;
+    const auto names = dialog.names();
+    if (!mayDiscardChanges()) return;
+    openedFile_ = QString::fromStdString(names.mid);
+    setTitle(lookup(0, "Ctabber... ") + openedFile_);
+    document::ImportResult imported;
+    readDocument([this, &names, &imported](const document::ReadOptions& options) {
+        imported = document::importPieces(doc_, names, ws_, options);
+        return imported.read;
+    });
+    setCasmCommands(imported.casmImported);
+    if (imported.casmImported && casmEditor_) casmEditor_->reloadWorkingFile(openedFile_);
+    if (imported.casmImported) app::ui::showMessage(dialogs_, this, imported.message);
+}
+
+void TMain::removeBankEvents() {
+    runBankRemoval([this](document::Document& doc, int& removed) {
+        auto edit = events::bankRemoval(doc.events);
+        removed = static_cast<int>(edit.removed.size());
+        open_->apply(std::move(edit));
+    });
+}
+
+void TMain::runBankRemoval(const std::function<void(document::Document&, int&)>& work) {
+    if (reading_) return;
+    reading_ = true;
+    auto* wait = app::ui::showWaitWindow(this, lookup(122, "Removing Bank Change Messages..."), lookup(112, "Wait..."));
+    wait->timer().stop();
+    wait->label()->setStyleSheet("QLabel { background: yellow; color: blue; font-weight: bold; padding: 12px; }");
+    const int row = currentRow();
+    model_->setFrozen(true);
+    int removed = 0;
+    work(doc_, removed);
+    model_->setFrozen(false);
+    wait->close();
+    wait->deleteLater();
+    reading_ = false;
+    setCurrentRow(std::min(std::max(row, 1), doc_.events.rowCount() - 1));
+    setPanel(4, QString::number(removed) + " " + lookup(123, "Bank messages removed..."));
+}
+
+void TMain::runCommandLine(const std::vector<std::string>& args) {
+    const auto file = document::commandLineFile(args);
+    if (!file) return;
+    openFile(QString::fromStdString(file->name));
+    if (file->removeBanks) runBankRemovalBatch();
+}
+
+void TMain::runBankRemovalBatch() {
+    if (doc_.format != 0) {
+        // Only format 0 can be written: the banks go, nothing is saved.
+        app::removeFile(events::bankBatchTarget(ws_, doc_.fileName));
+        removeBankEvents();
+    } else {
+        app::Outcome outcome;
+        runBankRemoval([&](document::Document& doc, int& removed) {
+            outcome = events::runBankBatch(doc, ws_, language_, &removed);
+        });
+        if (!outcome.ok) app::ui::showOutcome(dialogs_, this, outcome);
+    }
+    open_->saved();  // the batch ends by closing, without asking about its own change
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+}  // namespace app::ui

@@ -1,0 +1,105 @@
+// The marker, text and channel lists, Find and the windows opened from the View menu.
+#include "app/ui/tmain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include "app/file_io.h"
+#include "app/file_names.h"
+#include "app/profile.h"
+#include "app/ui/open_document.h"
+#include "app/ui/tmess.h"
+#include "app/ui/user_dialogs.h"
+#include "document/export_import.h"
+#include "document/recent_files.h"
+#include "document/smf_writer.h"
+#include "document/ui/event_row_painter.h"
+#include "document/ui/event_table_model.h"
+#include "document/ui/piece_dialogs.h"
+#include "events/navigation.h"
+#include "events/row_edit.h"
+#include "names/name_sources.h"
+#include "casm/ui/tctabber.h"
+#include "names/ui/instrum.h"
+#include "playback/ui/tmmplayer.h"
+#include "app/ui/tmain_parts.h"
+
+namespace app::ui {
+
+using namespace main_window;
+
+// ---------------------------------------------------------------- lists and find
+
+void TMain::rebuildLists() {
+    ListBoxMarkers->clear();
+    ListBoxAll->clear();
+    ListBoxChan->clear();
+    auto fill = [](QListWidget* list, const std::vector<std::string>& texts) {
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(texts.size()));
+        for (const auto& text : texts) items.push_back(fromBytes(text));
+        list->addItems(items);
+    };
+    fill(ListBoxMarkers, doc_.markers);
+    fill(ListBoxAll, doc_.texts);
+}
+
+void TMain::ListBoxMarkersClick() {
+    if (reading_ || !ListBoxMarkers->currentItem()) return;
+    ListBoxAll->clearSelection();
+    const auto jump = events::findMarker(doc_.events, toBytes(ListBoxMarkers->currentItem()->text()));
+    if (!jump) return;
+    setCurrentRow(jump->row);
+    ListBoxChan->clear();
+    for (int ch : jump->channels) ListBoxChan->addItem("Chan " + QString::number(ch));
+}
+
+void TMain::ListBoxAllClick() {
+    if (reading_ || !ListBoxAll->currentItem()) return;
+    ListBoxMarkers->clearSelection();
+    ListBoxChan->clear();
+    if (const auto row = events::findTextRow(doc_.events, toBytes(ListBoxAll->currentItem()->text())))
+        setCurrentRow(*row);
+}
+
+void TMain::ButtonNextClick() {
+    if (reading_ || ComboBoxFind->currentIndex() < 0) return;
+    const auto hit =
+        events::findNext(doc_.events, currentRow(), ComboBoxFind->currentIndex(), std::max(ComboFindChan->currentIndex(), 0));
+    if (hit) setCurrentRow(*hit);
+    else app::ui::showNotice(this, lookup(76, "Find message"), lookup(77, "Not found..."));
+}
+
+void TMain::mInstrumentsClick() {
+    if (reading_) return;
+    TInstrum dialog(doc_, *definitions_, dialogs_, ws_.settings(), language_, this);
+    dialog.onInsFileChosen = [this](const std::filesystem::path& file) { settings_.insFile = file.string(); };
+    if (dialog.exec() != QDialog::Accepted || dialog.programRow() <= 0) return;
+    // The chosen channel's program change becomes the current row and is edited.
+    setCurrentRow(dialog.programRow());
+    editEventAt(dialog.programRow());
+}
+
+void TMain::mPlayerClick() {
+    if (reading_) return;
+    playback::ui::openPlayer(doc_, settings_.midiOut, dialogs_, ws_.settings(), language_, this);
+}
+
+}  // namespace app::ui
