@@ -6,8 +6,9 @@
 namespace cli {
 namespace {
 
-const std::set<std::string> kValueOptions = {"workdir", "type",    "mid",   "csm",     "add",  "assign", "ins",
-                                             "section", "out",     "loops", "mute",    "channel", "zone"};
+const std::set<std::string> kValueOptions = {"workdir", "type", "mid",  "csm",     "add",  "assign", "ins",   "section",
+                                             "out",     "loops", "mute", "channel", "zone", "by",     "kind",  "data1",
+                                             "data2"};
 
 }  // namespace
 

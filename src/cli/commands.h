@@ -16,6 +16,7 @@ struct Command {
 
 std::vector<Command> documentCommands();
 std::vector<Command> casmCommands();
+std::vector<Command> editCommands();
 std::vector<Command> toolsCommands();
 std::vector<Command> playbackCommands();
 

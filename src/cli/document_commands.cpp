@@ -12,20 +12,6 @@
 namespace cli {
 namespace {
 
-// The message as printMessage prints it; a note follows on stderr, after a
-// success as a warning.
-int printOutcome(const app::Outcome& outcome) {
-    printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
-    if (!outcome.note.empty()) std::cerr << (outcome.ok ? "warning: " : "") << outcome.note << '\n';
-    return outcome.ok ? kOk : kFailed;
-}
-
-// The filter of --type, or of the file's extension; 0 when unknown.
-int filterFor(const Args& args, const std::string& target) {
-    if (auto type = args.option("type")) return document::filterForName("x." + *type);
-    return document::filterForName(target);
-}
-
 int info(const Args& args) {
     if (args.positional.size() != 1) return kUsage;
     CallWorkspace call(args);
@@ -62,16 +48,11 @@ int events(const Args& args) {
 
 int save(const Args& args) {
     if (args.positional.size() != 2) return kUsage;
-    const int filter = filterFor(args, args.positional[1]);
-    if (filter == 0) {
-        std::cerr << "ctabber-cli: unknown file type\n";
-        return kUsage;
-    }
+    if (filterFor(args, args.positional[1]) == 0) return unknownType();
     CallWorkspace call(args);
     document::Document doc;
     if (int status = readDocument(args, args.positional[0], doc, call.workspace()); status != kOk) return status;
-    const auto target = document::applyExtensionRule(args.positional[1], filter);
-    return printOutcome(document::saveAs(doc, target, filter, call.workspace()));
+    return saveDocument(args, doc, args.positional[1], call.workspace());
 }
 
 int exportCommand(const Args& args) {
@@ -95,11 +76,7 @@ int exportCommand(const Args& args) {
 int importCommand(const Args& args) {
     if (args.positional.size() != 1 || !args.option("mid") || !args.option("csm")) return kUsage;
     const auto& out = args.positional[0];
-    const int filter = filterFor(args, out);
-    if (filter == 0) {
-        std::cerr << "ctabber-cli: unknown file type\n";
-        return kUsage;
-    }
+    if (filterFor(args, out) == 0) return unknownType();
     CallWorkspace call(args);
     const auto& ws = call.workspace();
     document::Document doc;
@@ -113,7 +90,7 @@ int importCommand(const Args& args) {
         std::cerr << imported.read.panels[3].value_or("") << '\n';
         return kFailed;
     }
-    return printOutcome(document::saveAs(doc, document::applyExtensionRule(out, filter), filter, ws));
+    return saveDocument(args, doc, out, ws);
 }
 
 int removeBanks(const Args& args) {

@@ -4,6 +4,7 @@
 
 #include "app/profile.h"
 #include "cli/names_options.h"
+#include "document/smf_writer.h"
 
 namespace cli {
 
@@ -27,6 +28,29 @@ int readDocument(const Args& args, const std::string& path, document::Document& 
         return kFailed;
     }
     return kOk;
+}
+
+int filterFor(const Args& args, const std::string& target) {
+    if (auto type = args.option("type")) return document::filterForName("x." + *type);
+    return document::filterForName(target);
+}
+
+int unknownType() {
+    std::cerr << "ctabber-cli: unknown file type\n";
+    return kUsage;
+}
+
+int printOutcome(const app::Outcome& outcome) {
+    printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
+    if (!outcome.note.empty()) std::cerr << (outcome.ok ? "warning: " : "") << outcome.note << '\n';
+    return outcome.ok ? kOk : kFailed;
+}
+
+int saveDocument(const Args& args, const document::Document& doc, const std::string& target,
+                 const app::Workspace& ws) {
+    const int filter = filterFor(args, target);
+    if (filter == 0) return unknownType();
+    return printOutcome(document::saveAs(doc, document::applyExtensionRule(target, filter), filter, ws));
 }
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #pragma once
-// Reading a file as "&Open..." reads it, for every command that takes one.
+// Reading a file as "&Open..." reads it and saving it as "&Save as ..."
+// saves it, for every command that takes or writes one.
 #include <string>
 
 #include "cli/args.h"
@@ -17,5 +18,17 @@ document::ReadOptions readOptions(const Args& args, const app::Workspace& ws);
 // when the file cannot be opened.
 int readDocument(const Args& args, const std::string& path, document::Document& doc, const app::Workspace& ws,
                  document::ReadResult* out = nullptr);
+
+// The save filter of --type, or of the file's extension; 0 when unknown.
+int filterFor(const Args& args, const std::string& target);
+// Says that the type is unknown; returns kUsage.
+int unknownType();
+// Prints the outcome's message (stdout on success, stderr on failure) and
+// its note on stderr, after a success as a "warning:" line; returns the exit status.
+int printOutcome(const app::Outcome& outcome);
+// Saves `doc` as "&Save as ..." does under `target` with the filter of
+// --type or of the target's extension, and prints the outcome.
+int saveDocument(const Args& args, const document::Document& doc, const std::string& target,
+                 const app::Workspace& ws);
 
 }  // namespace cli

@@ -8,7 +8,7 @@ namespace {
 
 std::vector<cli::Command> allCommands() {
     std::vector<cli::Command> all;
-    for (auto table : {cli::documentCommands, cli::casmCommands, cli::toolsCommands, cli::playbackCommands})
+    for (auto table : {cli::documentCommands, cli::editCommands, cli::casmCommands, cli::toolsCommands, cli::playbackCommands})
         for (const auto& c : table()) all.push_back(c);
     return all;
 }
