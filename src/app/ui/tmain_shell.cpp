@@ -81,7 +81,7 @@ void TMain::mCasmHexClick() {
     // One viewer: the dump file it writes is the program directory's one.
     if (!binCasm_)
         binCasm_ = new tools::ui::TBinCasm(
-            this, {dialogs_, language_, ws_.settings(), ws_.dir(), ws_.file(app::files::casmText)});
+            this, {dialogs_, language_, ws_.settings(), ws_.dir(), ws_.casmText()});
     binCasm_->load(ws_.casm());
     binCasm_->show();
     binCasm_->raise();

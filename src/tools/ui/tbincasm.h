@@ -1,6 +1,6 @@
 #pragma once
 // "CASM HEX View": a read-only hexadecimal dump of a CASM section file (or
-// any file), written to the dump file "#casm.txt" of the program directory
+// any file), written to the dump file "#casm.txt" of this instance's working folder
 // at every load. The bytes or the dump can be saved under a new name, and the
 // shown file compared with another one. Modeless; it frees itself when
 // closed and keeps its place in the settings file.
