@@ -14,6 +14,7 @@
 #include "casm/ui/open_casm.h"
 #include "casm/ui/tctabber.h"
 #include "casm/writer.h"
+#include "support/qt_bench_main.h"
 
 namespace {
 
@@ -91,11 +92,4 @@ void BM_OpenEditorAndShow(benchmark::State& state) {
 BENCHMARK(BM_ModelFill)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_OpenEditorAndShow)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)->ReportAggregatesOnly();
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runWindowBenchmarks(argc, argv); }

@@ -13,6 +13,7 @@
 #include "app/ui/user_dialogs.h"
 #include "app/ui/tmain.h"
 #include "support/bench_files.h"
+#include "support/qt_bench_main.h"
 
 namespace {
 
@@ -126,12 +127,4 @@ BENCHMARK(BM_WindowUndoDelete)->Unit(benchmark::kMillisecond)->Iterations(3)->Re
 BENCHMARK(BM_WindowCutSelected)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(BM_WindowPaste)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly();
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete &window();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runWindowBenchmarks(argc, argv, [] { delete &window(); }); }

@@ -39,6 +39,7 @@
 #include "casm/ui/tctabber.h"
 #include "names/ui/instrum.h"
 #include "playback/ui/tmmplayer.h"
+#include "app/ui/row_grid.h"
 #include "app/ui/tmain_parts.h"
 
 namespace app::ui {
@@ -90,21 +91,7 @@ void TMain::buildGrid() {
     StringGrid1->setModel(model_);
     painter_ = new document::ui::EventRowPainter(*model_, *StringGrid1, this);
     StringGrid1->setItemDelegate(painter_);
-    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setWordWrap(false);
-    StringGrid1->setShowGrid(true);
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    // Uniform rows: the view never asks the model for sizes, so a million
-    // rows scroll as fast as ten.
-    auto* rows = StringGrid1->verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSectionSize(kRowHeight);
-    rows->setDefaultSectionSize(kRowHeight);
-    rows->hide();
-    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    StringGrid1->horizontalHeader()->setHighlightSections(false);
+    setUpRowGrid(StringGrid1, kRowHeight);
     StringGrid1->installEventFilter(this);
     StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableView::clicked, this, [this] { StringGrid1Click(); });

@@ -15,6 +15,7 @@
 
 #include "app/file_io.h"
 #include "app/profile.h"
+#include "app/ui/row_grid.h"
 #include "casm/editor_grid.h"
 #include "casm/reader.h"
 #include "casm/ui/casm_row_painter.h"
@@ -107,18 +108,7 @@ void TCtabber::buildGrid() {
     StringGrid1->setObjectName("StringGrid1");
     StringGrid1->setModel(model_);
     StringGrid1->setItemDelegate(new CasmRowPainter(StringGrid1));
-    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setWordWrap(false);
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* rows = StringGrid1->verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSectionSize(kRowHeight);
-    rows->setDefaultSectionSize(kRowHeight);
-    rows->hide();
-    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    StringGrid1->horizontalHeader()->setHighlightSections(false);
+    app::ui::setUpRowGrid(StringGrid1, kRowHeight);
     StringGrid1->installEventFilter(this);
     connect(StringGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         StringGrid1DblClick(CasmTableModel::gridRow(index.row()), index.column());
