@@ -81,6 +81,7 @@ InstanceFolder::~InstanceFolder() {
 }
 
 std::optional<InstanceFolder> InstanceFolder::make(const std::filesystem::path& programDir, std::string& error) {
+    const TerminationDeferred deferred;  // the folder is registered before a signal may end the process
     removeEnded(programDir);
     std::string pattern = (programDir / (std::string(kPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) {

@@ -1,6 +1,7 @@
 #include "app/termination.h"
 
 #include <limits.h>
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -93,6 +94,18 @@ void handleTermination() {
         return true;
     }();
     (void)installed;
+}
+
+TerminationDeferred::TerminationDeferred() {
+    static_assert(sizeof(sigset_t) <= sizeof(saved_));
+    sigset_t block;
+    sigemptyset(&block);
+    for (int s : kSignals) sigaddset(&block, s);
+    ::pthread_sigmask(SIG_BLOCK, &block, reinterpret_cast<sigset_t*>(saved_));
+}
+
+TerminationDeferred::~TerminationDeferred() {
+    ::pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(saved_), nullptr);
 }
 
 }  // namespace app

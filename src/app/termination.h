@@ -20,6 +20,21 @@ int removeIfTerminated(const std::filesystem::path& path, bool folder = false);
 // Drops a registration (the path was removed or kept); kNoTicket is ignored.
 void keepIfTerminated(int ticket);
 
+// Holds SIGINT, SIGTERM, SIGHUP and SIGQUIT back on this thread while it
+// lives, so that what is made and then registered in its scope is never
+// left half done: a signal that came meanwhile ends the process once the
+// registration is in place.
+class TerminationDeferred {
+public:
+    TerminationDeferred();
+    ~TerminationDeferred();
+    TerminationDeferred(const TerminationDeferred&) = delete;
+    TerminationDeferred& operator=(const TerminationDeferred&) = delete;
+
+private:
+    unsigned char saved_[128];  // the thread's signal mask before, as sigset_t
+};
+
 // Installs the handlers, once per process, and ignores SIGXFSZ so that a
 // file-size limit makes a write fail with EFBIG instead of ending the process.
 void handleTermination();

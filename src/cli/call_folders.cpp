@@ -45,6 +45,9 @@ CallFolders::~CallFolders() {
 }
 
 std::optional<CallFolders> CallFolders::make(const Args& args, std::string& error) {
+    // A signal while the folders are made would otherwise find one of them
+    // made but not yet registered for removal.
+    const app::TerminationDeferred deferred;
     std::filesystem::path programDir;
     std::filesystem::path temporary;
     int ticket = app::kNoTicket;
