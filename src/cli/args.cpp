@@ -20,6 +20,7 @@ std::optional<std::string> Args::option(const std::string& name) const {
 
 std::optional<Args> parseArgs(int argc, char** argv) {
     Args args;
+    args.argv = argv;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a.size() > 2 && a.rfind("--", 0) == 0) {

@@ -23,6 +23,8 @@ struct Args {
     // The call's program directory and working folder, set by main() for
     // every command that needs them.
     const app::Workspace* workspace = nullptr;
+    // The call as it was made, for a command that hands it to another program.
+    char** argv = nullptr;
 
     std::optional<std::string> option(const std::string& name) const;
 };

@@ -18,6 +18,9 @@ std::vector<Command> documentCommands();
 std::vector<Command> casmCommands();
 std::vector<Command> editCommands();
 std::vector<Command> toolsCommands();
+// Run by ctabber-cli-playback; ctabber-cli's entries of the same names hand
+// the call over to it (see playback_usage.h).
 std::vector<Command> playbackCommands();
+std::vector<Command> playbackHandOffCommands();
 
 }  // namespace cli

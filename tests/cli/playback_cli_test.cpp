@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <cstring>
 
 #include "document/demo_style.h"
@@ -8,6 +11,7 @@
 #include "support/temp_dir.h"
 
 using testing_support::runCli;
+using testing_support::shellQuote;
 using testing_support::TempDir;
 
 namespace {
@@ -138,4 +142,28 @@ TEST(CliPlayback, RenderRefusesWhatCannotPlayAndKeepsTheTarget) {
         EXPECT_EQ(r.err, refused.err);
     }
     EXPECT_EQ(dir.readText("keep.wav"), "a good file");
+}
+
+// ctabber-cli hands the playback commands to the program in its own folder,
+// and never to one of that name in the current folder or on the PATH.
+TEST(CliPlayback, TheHandOverRunsOnlyThePlaybackProgramBesideTheTool) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "alone");
+    std::filesystem::copy_file(CTABBER_CLI, dir / "alone" / "ctabber-cli");
+    const auto decoy = dir.writeText("ctabber-cli-playback", "#!/bin/sh\ntouch \"$(dirname \"$0\")/decoy-ran\"\n");
+    std::filesystem::permissions(decoy, std::filesystem::perms::owner_all);
+    const std::string line = "cd " + shellQuote(dir.path().string()) + " && PATH=" + shellQuote(dir.path().string()) +
+                             ":$PATH " + shellQuote((dir / "alone" / "ctabber-cli").string()) + " ports 2>err";
+    const int status = std::system(line.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_NE(dir.readText("err").find("ports needs " + (dir / "alone" / "ctabber-cli-playback").string() + ": "),
+              std::string::npos)
+        << dir.readText("err");
+    EXPECT_FALSE(std::filesystem::exists(dir / "decoy-ran"));
+
+    // With the playback program beside it, the same call lists the ports.
+    std::filesystem::copy_file(std::filesystem::path(CTABBER_CLI).parent_path() / "ctabber-cli-playback",
+                               dir / "alone" / "ctabber-cli-playback");
+    EXPECT_EQ(std::system(line.c_str()), 0) << dir.readText("err");
 }

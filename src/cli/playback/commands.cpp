@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/document_reading.h"
+#include "cli/playback_usage.h"
 #include "playback/collect_events.h"
 #include "playback/midi_out.h"
 #include "playback/ports/system_ports.h"
@@ -87,8 +88,8 @@ int render(const Args& args) {
 
 std::vector<Command> playbackCommands() {
     return {
-        {"ports", "(the MIDI output ports, numbered as the setup page numbers them)", ports},
-        {"render", "FILE --section NAME --out OUT.wav [--loops N] [--mute CH,...]", render},
+        {kPortsCommand.name, kPortsCommand.usage, ports},
+        {kRenderCommand.name, kRenderCommand.usage, render},
     };
 }
 

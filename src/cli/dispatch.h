@@ -1,0 +1,13 @@
+#pragma once
+// The part of main() that both command-line programs share.
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace cli {
+
+// Runs the command argv[1] names, after making the call's folders when it
+// needs them; an unknown or missing command prints the usage of `commands`.
+int dispatch(const std::vector<Command>& commands, int argc, char** argv);
+
+}  // namespace cli
