@@ -154,6 +154,17 @@ void CasmDialogsTest::orderDialogShowsGroupsAndMovesRows() {
     d.BitBtnDownClick();
     QCOMPARE(column(d.StringGrid1, 1).back(), QString("Main A"));
     QVERIFY(d.CheckBoxCompressed->isChecked());
+
+    // The compressed choice is kept by OK only, for the next save.
+    d.CheckBoxCompressed->setChecked(false);
+    d.ButtonCancel->click();
+    QVERIFY(casm::ui::TCasmOrder::compressedFormat());
+    casm::ui::TCasmOrder again(nullptr, context(f), table);
+    again.CheckBoxCompressed->setChecked(false);
+    again.ButtonOK->click();
+    QVERIFY(!casm::ui::TCasmOrder::compressedFormat());
+    QVERIFY(!casm::ui::TCasmOrder(nullptr, context(f), table).CheckBoxCompressed->isChecked());
+    casm::ui::TCasmOrder::compressedFormat() = true;
 }
 
 void CasmDialogsTest::muteDialogsAndChordPicker() {

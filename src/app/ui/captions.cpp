@@ -1,5 +1,8 @@
 #include "app/ui/captions.h"
 
+#include <QDialog>
+#include <QPushButton>
+
 #include "app/texts.h"
 
 namespace app::ui {
@@ -29,5 +32,18 @@ void Captions::apply() const {
 QString Captions::text(int id) const { return QString::fromStdString(language_.text(id)); }
 
 QString Captions::text(int id, const char* builtin) const { return QString::fromStdString(language_.text(id, builtin)); }
+
+void okCancelButtons(QDialog& dialog, Captions& captions, QPushButton*& ok, QPushButton*& cancel, const char* okText,
+                     const char* cancelText) {
+    ok = new QPushButton(&dialog);
+    ok->setObjectName("ButtonOK");
+    ok->setDefault(true);
+    cancel = new QPushButton(&dialog);
+    cancel->setObjectName("ButtonCancel");
+    captions.add(80, okText, [ok](const QString& t) { ok->setText(t); });
+    captions.add(81, cancelText, [cancel](const QString& t) { cancel->setText(t); });
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+}
 
 }  // namespace app::ui

@@ -4,6 +4,9 @@
 // changes, always from the built-in texts (so English comes back exactly).
 #include <QString>
 #include <functional>
+
+class QDialog;
+class QPushButton;
 #include <vector>
 
 #include "app/language.h"
@@ -46,5 +49,11 @@ private:
     const app::Language& language_;
     std::vector<Caption> captions_;
 };
+
+// Makes the dialog's default OK button ("ButtonOK", text 80) and its Cancel
+// button ("ButtonCancel", text 81), captioned through `captions`; OK accepts
+// the dialog and Cancel rejects it. The caller places them.
+void okCancelButtons(QDialog& dialog, Captions& captions, QPushButton*& ok, QPushButton*& cancel,
+                     const char* okText = "&OK", const char* cancelText = "&Cancel");
 
 }  // namespace app::ui

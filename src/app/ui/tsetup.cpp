@@ -73,19 +73,11 @@ TSetup::TSetup(QWidget* parent, SetupContext context, const app::SetupValues& va
     }
 
     auto* buttons = new QHBoxLayout;
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
-    captions_.add(text::ok, [this](const QString& t) { ButtonOK->setText(t); });
-    captions_.add(text::cancel, [this](const QString& t) { ButtonCancel->setText(t); });
+    okCancelButtons(*this, captions_, ButtonOK, ButtonCancel);
     buttons->addStretch();
     buttons->addWidget(ButtonOK);
     buttons->addWidget(ButtonCancel);
     layout->addLayout(buttons);
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });

@@ -58,11 +58,7 @@ TCasmOrder::TCasmOrder(QWidget* parent, const DialogContext& context, SectionTab
     CheckBoxCompressed = new QCheckBox(this);
     CheckBoxCompressed->setObjectName("CheckBoxCompressed");
     CheckBoxCompressed->setChecked(compressedFormat());
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
+    app::ui::okCancelButtons(*this, captions_, ButtonOK, ButtonCancel, "OK", "Cancel");
     side->addWidget(BtnUp);
     side->addWidget(BitBtnDown);
     side->addSpacing(12);
@@ -76,17 +72,11 @@ TCasmOrder::TCasmOrder(QWidget* parent, const DialogContext& context, SectionTab
     captions_.add(202, [this](const QString& t) { setWindowTitle(t); });
     captions_.add(203, [this](const QString& t) { Label1->setText(t); });
     captions_.add(204, [this](const QString& t) { CheckBoxCompressed->setText(t); });
-    captions_.add(80, "OK", [this](const QString& t) { ButtonOK->setText(t); });
-    captions_.add(81, "Cancel", [this](const QString& t) { ButtonCancel->setText(t); });
     captions_.add(67, [this](const QString&) { layoutColumns(); });
 
     connect(BtnUp, &QToolButton::clicked, this, [this] { BtnUpClick(); });
     connect(BitBtnDown, &QToolButton::clicked, this, [this] { BitBtnDownClick(); });
-    connect(ButtonOK, &QPushButton::clicked, this, [this] {
-        compressedFormat() = CheckBoxCompressed->isChecked();
-        accept();
-    });
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::accepted, this, [this] { compressedFormat() = CheckBoxCompressed->isChecked(); });
     fill();
     restorePlace();
     StringGrid1->selectRow(0);

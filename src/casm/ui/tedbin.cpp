@@ -49,11 +49,7 @@ TEdBin::TEdBin(QWidget* parent, const DialogContext& context, const Entry& entry
     auto* group = new QButtonGroup(this);
     group->addButton(RadioDec, 0);
     group->addButton(RadioHex, 1);
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
+    app::ui::okCancelButtons(*this, captions_, ButtonOK, ButtonCancel);
     side->addWidget(RadioGroup1);
     side->addStretch();
     side->addWidget(ButtonOK);
@@ -63,16 +59,12 @@ TEdBin::TEdBin(QWidget* parent, const DialogContext& context, const Entry& entry
     captions_.add(234, [this](const QString& t) { setWindowTitle(t); });
     captions_.add(235, [this](const QString& t) { RadioDec->setText(t); });
     captions_.add(236, [this](const QString& t) { RadioHex->setText(t); });
-    captions_.add(80, [this](const QString& t) { ButtonOK->setText(t); });
-    captions_.add(81, [this](const QString& t) { ButtonCancel->setText(t); });
     StringGrid1->setHorizontalHeaderLabels({captions_.text(237), captions_.text(238)});
 
     // Typed values survive a change of format: the grid is read in the old one first.
     connect(group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on) setHex(id == 1);
     });
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const bool hexStored = app::readProfileInt(context_.settingsFile, "BinaryEdit", "DecHex", 0) == 1;
     shownHex_ = hexStored;

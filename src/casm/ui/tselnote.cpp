@@ -95,20 +95,12 @@ TSelNote::TSelNote(QWidget* parent, const app::Language& language, const std::fi
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addWidget(LabelNote);
     auto* buttons = new QHBoxLayout;
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
+    app::ui::okCancelButtons(*this, captions_, ButtonOK, ButtonCancel);
     buttons->addStretch();
     buttons->addWidget(ButtonOK);
     buttons->addWidget(ButtonCancel);
     layout->addLayout(buttons);
     captions_.add(311, [this](const QString& t) { setWindowTitle(t); });
-    captions_.add(80, "&OK", [this](const QString& t) { ButtonOK->setText(t); });
-    captions_.add(81, "&Cancel", [this](const QString& t) { ButtonCancel->setText(t); });
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Image1, &KeyboardPicture::hovered, this,
             [this](int n) { LabelNote->setText(n < 0 ? QString() : noteText(n)); });
     connect(Image1, &KeyboardPicture::clicked, this, [this](int n) { Image1MouseDown(n); });

@@ -89,16 +89,8 @@ TTrChTbl::TTrChTbl(QWidget* parent, const app::Language& language, const std::fi
     radios->addWidget(RadioAll);
     side->addWidget(section);
     side->addStretch();
-    ButtonOK = new QPushButton(this);
-    ButtonOK->setObjectName("ButtonOK");
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(this);
-    ButtonCancel->setObjectName("ButtonCancel");
+    app::ui::okCancelButtons(*this, captions_, ButtonOK, ButtonCancel);
     ButtonCancel->setAutoDefault(false);
-    captions_.add(80, [this](const QString& t) { ButtonOK->setText(t); });
-    captions_.add(81, [this](const QString& t) { ButtonCancel->setText(t); });
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     side->addWidget(ButtonOK);
     side->addWidget(ButtonCancel);
     row->addLayout(side);
