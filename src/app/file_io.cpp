@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +26,30 @@ constexpr int kMaxLinks = 40;  // the kernel's own limit for one path
 std::uint64_t randomNumber() {
     thread_local std::mt19937_64 engine{std::random_device{}()};
     return engine();
+}
+
+// Copies the extended attributes of `from` to the open file `to`: the
+// user's own (user.*), an access control list (system.posix_acl_access) and
+// whatever else the system lets us set. Like the owner, each is kept where
+// permitted and silently left out where not.
+void copyExtendedAttributes(const std::filesystem::path& from, int to) {
+    std::string names(static_cast<std::size_t>(std::max<ssize_t>(::listxattr(from.c_str(), nullptr, 0), 0)), '\0');
+    if (names.empty()) return;
+    const ssize_t listed = ::listxattr(from.c_str(), names.data(), names.size());
+    if (listed <= 0) return;
+    names.resize(static_cast<std::size_t>(listed));
+    std::vector<char> value;
+    for (std::size_t at = 0; at < names.size();) {
+        const auto end = names.find('\0', at);
+        if (end == std::string::npos) break;
+        const std::string name = names.substr(at, end - at);
+        at = end + 1;
+        const ssize_t size = ::getxattr(from.c_str(), name.c_str(), nullptr, 0);
+        if (size < 0) continue;
+        value.resize(static_cast<std::size_t>(size));
+        const ssize_t got = ::getxattr(from.c_str(), name.c_str(), value.data(), value.size());
+        if (got >= 0) (void)::fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(got), 0);
+    }
 }
 
 // ".NAME.XXXXXX" with NAME cut to the stem length and six random characters.
@@ -154,8 +179,10 @@ void AtomicFile::openTemporary(const std::optional<Attributes>& keep) {
     removalTicket_ = removeIfTerminated(temp_);
     if (keep) {
         // Owner and group where the system permits (root; or a group the
-        // user is in); the mode last, as a change of owner clears set-id bits.
+        // user is in), then extended attributes; the mode last, as a change
+        // of owner clears set-id bits.
         if (::fchown(fd_, keep->owner, keep->group) != 0) (void)!::fchown(fd_, static_cast<uid_t>(-1), keep->group);
+        copyExtendedAttributes(target_, fd_);
         ::fchmod(fd_, keep->mode);
     }
     open_ = true;

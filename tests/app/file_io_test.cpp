@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -50,6 +52,30 @@ TEST(AtomicFile, ASaveKeepsModeOwnerAndLinks) {
         ASSERT_TRUE(app::writeFileAtomic(secret, "again"));
         EXPECT_EQ(statOf(secret).st_uid, 1234u);
         EXPECT_EQ(statOf(secret).st_gid, 2345u);
+    }
+
+    // Extended attributes: the user's own, and an access control list that
+    // lets user 1234 read, where the file system takes them.
+    const std::string origin = "https://example.org/styles/secret.sty";
+    if (::setxattr(secret.c_str(), "user.xdg.origin.url", origin.data(), origin.size(), 0) == 0) {
+        ASSERT_TRUE(app::writeFileAtomic(secret, "with attributes"));
+        char got[100] = {};
+        EXPECT_EQ(::getxattr(secret.c_str(), "user.xdg.origin.url", got, sizeof got), static_cast<ssize_t>(origin.size()));
+        EXPECT_EQ(std::string(got), origin);
+    }
+    constexpr std::uint32_t kNoId = 0xFFFFFFFF;
+    const std::uint32_t acl[] = {2,                        // version
+                                 0x01 | 6u << 16, kNoId,  // owner rw-
+                                 0x02 | 4u << 16, 1234,   // user 1234 r--
+                                 0x04 | 0u << 16, kNoId,  // group ---
+                                 0x10 | 4u << 16, kNoId,  // mask r--
+                                 0x20 | 0u << 16, kNoId};  // other ---
+    if (::setxattr(secret.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0) {
+        ASSERT_TRUE(app::writeFileAtomic(secret, "with an access list"));
+        std::uint32_t got[12] = {};
+        EXPECT_EQ(::getxattr(secret.c_str(), "system.posix_acl_access", got, sizeof got), static_cast<ssize_t>(sizeof acl));
+        EXPECT_EQ(std::memcmp(got, acl, sizeof acl), 0);
+        EXPECT_EQ(modeOf(secret), 0640u);  // the group bits show the mask
     }
 
     // A symbolic link (relative, through a second link) stays a link and the
