@@ -72,8 +72,6 @@ TMain::TMain(app::Workspace workspace, app::ui::UserDialogs& dialogs, QWidget* p
     buildStatusBar();
     buildMenus();
     buildPopupMenu();
-    wireEditCommands();
-    connectSelectionCommands();
 
     loadSettings();
     translate();
@@ -170,26 +168,36 @@ void TMain::buildToolPanel() {
     fv->addWidget(group);
     panelSplitter_->addWidget(findPanel);
 
-    auto buttonPanel = [this](const char* name, std::initializer_list<std::tuple<const char*, int, const char*>> buttons) {
+    struct Button {
+        const char* name;
+        int textId;
+        const char* caption;
+        std::function<void()> click;
+    };
+    auto buttonPanel = [this](const char* name, std::initializer_list<Button> buttons) {
         auto* panel = new QWidget(panelSplitter_);
         panel->setObjectName(name);
         panel->setMinimumWidth(app::kMinPanelWidth);
         auto* v = new QVBoxLayout(panel);
         v->setContentsMargins(2, 2, 2, 2);
-        for (const auto& [objectName, textId, caption] : buttons) {
+        for (const auto& [objectName, textId, caption, click] : buttons) {
             auto* b = new QPushButton(caption, panel);
             b->setObjectName(objectName);
-            b->setEnabled(false);  // their commands come with event editing and the CASM editor
             track(textId, caption, [b](const QString& t) { b->setText(t); });
+            connect(b, &QPushButton::clicked, this, click);
             v->addWidget(b);
         }
         v->addStretch();
         panelSplitter_->addWidget(panel);
     };
-    buttonPanel("Panel6", {{"ButtonEdit", 43, "Edit    "}, {"ButtonInsert", 44, "&Insert"}, {"ButtonDelete", 45, "&Delete"}});
-    buttonPanel("Panel7", {{"ButtonUp", 46, "    &Up   "}, {"ButtonDown", 47, " Do&wn"}, {"ButtonCasm", 48, " CASM"}});
+    buttonPanel("Panel6", {{"ButtonEdit", 43, "Edit    ", [this] { mEditEventClick(); }},
+                           {"ButtonInsert", 44, "&Insert", [this] { mInsertClick(); }},
+                           {"ButtonDelete", 45, "&Delete", [this] { mDeleteClick(); }}});
+    buttonPanel("Panel7", {{"ButtonUp", 46, "    &Up   ", [this] { moveEvent(true); }},
+                           {"ButtonDown", 47, " Do&wn", [this] { moveEvent(false); }},
+                           {"ButtonCasm", 48, " CASM", [this] { mCasmEditorClick(); }}});
     ButtonCasm = findChild<QPushButton*>("ButtonCasm");
-    connect(ButtonCasm, &QPushButton::clicked, this, [this] { mCasmEditorClick(); });
+    ButtonCasm->setEnabled(false);  // until a file with a CASM section is read
     // Room to the right of the panels, so each panel keeps the width it is given.
     auto* filler = new QWidget(panelSplitter_);
     panelSplitter_->addWidget(filler);

@@ -91,8 +91,9 @@ private:
     void buildStatusBar();
     void buildMenus();
     void buildPopupMenu();
-    QAction* addAction(QMenu* menu, const char* name, int textId, const char* caption, const QKeySequence& key = {},
-                       bool built = false);
+    // A command of `menu` that calls `run`; without `run` it stays disabled.
+    QAction* addAction(QMenu* menu, const char* name, int textId, const char* caption, const QKeySequence& key,
+                       std::function<void()> run);
     void track(int textId, const char* builtin, std::function<void(const QString&)> apply);
     void translate();
     void fillFindLists();
@@ -112,7 +113,7 @@ private:
     void mSaveasClick();
     void mExportClick();
     void mImportClick();
-    void mRemoveBankClick();
+    void mRemoveBankClick();  // one undoable step
     void mUseColorClick();
     void mInstrumentsClick();
     void mPlayerClick();
@@ -132,7 +133,6 @@ private:
     // After a read: an editor open beside the window reads the new CASM section.
     void casmAfterRead(const document::ReadResult& result);
     // Editing single events (tmain_edit.cpp).
-    void wireEditCommands();
     void mEditEventClick();  // the edit dispatcher, by the last mouse cell
     // Opens the property dialog of the event at `row` and applies what it gives.
     void editEventAt(int row);
@@ -149,7 +149,6 @@ private:
     void StringGrid1Click();
     void StringGrid1KeyDown(QKeyEvent* e, bool& handled);
     // Selection, clipboard, channel and transposition (tmain_selection.cpp).
-    void connectSelectionCommands();
     void mSelectEventsClick();
     void mSelectSectionClick();
     void mUnselectSectionClick();
@@ -173,7 +172,6 @@ private:
     void setCasmCommands(bool inUse);
     void rebuildLists();
     void runBankRemovalBatch();
-    void removeBankEvents();
     // Runs a bank removal under the reading flag with the wait window.
     void runBankRemoval(const std::function<void(document::Document&, int&)>& work);
 
@@ -187,7 +185,6 @@ private:
     void showSelectionCount();
     void setPanel(int panel, const QString& text);
     QString lookup(int id, const char* builtin) const;
-    void enable(QAction* action, bool on);
 
     app::Workspace ws_;
     app::ui::UserDialogs& dialogs_;
@@ -244,7 +241,6 @@ private:
         std::function<void(const QString&)> apply;
     };
     std::vector<Caption> captions_;
-    std::vector<QAction*> unbuilt_;  // commands whose windows do not exist yet
 };
 
 }  // namespace app::ui

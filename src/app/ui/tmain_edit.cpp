@@ -31,34 +31,6 @@ namespace app::ui {
 using namespace ::events;
 using namespace ::events::ui;
 
-void TMain::wireEditCommands() {
-    auto wire = [this](const char* name, auto handler) {
-        auto* action = findChild<QAction*>(name);
-        if (!action) return;
-        std::erase(unbuilt_, action);
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    for (const char* name : {"mEditEvent", "pmEditEvent"}) wire(name, [this] { mEditEventClick(); });
-    for (const char* name : {"mEditTick", "pmEditTick"}) wire(name, [this] { mEditTickClick(); });
-    for (const char* name : {"mInsert", "pmInsert"}) wire(name, [this] { mInsertClick(); });
-    for (const char* name : {"mDelete", "pmDelete"}) wire(name, [this] { mDeleteClick(); });
-    for (const char* name : {"mMoveUp", "pmMoveUp"}) wire(name, [this] { moveEvent(true); });
-    for (const char* name : {"mMoveDown", "pmMoveDown"}) wire(name, [this] { moveEvent(false); });
-
-    auto button = [this](const char* name, auto handler) {
-        if (auto* b = findChild<QPushButton*>(name)) {
-            b->setEnabled(true);
-            connect(b, &QPushButton::clicked, this, handler);
-        }
-    };
-    button("ButtonEdit", [this] { mEditEventClick(); });
-    button("ButtonInsert", [this] { mInsertClick(); });
-    button("ButtonDelete", [this] { mDeleteClick(); });
-    button("ButtonUp", [this] { moveEvent(true); });
-    button("ButtonDown", [this] { moveEvent(false); });
-}
-
 void TMain::mEditEventClick() {
     if (reading_ || lastMouseRow_ < 1) return;
     switch (lastMouseCol_) {

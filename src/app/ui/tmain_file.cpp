@@ -47,11 +47,6 @@ using namespace main_window;
 
 // ---------------------------------------------------------------- reading
 
-void TMain::enable(QAction* action, bool on) {
-    if (std::find(unbuilt_.begin(), unbuilt_.end(), action) != unbuilt_.end()) return;
-    action->setEnabled(on);
-}
-
 void TMain::setBusy(bool busy) {
     for (auto* menu : mainMenus_) menu->menuAction()->setEnabled(!busy);
     Panel1->setEnabled(!busy);
@@ -117,9 +112,9 @@ void TMain::showReadResult(const document::ReadResult& result) {
         if (const auto& text = result.panels[static_cast<std::size_t>(i)]) setPanel(i, QString::fromStdString(*text));
     if (!result.opened) return;
     setPanel(4, QString());
-    enable(mSaveas, result.saveable);
-    enable(mRemoveBank, true);
-    enable(mCreateCasm, true);
+    mSaveas->setEnabled(result.saveable);
+    mRemoveBank->setEnabled(true);
+    mCreateCasm->setEnabled(true);
     if (result.casmCommands == document::CasmCommands::Enable) setCasmCommands(true);
     else if (result.casmCommands == document::CasmCommands::Disable) setCasmCommands(false);
     casmAfterRead(result);
@@ -127,10 +122,10 @@ void TMain::showReadResult(const document::ReadResult& result) {
 
 void TMain::setCasmCommands(bool inUse) {
     casmInUse_ = inUse;
-    enable(mCasmHex, inUse);
-    enable(mCasmEditor, inUse);
+    mCasmHex->setEnabled(inUse);
+    mCasmEditor->setEnabled(inUse);
     ButtonCasm->setEnabled(inUse);
-    enable(mExport, inUse);
+    mExport->setEnabled(inUse);
 }
 
 // ---------------------------------------------------------------- file commands
@@ -269,7 +264,7 @@ void TMain::mImportClick() {
     if (imported.casmImported) app::ui::showMessage(dialogs_, this, imported.message);
 }
 
-void TMain::removeBankEvents() {
+void TMain::mRemoveBankClick() {
     runBankRemoval([this](document::Document& doc, int& removed) {
         auto edit = events::bankRemoval(doc.events);
         removed = static_cast<int>(edit.removed.size());
@@ -306,7 +301,7 @@ void TMain::runBankRemovalBatch() {
     if (doc_.format != 0) {
         // Only format 0 can be written: the banks go, nothing is saved.
         app::removeFile(events::bankBatchTarget(ws_, doc_.fileName));
-        removeBankEvents();
+        mRemoveBankClick();
     } else {
         app::Outcome outcome;
         runBankRemoval([&](document::Document& doc, int& removed) {

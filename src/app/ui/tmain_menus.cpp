@@ -50,15 +50,13 @@ void TMain::track(int textId, const char* builtin, std::function<void(const QStr
 }
 
 QAction* TMain::addAction(QMenu* menu, const char* name, int textId, const char* caption, const QKeySequence& key,
-                          bool built) {
+                          std::function<void()> run) {
     auto* action = menu->addAction(caption);
     action->setObjectName(name);
     if (!key.isEmpty()) action->setShortcut(key);
     if (textId > 0) track(textId, caption, [action](const QString& t) { action->setText(t); });
-    if (!built) {
-        action->setEnabled(false);
-        unbuilt_.push_back(action);
-    }
+    if (run) connect(action, &QAction::triggered, this, std::move(run));
+    else action->setEnabled(false);
     return action;
 }
 
@@ -72,22 +70,20 @@ void TMain::buildMenus() {
         mainMenus_.push_back(menu);
         return menu;
     };
+    auto subMenu = [this](QMenu* parent, const char* name, int textId, const char* caption) {
+        auto* menu = parent->addMenu(caption);
+        menu->setObjectName(name);
+        track(textId, caption, [menu](const QString& t) { menu->setTitle(t); });
+        return menu;
+    };
 
     fileMenu_ = topMenu("mFile", 1, "&File");
-    auto* open = addAction(fileMenu_, "mOpen", 2, "&Open...", Qt::Key_F3, true);
-    connect(open, &QAction::triggered, this, [this] { mOpenClick(); });
-    mSaveas = addAction(fileMenu_, "mSaveas", 3, "&Save as ...", Qt::Key_F2, true);
-    mSaveas->setEnabled(false);
-    connect(mSaveas, &QAction::triggered, this, [this] { mSaveasClick(); });
-    mExport = addAction(fileMenu_, "mExport", 4, "&Export to ...", {}, true);
-    mExport->setEnabled(false);
-    connect(mExport, &QAction::triggered, this, [this] { mExportClick(); });
-    auto* import = addAction(fileMenu_, "mImport", 5, "&Import from ...", {}, true);
-    connect(import, &QAction::triggered, this, [this] { mImportClick(); });
-    auto* setup = addAction(fileMenu_, "mSetup", 6, "Set&up", {}, true);
-    connect(setup, &QAction::triggered, this, [this] { mSetupClick(); });
-    auto* exit = addAction(fileMenu_, "mExit", 7, "E&xit", {}, true);
-    connect(exit, &QAction::triggered, this, [this] {
+    addAction(fileMenu_, "mOpen", 2, "&Open...", Qt::Key_F3, [this] { mOpenClick(); });
+    mSaveas = addAction(fileMenu_, "mSaveas", 3, "&Save as ...", Qt::Key_F2, [this] { mSaveasClick(); });
+    mExport = addAction(fileMenu_, "mExport", 4, "&Export to ...", {}, [this] { mExportClick(); });
+    addAction(fileMenu_, "mImport", 5, "&Import from ...", {}, [this] { mImportClick(); });
+    addAction(fileMenu_, "mSetup", 6, "Set&up", {}, [this] { mSetupClick(); });
+    addAction(fileMenu_, "mExit", 7, "E&xit", {}, [this] {
         if (!reading_) close();
     });
 
@@ -101,83 +97,69 @@ void TMain::buildMenus() {
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    auto* select = edit->addMenu("Select");
-    select->setObjectName("mSelect");
-    track(9, "Select", [select](const QString& t) { select->setTitle(t); });
-    addAction(select, "mSelectEvents", 22, "Events...");
-    addAction(select, "mSelectSection", 23, "Section");
-    addAction(select, "mSelectAll", 24, "All");
-    auto* unselect = edit->addMenu("Unselect");
-    unselect->setObjectName("mUnselect");
-    track(10, "Unselect", [unselect](const QString& t) { unselect->setTitle(t); });
-    addAction(unselect, "mUnselectSection", 23, "Section");
-    addAction(unselect, "mUnselectAll", 24, "All");
-    addAction(edit, "mInsert", 11, "&Insert new MIDI Event...");
-    addAction(edit, "mEditEvent", 12, "&Edit Event ...");
-    addAction(edit, "mEditTick", 13, "Edit &Tick+ ...");
-    addAction(edit, "mEditChannel", 14, "Edit &Channel...");
-    addAction(edit, "mTranspose", 15, "Tr&anspose...");
-    mRemoveBank = addAction(edit, "mRemoveBank", 34, "Remove Bank Events (GM only)", Qt::Key_F8, true);
-    mRemoveBank->setEnabled(false);
-    connect(mRemoveBank, &QAction::triggered, this, [this] { removeBankEvents(); });
-    addAction(edit, "mCut", 16, "C&ut");
-    addAction(edit, "mCopy", 17, "C&opy");
-    addAction(edit, "mPaste", 18, "&Paste");
-    addAction(edit, "mDelete", 19, "&Delete");
-    addAction(edit, "mMoveUp", 20, "Move &Up");
-    addAction(edit, "mMoveDown", 21, "Move D&own");
+    auto* select = subMenu(edit, "mSelect", 9, "Select");
+    addAction(select, "mSelectEvents", 22, "Events...", {}, [this] { mSelectEventsClick(); });
+    addAction(select, "mSelectSection", 23, "Section", {}, [this] { mSelectSectionClick(); });
+    addAction(select, "mSelectAll", 24, "All", {}, [this] { mSelectAllClick(); });
+    auto* unselect = subMenu(edit, "mUnselect", 10, "Unselect");
+    addAction(unselect, "mUnselectSection", 23, "Section", {}, [this] { mUnselectSectionClick(); });
+    addAction(unselect, "mUnselectAll", 24, "All", {}, [this] { mUnselectAllClick(); });
+    addAction(edit, "mInsert", 11, "&Insert new MIDI Event...", {}, [this] { mInsertClick(); });
+    addAction(edit, "mEditEvent", 12, "&Edit Event ...", {}, [this] { mEditEventClick(); });
+    addAction(edit, "mEditTick", 13, "Edit &Tick+ ...", {}, [this] { mEditTickClick(); });
+    addAction(edit, "mEditChannel", 14, "Edit &Channel...", {}, [this] { mEditChannelClick(); });
+    addAction(edit, "mTranspose", 15, "Tr&anspose...", {}, [this] { mTransposeClick(); });
+    mRemoveBank = addAction(edit, "mRemoveBank", 34, "Remove Bank Events (GM only)", Qt::Key_F8,
+                            [this] { mRemoveBankClick(); });
+    addAction(edit, "mCut", 16, "C&ut", {}, [this] { mCutClick(); });
+    addAction(edit, "mCopy", 17, "C&opy", {}, [this] { mCopyClick(); });
+    addAction(edit, "mPaste", 18, "&Paste", {}, [this] { mPasteClick(); });
+    addAction(edit, "mDelete", 19, "&Delete", {}, [this] { mDeleteClick(); });
+    addAction(edit, "mMoveUp", 20, "Move &Up", {}, [this] { moveEvent(true); });
+    addAction(edit, "mMoveDown", 21, "Move D&own", {}, [this] { moveEvent(false); });
 
     auto* view = topMenu("mView", 25, "&View");
-    mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9, true);
-    mCasmEditor->setEnabled(false);
-    connect(mCasmEditor, &QAction::triggered, this, [this] { mCasmEditorClick(); });
-    mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data", {}, true);
-    mCasmHex->setEnabled(false);
-    connect(mCasmHex, &QAction::triggered, this, [this] { mCasmHexClick(); });
-    auto* instruments = addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, true);
-    connect(instruments, &QAction::triggered, this, [this] { mInstrumentsClick(); });
-    auto* player = addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6, true);
-    connect(player, &QAction::triggered, this, [this] { mPlayerClick(); });
-    addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5)->setVisible(false);
+    mCasmEditor = addAction(view, "mCasmEditor", 26, "CASM &Editor", Qt::Key_F9, [this] { mCasmEditorClick(); });
+    mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data", {}, [this] { mCasmHexClick(); });
+    addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, [this] { mInstrumentsClick(); });
+    addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6, [this] { mPlayerClick(); });
+    addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5, {})->setVisible(false);
 
     auto* create = topMenu("mCreate", 31, "&Create");
-    mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4, true);
-    mCreateCasm->setEnabled(false);
-    connect(mCreateCasm, &QAction::triggered, this, [this] { mCreateCasmClick(); });
+    mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4, [this] { mCreateCasmClick(); });
 
     auto* help = topMenu("mHelp", 35, "&Help");
-    auto* contents = addAction(help, "mContents", 36, "&Contents...", Qt::Key_F1, true);
-    connect(contents, &QAction::triggered, this, [this] { mContentsClick(); });
-    auto* about = addAction(help, "mAbout", 37, "&About...", {}, true);
-    connect(about, &QAction::triggered, this, [this] { mAboutClick(); });
+    addAction(help, "mContents", 36, "&Contents...", Qt::Key_F1, [this] { mContentsClick(); });
+    addAction(help, "mAbout", 37, "&About...", {}, [this] { mAboutClick(); });
+
+    // Until a file is read.
+    for (auto* action : {mSaveas, mExport, mRemoveBank, mCasmEditor, mCasmHex, mCreateCasm}) action->setEnabled(false);
 }
 
 void TMain::buildPopupMenu() {
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName("PopupMenu");
-    auto* flip = addAction(PopupMenu, "pmSelUnsel", 189, "Select/Unselect     INS", {}, true);
-    connect(flip, &QAction::triggered, this, [this] { pmSelUnselClick(); });
-    addAction(PopupMenu, "pmSelectEvents", 197, "Select Events...");
-    addAction(PopupMenu, "pmSelectSection", 198, "Select section");
-    addAction(PopupMenu, "pmSelectAll", 199, "Select all");
-    addAction(PopupMenu, "pmUnselectSection", 193, "Unselect section");
-    addAction(PopupMenu, "pmUnselectAll", 200, "Unselect all");
+    addAction(PopupMenu, "pmSelUnsel", 189, "Select/Unselect     INS", {}, [this] { pmSelUnselClick(); });
+    addAction(PopupMenu, "pmSelectEvents", 197, "Select Events...", {}, [this] { mSelectEventsClick(); });
+    addAction(PopupMenu, "pmSelectSection", 198, "Select section", {}, [this] { mSelectSectionClick(); });
+    addAction(PopupMenu, "pmSelectAll", 199, "Select all", {}, [this] { mSelectAllClick(); });
+    addAction(PopupMenu, "pmUnselectSection", 193, "Unselect section", {}, [this] { mUnselectSectionClick(); });
+    addAction(PopupMenu, "pmUnselectAll", 200, "Unselect all", {}, [this] { mUnselectAllClick(); });
     PopupMenu->addSeparator();
-    addAction(PopupMenu, "pmEditEvent", 12, "&Edit Event ...");
-    addAction(PopupMenu, "pmInsert", 11, "&Insert new MIDI Event...");
-    addAction(PopupMenu, "pmEditTick", 13, "Edit Tick+ ...");
+    addAction(PopupMenu, "pmEditEvent", 12, "&Edit Event ...", {}, [this] { mEditEventClick(); });
+    addAction(PopupMenu, "pmInsert", 11, "&Insert new MIDI Event...", {}, [this] { mInsertClick(); });
+    addAction(PopupMenu, "pmEditTick", 13, "Edit Tick+ ...", {}, [this] { mEditTickClick(); });
     PopupMenu->addSeparator();
-    addAction(PopupMenu, "pmCopy", 17, "&Copy");
-    addAction(PopupMenu, "pmCut", 16, "C&ut");
-    addAction(PopupMenu, "pmPaste", 18, "&Paste");
-    addAction(PopupMenu, "pmDelete", 19, "&Delete");
-    addAction(PopupMenu, "pmMoveUp", 20, "Move &Up");
-    addAction(PopupMenu, "pmMoveDown", 21, "Move &Down");
+    addAction(PopupMenu, "pmCopy", 17, "&Copy", {}, [this] { mCopyClick(); });
+    addAction(PopupMenu, "pmCut", 16, "C&ut", {}, [this] { mCutClick(); });
+    addAction(PopupMenu, "pmPaste", 18, "&Paste", {}, [this] { mPasteClick(); });
+    addAction(PopupMenu, "pmDelete", 19, "&Delete", {}, [this] { mDeleteClick(); });
+    addAction(PopupMenu, "pmMoveUp", 20, "Move &Up", {}, [this] { moveEvent(true); });
+    addAction(PopupMenu, "pmMoveDown", 21, "Move &Down", {}, [this] { moveEvent(false); });
     PopupMenu->addSeparator();
-    mUseColor = addAction(PopupMenu, "mUseColor", 201, "Use &color mapping", {}, true);
+    mUseColor = addAction(PopupMenu, "mUseColor", 201, "Use &color mapping", {}, [this] { mUseColorClick(); });
     mUseColor->setCheckable(true);
     mUseColor->setChecked(true);
-    connect(mUseColor, &QAction::triggered, this, [this] { mUseColorClick(); });
 }
 
 void TMain::fillFindLists() {

@@ -33,31 +33,6 @@ constexpr qint64 kPaintEveryMs = 50;
 
 }  // namespace
 
-void TMain::connectSelectionCommands() {
-    struct Command {
-        const char* action;
-        void (TMain::*handler)();
-    };
-    static constexpr Command kCommands[] = {
-        {"mSelectEvents", &TMain::mSelectEventsClick},   {"pmSelectEvents", &TMain::mSelectEventsClick},
-        {"mSelectSection", &TMain::mSelectSectionClick}, {"pmSelectSection", &TMain::mSelectSectionClick},
-        {"mSelectAll", &TMain::mSelectAllClick},         {"pmSelectAll", &TMain::mSelectAllClick},
-        {"mUnselectSection", &TMain::mUnselectSectionClick}, {"pmUnselectSection", &TMain::mUnselectSectionClick},
-        {"mUnselectAll", &TMain::mUnselectAllClick},     {"pmUnselectAll", &TMain::mUnselectAllClick},
-        {"mCopy", &TMain::mCopyClick},                   {"pmCopy", &TMain::mCopyClick},
-        {"mCut", &TMain::mCutClick},                     {"pmCut", &TMain::mCutClick},
-        {"mPaste", &TMain::mPasteClick},                 {"pmPaste", &TMain::mPasteClick},
-        {"mEditChannel", &TMain::mEditChannelClick},     {"mTranspose", &TMain::mTransposeClick},
-    };
-    for (const auto& [name, handler] : kCommands) {
-        auto* action = findChild<QAction*>(name);
-        if (!action) continue;
-        std::erase(unbuilt_, action);
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
-    }
-}
-
 void TMain::showFlips(const std::vector<int>& rows) {
     if (const auto range = events::applyFlips(doc_.events, rows)) model_->rowsEdited({range->first, range->last});
     showSelectionCount();
