@@ -9,6 +9,7 @@
 #include "support/event_rows.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
+#include "support/drum_section.h"
 #include "support/temp_dir.h"
 
 using namespace casm;
@@ -176,15 +177,8 @@ TEST(CasmCreation, RefusalsLeaveTheTargetAsItWas) {
 
 TEST(CasmCli, CreatedDrumSectionIsExactAndRewritesByteForByte) {
     TempDir dir;
-    const auto track = document::TrackBuilder()
-                           .text(0, 0x06, "SFF1")
-                           .text(0, 0x06, "Main A")
-                           .event(0, {0x98, 36, 100})
-                           .event(96, {0x88, 36, 0})
-                           .end()
-                           .bytes();
     const auto midi = dir / "in.mid";
-    ASSERT_TRUE(app::writeFileAtomic(midi, document::smfFile(0, 96, {track})));
+    ASSERT_TRUE(app::writeFileAtomic(midi, testing_support::drumSectionMidi()));
     const auto created = dir / "created.csm";
     const auto work = (dir / "work").string();
     auto run = testing_support::runCli({"create-casm", midi.string(), created.string(), "--assign", "9=Drums",
@@ -203,7 +197,7 @@ TEST(CasmCli, CreatedDrumSectionIsExactAndRewritesByteForByte) {
     EXPECT_EQ(app::readFile(rewritten), kMainADrums);
 
     // The same section inside a style file.
-    auto style = document::smfFile(0, 96, {track});
+    auto style = testing_support::drumSectionMidi();
     document::append(style, kMainADrums);
     document::append(style, {'O', 'T', 'S', 'c'});
     ASSERT_TRUE(app::writeFileAtomic(dir / "s.sty", style));

@@ -8,6 +8,7 @@
 #include "document/casm_splice.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
+#include "support/drum_section.h"
 #include "support/temp_dir.h"
 
 using namespace casm_test;
@@ -15,17 +16,6 @@ using testing_support::runCli;
 using testing_support::TempDir;
 
 namespace {
-
-Bytes midiPart() {
-    const auto track = document::TrackBuilder()
-                           .text(0, 0x06, "SFF1")
-                           .text(0, 0x06, "Main A")
-                           .event(0, {0x98, 36, 100})
-                           .event(96, {0x88, 36, 0})
-                           .end()
-                           .bytes();
-    return document::smfFile(0, 96, {track});
-}
 
 const Bytes kAddPart = {'O', 'T', 'S', 'c', 0, 0, 0, 2, 0x12, 0x34};
 
@@ -39,7 +29,7 @@ Bytes section() {
 
 TEST(CasmAssignCli, ChangesOnlyTheAssignedBytesOfAStyle) {
     TempDir dir;
-    Bytes style = midiPart();
+    Bytes style = testing_support::drumSectionMidi();
     const std::size_t casmAt = style.size();
     append(style, section());
     append(style, kAddPart);

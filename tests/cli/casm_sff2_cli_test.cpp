@@ -8,6 +8,7 @@
 #include "casm/casm_bytes.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
+#include "support/drum_section.h"
 #include "support/temp_dir.h"
 
 using namespace casm_test;
@@ -24,23 +25,12 @@ const Bytes kMainADrumsSff2 = {
     0x07, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x02, 0x00, 0x7F, 0x01, 0x00, 0x06, 0x00, 0x7F, 0x01, 0x01, 0x00,
     0x06, 0x00, 0x7F, 0x01, 0x01, 0x00, 0x06, 0x00, 0x7F, 0x01, 0x00, 0x00, 0x00, 0x00, 0x80, 0x00, 0x00};
 
-Bytes midiPart(std::string_view first) {
-    const auto track = document::TrackBuilder()
-                           .text(0, 0x06, first)
-                           .text(0, 0x06, "Main A")
-                           .event(0, {0x98, 36, 100})
-                           .event(96, {0x88, 36, 0})
-                           .end()
-                           .bytes();
-    return document::smfFile(0, 96, {track});
-}
-
 }  // namespace
 
 TEST(CasmSff2Cli, CreatesListsRewritesAndChecksCtb2Entries) {
     TempDir dir;
     const auto midi = dir / "in.mid";
-    ASSERT_TRUE(app::writeFileAtomic(midi, midiPart("SFF2")));
+    ASSERT_TRUE(app::writeFileAtomic(midi, testing_support::drumSectionMidi("SFF2")));
     const auto created = dir / "created.csm";
     const auto work = (dir / "work").string();
     auto run = runCli({"create-casm", midi.string(), created.string(), "--assign", "9=Drums", "--workdir", work});
@@ -66,7 +56,7 @@ TEST(CasmSff2Cli, AStyleMixingBothKindsKeepsEachSectionsKind) {
     const Bytes casm = casmOf({cseg("Main A,Main B", {ctab(8, "Drums"), ctab(9, "Bass", 31, 0x22), cntt(9, 4)}),
                                cseg("Main C,Main D", {ctb2(8, "Drums"), chunk("Ctb2", low)}),
                                cseg("Fill In AA", {ctb2(10, "Pad", 0x30), cntt(10, 9)})});
-    Bytes style = midiPart("SFF1");
+    Bytes style = testing_support::drumSectionMidi("SFF1");
     append(style, casm);
     append(style, {'O', 'T', 'S', 'c', 0, 0, 0, 0});
     ASSERT_TRUE(app::writeFileAtomic(dir / "mixed.sty", style));
