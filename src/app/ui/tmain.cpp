@@ -1,46 +1,37 @@
 // The main window: its frame, the grid, the tool panel, the status bar and the window events.
 #include "app/ui/tmain.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
 #include <QGroupBox>
-#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-#include "app/file_io.h"
-#include "app/file_names.h"
-#include "app/profile.h"
+
 #include "app/ui/open_document.h"
-#include "app/ui/tmess.h"
-#include "app/ui/user_dialogs.h"
-#include "document/export_import.h"
-#include "document/recent_files.h"
-#include "document/smf_writer.h"
-#include "document/ui/event_row_painter.h"
-#include "document/ui/event_table_model.h"
-#include "document/ui/piece_dialogs.h"
-#include "events/navigation.h"
-#include "events/row_edit.h"
-#include "names/name_sources.h"
-#include "casm/ui/tctabber.h"
-#include "names/ui/instrum.h"
-#include "playback/ui/tmmplayer.h"
 #include "app/ui/row_grid.h"
 #include "app/ui/tmain_parts.h"
+#include "app/ui/tmess.h"
+#include "document/ui/event_row_painter.h"
+#include "document/ui/piece_dialogs.h"
+#include "events/navigation.h"
 
 namespace app::ui {
 

@@ -1,25 +1,22 @@
 // The main window's commands that edit one event: the edit dispatcher with
 // each kind's property dialog, and Edit Tick+.
-#include <QAction>
-#include <QPushButton>
 
-#include "app/profile.h"
+#include "app/ui/tmain.h"
+
+#include <QAction>
+#include <QDialog>
+
 #include "app/ui/open_document.h"
-#include "casm/ui/tselnote.h"
-#include "document/event_cells.h"
 #include "events/edit_names.h"
-#include "events/event_properties.h"
 #include "events/navigation.h"
 #include "events/program_edit.h"
 #include "events/row_commands.h"
 #include "events/ui/meta_dialogs.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/tkeyafter.h"
-#include "app/ui/tmain.h"
 #include "events/ui/tsysex.h"
 #include "events/ui/ttexts.h"
 #include "names/controller_list.h"
-#include "names/sysex_descriptions.h"
 #include "names/ui/sel_cont.h"
 #include "names/ui/sel_inst.h"
 #include "names/ui/sel_patch.h"

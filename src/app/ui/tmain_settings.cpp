@@ -1,45 +1,21 @@
 // The main window's settings: bounds, panels, columns, Find and the recent files.
 #include "app/ui/tmain.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QListWidget>
+#include <QCoreApplication>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
-#include <QVBoxLayout>
-#include "app/file_io.h"
-#include "app/file_names.h"
-#include "app/profile.h"
-#include "app/ui/open_document.h"
+
+#include "app/ui/tmain_parts.h"
 #include "app/ui/tmess.h"
-#include "app/ui/user_dialogs.h"
-#include "document/export_import.h"
 #include "document/recent_files.h"
 #include "document/smf_writer.h"
 #include "document/ui/event_row_painter.h"
-#include "document/ui/event_table_model.h"
-#include "document/ui/piece_dialogs.h"
 #include "events/navigation.h"
-#include "events/row_edit.h"
-#include "names/name_sources.h"
-#include "casm/ui/tctabber.h"
-#include "names/ui/instrum.h"
-#include "playback/ui/tmmplayer.h"
-#include "app/ui/tmain_parts.h"
 
 namespace app::ui {
 
