@@ -1,6 +1,8 @@
 #include "chords/engine.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 
 #include "chords/choices.h"
 #include "chords/note_pitch.h"
@@ -100,9 +102,28 @@ auto firstFrom(const std::vector<T>& items, std::uint64_t from, Key key) {
     return std::partition_point(items.begin(), items.end(), [&](const T& item) { return key(item) < from; });
 }
 
+// The pitches of one chord by source channel and note, worked out once each:
+// a section plays the same few keys of a channel over and over.
+class PitchCache {
+public:
+    PitchCache(const SectionPlan& plan, const Chord& chord) : plan_(plan), chord_(chord) { known_.fill(kUnknown); }
+    std::optional<int> operator()(const SourceNote& note) {
+        auto& slot = known_[static_cast<std::size_t>(note.channel * 128 + note.note)];
+        if (slot == kUnknown) slot = static_cast<std::int16_t>(pitchOver(plan_, note, chord_).value_or(kMuted));
+        if (slot == kMuted) return std::nullopt;
+        return slot;
+    }
+
+private:
+    static constexpr std::int16_t kUnknown = -2, kMuted = -1;
+    const SectionPlan& plan_;
+    const Chord& chord_;
+    std::array<std::int16_t, 16 * 128> known_;
+};
+
 // Starts the notes and sends the messages of one pass of the section that
 // fall in [from, to) of play, the pass starting at `offset`.
-void playPass(const SectionPlan& plan, const Chord& chord, std::uint32_t chordIndex, std::uint64_t offset,
+void playPass(const SectionPlan& plan, PitchCache& pitchOf, std::uint32_t chordIndex, std::uint64_t offset,
               std::uint64_t from, std::uint64_t to, const PlayOptions& options, PlayState& state, Performance& out) {
     const std::uint64_t lo = from > offset ? from - offset : 0;
     const std::uint64_t hi = to - offset;
@@ -110,7 +131,7 @@ void playPass(const SectionPlan& plan, const Chord& chord, std::uint32_t chordIn
     for (auto it = firstFrom(plan.notes, lo, [](const SourceNote& n) { return n.on; });
          it != plan.notes.end() && it->on < hi; ++it) {
         if (!channelOn(rulesOf(plan, *it).destination)) continue;
-        const auto pitch = pitchOver(plan, *it, chord);
+        const auto pitch = pitchOf(*it);
         if (!pitch) continue;
         PlayState::Sounding s;
         s.source = static_cast<std::uint32_t>(it - plan.notes.begin());
@@ -139,12 +160,13 @@ void playSegment(const SectionPlan& plan, const TimedChord& timed, std::uint32_t
     if (state.chord && *state.chord != timed.chord) changeChord(plan, timed.chord, chordIndex, from, state, out);
     state.chord = timed.chord;
     if (plan.length > 0 && to > from) {
+        PitchCache pitchOf(plan, timed.chord);
         const std::uint64_t first = options.loop ? from / plan.length : 0;
         const std::uint64_t last = options.loop ? (to - 1) / plan.length : 0;
         for (std::uint64_t pass = first; pass <= last; ++pass) {
             const std::uint64_t offset = pass * plan.length;
             if (offset >= to || from >= offset + plan.length) continue;
-            playPass(plan, timed.chord, chordIndex, offset, from, to, options, state, out);
+            playPass(plan, pitchOf, chordIndex, offset, from, to, options, state, out);
         }
     }
     std::erase_if(state.sounding, [&](const PlayState::Sounding& s) {
@@ -171,10 +193,10 @@ Performance playProgression(const SectionPlan& plan, std::span<const TimedChord>
         playSegment(plan, segment, static_cast<std::uint32_t>(i), options, state, out);
     }
     endSounding(state, end, plan, out);
-    std::stable_sort(out.notes.begin(), out.notes.end(), [](const PlayedNote& a, const PlayedNote& b) {
-        if (a.tick != b.tick) return a.tick < b.tick;
-        if (a.channel != b.channel) return a.channel < b.channel;
-        return a.note < b.note;
+    // Ties broken down to the source, so the order never depends on the sort.
+    std::sort(out.notes.begin(), out.notes.end(), [](const PlayedNote& a, const PlayedNote& b) {
+        return std::tie(a.tick, a.channel, a.note, a.sourceChannel, a.sourceNote, a.sourceTick, a.duration) <
+               std::tie(b.tick, b.channel, b.note, b.sourceChannel, b.sourceNote, b.sourceTick, b.duration);
     });
     std::stable_sort(out.events.begin(), out.events.end(),
                      [](const playback::TMidiEvent& a, const playback::TMidiEvent& b) { return a.tick < b.tick; });
