@@ -23,13 +23,13 @@ std::vector<chords::TimedChord> progression64(std::uint16_t division) {
 }
 
 struct Section {
-    std::vector<playback::TMidiEvent> events;
+    std::vector<playback::MidiEvent> events;
     std::vector<casm::Entry> entries;
     std::uint16_t division = 480;
 };
 
 Section demoSection() {
-    const app::Workspace ws(bench::benchDir());
+    const base::Workspace ws(bench::benchDir());
     document::Document doc;
     document::readBytes(document::demoStyle(), doc, ws);
     Section s;
@@ -56,7 +56,7 @@ Section generatedSection(int bars) {
     }
     std::stable_sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [tick, message] : timed) {
-        playback::TMidiEvent e;
+        playback::MidiEvent e;
         e.tick = tick;
         e.message = message;
         s.events.push_back(e);

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "app/workspace.h"
+#include "base/workspace.h"
 #include "document/event_cells.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
@@ -17,8 +17,8 @@
 
 namespace {
 
-app::Workspace& workspace() {
-    static app::Workspace ws(bench::benchDir() / "work");
+base::Workspace& workspace() {
+    static base::Workspace ws(bench::benchDir() / "work");
     return ws;
 }
 

@@ -4,7 +4,7 @@
 // times the whole commands in the window).
 #include <benchmark/benchmark.h>
 
-#include "app/workspace.h"
+#include "base/workspace.h"
 #include "document/smf_reader.h"
 #include "events/row_commands.h"
 #include "support/bench_files.h"
@@ -16,7 +16,7 @@ constexpr int kSelected = 100'000;
 document::Document& millionDocument() {
     static document::Document doc = [] {
         document::Document d;
-        document::readFile(bench::styleLikeFile(bench::kMillion), d, app::Workspace(bench::benchDir() / "work"));
+        document::readFile(bench::styleLikeFile(bench::kMillion), d, base::Workspace(bench::benchDir() / "work"));
         return d;
     }();
     return doc;

@@ -7,7 +7,7 @@
 // keeps for undo.
 #include <benchmark/benchmark.h>
 
-#include "app/workspace.h"
+#include "base/workspace.h"
 #include "document/smf_reader.h"
 #include "events/event_clipboard.h"
 #include "events/event_filter.h"
@@ -25,7 +25,7 @@ std::filesystem::path clipboardFile() { return bench::benchDir() / "EventCopy.in
 document::Document& million() {
     static document::Document doc = [] {
         document::Document d;
-        document::readFile(bench::styleLikeFile(kEvents), d, app::Workspace(bench::benchDir() / "work"));
+        document::readFile(bench::styleLikeFile(kEvents), d, base::Workspace(bench::benchDir() / "work"));
         return d;
     }();
     return doc;
@@ -48,7 +48,7 @@ void BM_Cut100k(benchmark::State& state) {
     for (auto _ : state) {
         // As Cut with "DelNote" on: every selected row goes to the clipboard and out of the list.
         const auto plan = events::copyPlan(doc.events, 1, true, false);
-        if (!events::writeEventClipboard(clipboardFile(), doc, plan.rows, app::builtinLanguage()).ok)
+        if (!events::writeEventClipboard(clipboardFile(), doc, plan.rows, base::builtinLanguage()).ok)
             state.SkipWithError("clipboard not written");
         edit = events::cutRows(doc.events, plan.rows);
         document::redo(doc.events, edit);
@@ -73,10 +73,10 @@ void BM_UndoCut100k(benchmark::State& state) {
 
 void BM_Paste100k(benchmark::State& state) {
     auto& doc = million();
-    events::writeEventClipboard(clipboardFile(), doc, everyTenthRow(doc.events), app::builtinLanguage());
+    events::writeEventClipboard(clipboardFile(), doc, everyTenthRow(doc.events), base::builtinLanguage());
     document::Edit edit;
     for (auto _ : state) {
-        auto clipboard = events::readEventClipboard(clipboardFile(), app::builtinLanguage());
+        auto clipboard = events::readEventClipboard(clipboardFile(), base::builtinLanguage());
         if (clipboard.rows.size() != kEvents / kEvery) state.SkipWithError("clipboard not read");
         edit = events::pasteRows(doc.events, kEvents / 2, std::move(clipboard.rows));
         document::redo(doc.events, edit);

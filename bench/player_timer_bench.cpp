@@ -22,7 +22,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using playback::TMidiEvent;
+using playback::MidiEvent;
 
 int runSeconds() {
     const char* env = std::getenv("CTABBER_TIMER_SECONDS");
@@ -78,10 +78,10 @@ void BM_PlainSleepUntilThread(benchmark::State& state) {
 
 // A note message every millisecond: one tick per millisecond, 1000 events
 // to the loop.
-std::vector<TMidiEvent> denseSection() {
-    std::vector<TMidiEvent> events;
+std::vector<MidiEvent> denseSection() {
+    std::vector<MidiEvent> events;
     for (std::uint32_t tick = 0; tick < 1000; ++tick)
-        events.push_back(TMidiEvent::shortEvent(tick == 0 ? 0 : 1, tick, tick % 2 ? 0x80 : 0x90, 60, 100));
+        events.push_back(MidiEvent::shortEvent(tick == 0 ? 0 : 1, tick, tick % 2 ? 0x80 : 0x90, 60, 100));
     return events;
 }
 

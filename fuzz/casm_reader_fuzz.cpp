@@ -20,10 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto read = casm::readCasm(bytes, "fuzz.csm");
     if (!read.ok() && !read.failure->text.empty() && read.failure->caption.empty()) std::abort();
-    const auto written = casm::writeCasm(read.entries, {}, app::builtinLanguage(), read.keptCntt);
+    const auto written = casm::writeCasm(read.entries, {}, base::builtinLanguage(), read.keptCntt);
     if (!written.ok()) return 0;
     const auto again = casm::readCasm(written.bytes, "again.csm");
     if (!again.ok() || again.entries.size() != read.entries.size()) std::abort();
-    if (casm::writeCasm(again.entries, {}, app::builtinLanguage(), again.keptCntt).bytes != written.bytes) std::abort();
+    if (casm::writeCasm(again.entries, {}, base::builtinLanguage(), again.keptCntt).bytes != written.bytes) std::abort();
     return 0;
 }

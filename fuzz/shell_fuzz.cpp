@@ -6,16 +6,16 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/profile.h"
-#include "app/text_encoding.h"
+#include "base/profile.h"
+#include "base/text_encoding.h"
 #include "tools/compare.h"
 #include "tools/hex_dump.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (const auto text = app::decodeText(bytes)) {
-        if (!app::isValidUtf8(*text)) std::abort();
-        const auto profile = app::Profile::fromText(*text);
+    if (const auto text = base::decodeText(bytes)) {
+        if (!base::isValidUtf8(*text)) std::abort();
+        const auto profile = base::Profile::fromText(*text);
         for (const auto& section : profile.sections())
             for (const auto& key : profile.keys(section))
                 if (!profile.value(section, key)) std::abort();

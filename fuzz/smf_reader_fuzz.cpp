@@ -13,14 +13,14 @@ namespace {
 
 // The program directory of this run, removed when the fuzzer exits.
 struct FuzzWorkspace {
-    app::Workspace ws{std::filesystem::temp_directory_path() / ("ctabber-fuzz-" + std::to_string(::getpid()))};
+    base::Workspace ws{std::filesystem::temp_directory_path() / ("ctabber-fuzz-" + std::to_string(::getpid()))};
     ~FuzzWorkspace() {
         std::error_code ec;
         std::filesystem::remove_all(ws.dir(), ec);
     }
 };
 
-const app::Workspace& workspace() {
+const base::Workspace& workspace() {
     static const FuzzWorkspace fuzz;
     return fuzz.ws;
 }

@@ -6,7 +6,7 @@ file(GLOB UI_SOURCES CONFIGURE_DEPENDS
 list(FILTER UI_SOURCES EXCLUDE REGEX ".*/app/ui/main\\.cpp$")
 if(UI_SOURCES)
   add_library(ctabber_ui STATIC ${UI_SOURCES})
-  target_link_libraries(ctabber_ui PUBLIC ctabber_core ctabber_ports Qt6::Widgets)
+  target_link_libraries(ctabber_ui PUBLIC ctabber_core ctabber_app ctabber_ports Qt6::Widgets)
   target_compile_options(ctabber_ui PRIVATE ${CTABBER_WARNINGS})
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/app/ui/main.cpp)
     add_executable(ctabber ${CMAKE_CURRENT_SOURCE_DIR}/app/ui/main.cpp)

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "document/smf_builder.h"
 
 namespace bench {
@@ -49,7 +49,7 @@ inline const std::filesystem::path& styleLikeFile(int events) {
     }
     t.end();
     const auto file = benchDir() / ("events-" + std::to_string(events) + ".mid");
-    app::writeFileAtomic(file, document::smfFile(0, 480, {t.bytes()}));
+    base::writeFileAtomic(file, document::smfFile(0, 480, {t.bytes()}));
     return made[events] = file;
 }
 

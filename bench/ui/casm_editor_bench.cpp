@@ -8,11 +8,11 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "app/file_io.h"
-#include "app/ui/user_dialogs.h"
+#include "base/file_io.h"
+#include "base/ui/user_dialogs.h"
+#include "casm/ui/casm_editor_window.h"
 #include "casm/ui/casm_table_model.h"
 #include "casm/ui/open_casm.h"
-#include "casm/ui/tctabber.h"
 #include "casm/writer.h"
 #include "support/qt_bench_main.h"
 
@@ -56,7 +56,7 @@ casm::CasmList sixteenSections() {
 void BM_ModelFill(benchmark::State& state) {
     const casm::CasmList list = sixteenSections();
     casm::ui::OpenCasm casm;
-    casm::ui::CasmTableModel model(casm, app::builtinLanguage());
+    casm::ui::CasmTableModel model(casm, base::builtinLanguage());
     QObject::connect(&casm, &casm::ui::OpenCasm::edited, &model, &casm::ui::CasmTableModel::listEdited);
     for (auto _ : state) {
         casm.replaced(list);
@@ -73,11 +73,11 @@ void BM_ModelFill(benchmark::State& state) {
 
 void BM_OpenEditorAndShow(benchmark::State& state) {
     const auto home = dir().path;
-    app::writeFileAtomic(home / "#casm.csm", casm::writeCasm(sixteenSections().entries).bytes);
-    app::ui::QtUserDialogs dialogs;
-    app::Language language;
+    base::writeFileAtomic(home / "#casm.csm", casm::writeCasm(sixteenSections().entries).bytes);
+    base::ui::QtUserDialogs dialogs;
+    base::Language language;
     for (auto _ : state) {
-        casm::ui::TCtabber editor(nullptr, {dialogs, language, app::Workspace(home), "bench.sty", true});
+        casm::ui::CasmEditorWindow editor(nullptr, {dialogs, language, base::Workspace(home), "bench.sty", true});
         editor.show();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(editor.grab());

@@ -9,9 +9,9 @@
 #include <QUndoStack>
 #include <fstream>
 
+#include "app/ui/main_window.h"
 #include "app/ui/open_document.h"
-#include "app/ui/user_dialogs.h"
-#include "app/ui/tmain.h"
+#include "base/ui/user_dialogs.h"
 #include "support/bench_files.h"
 #include "support/qt_bench_main.h"
 
@@ -19,14 +19,14 @@ namespace {
 
 constexpr int kSelected = 100'000;
 
-app::ui::TMain& window() {
-    static app::ui::QtUserDialogs dialogs;
-    static app::ui::TMain* w = [] {
+app::ui::MainWindow& window() {
+    static base::ui::QtUserDialogs dialogs;
+    static app::ui::MainWindow* w = [] {
         const auto home = bench::benchDir() / "window";
         std::filesystem::create_directories(home);
         // No confirmation, and notes may go.
         std::ofstream(home / "Ctabber.INI") << "[Main]\nDelConfirm=0\nDelNote=1\n";
-        auto* made = new app::ui::TMain(app::Workspace(home), dialogs);
+        auto* made = new app::ui::MainWindow(base::Workspace(home), dialogs);
         made->show();
         made->openFile(QString::fromStdString(bench::styleLikeFile(bench::kMillion).string()));
         QCoreApplication::processEvents();
@@ -35,12 +35,12 @@ app::ui::TMain& window() {
     return *w;
 }
 
-void selectEveryTenth(app::ui::TMain& w, bool on) {
+void selectEveryTenth(app::ui::MainWindow& w, bool on) {
     auto& list = w.openDocument().document().events;
     for (int r = 5; r <= list.eventCount() && r / 10 < kSelected; r += 10) list.setSelected(r, on);
 }
 
-void repaint(app::ui::TMain& w) {
+void repaint(app::ui::MainWindow& w) {
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(w.grab());
 }

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ui/user_dialogs.h"
+#include "app/ui/main_window.h"
+#include "base/ui/user_dialogs.h"
 #include "support/bench_files.h"
-#include "app/ui/tmain.h"
 #include "support/qt_bench_main.h"
 
 namespace {
@@ -21,12 +21,12 @@ QString millionFile() { return QString::fromStdString(bench::styleLikeFile(kEven
 
 std::filesystem::path workFolder() { return bench::benchDir() / "work"; }
 
-app::ui::QtUserDialogs& dialogs() {
-    static app::ui::QtUserDialogs d;
+base::ui::QtUserDialogs& dialogs() {
+    static base::ui::QtUserDialogs d;
     return d;
 }
 
-void showWindow(app::ui::TMain& w) {
+void showWindow(app::ui::MainWindow& w) {
     w.show();
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(w.grab());
@@ -34,19 +34,19 @@ void showWindow(app::ui::TMain& w) {
 
 void BM_EmptyWindow(benchmark::State& state) {
     for (auto _ : state) {
-        app::ui::TMain w(app::Workspace(workFolder()), dialogs());
+        app::ui::MainWindow w(base::Workspace(workFolder()), dialogs());
         showWindow(w);
     }
 }
 
 void BM_OpenMillionAndShow(benchmark::State& state) {
     const QString file = millionFile();
-    std::unique_ptr<app::ui::TMain> w;
+    std::unique_ptr<app::ui::MainWindow> w;
     for (auto _ : state) {
         state.PauseTiming();  // closing the last window is not part of opening
         w.reset();
         state.ResumeTiming();
-        w = std::make_unique<app::ui::TMain>(app::Workspace(workFolder()), dialogs());
+        w = std::make_unique<app::ui::MainWindow>(base::Workspace(workFolder()), dialogs());
         showWindow(*w);
         w->openFile(file);
         QCoreApplication::processEvents();
@@ -56,7 +56,7 @@ void BM_OpenMillionAndShow(benchmark::State& state) {
 
 // Jumps to the last row and back to the first, painting each time.
 void BM_JumpToEndAndBack(benchmark::State& state) {
-    app::ui::TMain w(app::Workspace(workFolder()), dialogs());
+    app::ui::MainWindow w(base::Workspace(workFolder()), dialogs());
     showWindow(w);
     w.openFile(millionFile());
     auto* grid = w.findChild<QTableView*>("StringGrid1");

@@ -8,16 +8,16 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/ui/tmain.h"
-#include "app/ui/user_dialogs.h"
+#include "app/ui/main_window.h"
+#include "base/ui/user_dialogs.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QTemporaryDir work;
     if (!work.isValid()) return 2;
-    app::ui::QtUserDialogs dialogs;
-    app::ui::TMain window(app::Workspace(work.path().toStdString()), dialogs);
+    base::ui::QtUserDialogs dialogs;
+    app::ui::MainWindow window(base::Workspace(work.path().toStdString()), dialogs);
     window.show();
     QCoreApplication::processEvents();
     if (argc > 1) window.openFile(QString::fromLocal8Bit(argv[1]));

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "app/file_io.h"
-#include "app/profile.h"
 #include "app/program_run.h"
-#include "app/texts.h"
+#include "base/file_io.h"
+#include "base/profile.h"
+#include "base/texts.h"
 
 namespace app {
 namespace {
@@ -34,7 +34,7 @@ std::vector<std::string> listItems(std::string_view list) {
     std::vector<std::string> items;
     while (!list.empty()) {
         const auto end = list.find(';');
-        auto item = trim(list.substr(0, end));
+        auto item = base::trim(list.substr(0, end));
         if (!item.empty()) items.push_back(std::move(item));
         if (end == std::string_view::npos) break;
         list.remove_prefix(end + 1);
@@ -45,11 +45,11 @@ std::vector<std::string> listItems(std::string_view list) {
 bool writeText(const std::filesystem::path& file, std::string_view text) {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
-    return writeFileAtomic(file, text);
+    return base::writeFileAtomic(file, text);
 }
 
-Outcome cannotWrite(const std::filesystem::path& file, const Language& language) {
-    return failure(language.text(text::unableToCreate), text::unableToCreate, file.string());
+base::Outcome cannotWrite(const std::filesystem::path& file, const base::Language& language) {
+    return base::failure(language.text(base::text::unableToCreate), base::text::unableToCreate, file.string());
 }
 
 std::filesystem::path fromEnvironment(const char* variable, const char* fallbackUnderHome) {
@@ -131,7 +131,7 @@ DesktopPlaces DesktopPlaces::ofUser() {
     return {fromEnvironment("XDG_DATA_HOME", ".local/share"), fromEnvironment("XDG_CONFIG_HOME", ".config")};
 }
 
-Outcome associate(const DesktopPlaces& places, const AssociationRequest& request, const Language& language) {
+base::Outcome associate(const DesktopPlaces& places, const AssociationRequest& request, const base::Language& language) {
     if (places.dataHome.empty() || places.configHome.empty())
         return cannotWrite("$HOME", language);
     const std::string type = styleMimeType(request.extension);
@@ -142,12 +142,12 @@ Outcome associate(const DesktopPlaces& places, const AssociationRequest& request
     // The entry keeps the types associated before and gains this one.
     const auto applications = places.dataHome / "applications";
     const auto entry = applications / kDesktopEntryName;
-    auto types = listItems(Profile(entry).readString(kEntrySection, "MimeType", ""));
+    auto types = listItems(base::Profile(entry).readString(kEntrySection, "MimeType", ""));
     if (std::find(types.begin(), types.end(), type) == types.end()) types.push_back(type);
     if (!writeText(entry, desktopEntry(request.program.string(), request.icon, types))) return cannotWrite(entry, language);
 
     const auto defaults = places.configHome / "mimeapps.list";
-    Profile list(defaults);
+    base::Profile list(defaults);
     list.writeString(kDefaultsSection, type, std::string(kDesktopEntryName) + ";");
     std::error_code ec;
     std::filesystem::create_directories(places.configHome, ec);
@@ -156,12 +156,12 @@ Outcome associate(const DesktopPlaces& places, const AssociationRequest& request
     const bool mimeUpdated = runProgram("update-mime-database", {(places.dataHome / "mime").string()}).exitCode == 0;
     const bool entriesUpdated = runProgram("update-desktop-database", {applications.string()}).exitCode == 0;
 
-    Outcome done;
-    done.message = {language.text(text::message), upperCase(request.extension) + " " + language.text(kAssociatedText),
-                    Icon::None, text::message, kAssociatedText};
+    base::Outcome done;
+    done.message = {language.text(base::text::message), upperCase(request.extension) + " " + language.text(kAssociatedText),
+                    base::Icon::None, base::text::message, kAssociatedText};
     if (!mimeUpdated || !entriesUpdated) {
-        done.message.text += "\n\n" + language.text(text::desktopToolsMissing);
-        done.message.icon = Icon::Warning;
+        done.message.text += "\n\n" + language.text(base::text::desktopToolsMissing);
+        done.message.icon = base::Icon::Warning;
     }
     return done;
 }

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language.h"
-#include "app/message.h"
+#include "base/language.h"
+#include "base/message.h"
 
 namespace app {
 
@@ -58,6 +58,6 @@ struct AssociationRequest {
 // they are installed. Success: the extension and text 386 (with text 335 when
 // the tools are missing or fail). Failure: a file that cannot be written,
 // named in the message; files written before it stay.
-Outcome associate(const DesktopPlaces& places, const AssociationRequest& request, const Language& language);
+base::Outcome associate(const DesktopPlaces& places, const AssociationRequest& request, const base::Language& language);
 
 }  // namespace app

@@ -10,33 +10,7 @@ std::string indexed(std::string_view stem, int n) { return std::string(stem) + s
 
 }  // namespace
 
-const ColourTable& builtinColours() {
-    // Values as the settings file stores them (0xBBGGRR): background, text.
-    static const ColourTable table = [] {
-        constexpr std::array<std::array<int, 2>, kColourClassCount> values{{
-            {0xFFFFFF, 0x000000}, {0xE8E8E8, 0xFF0000}, {0xFF00FF, 0x000000}, {0xC68CFF, 0x000000},
-            {0x00FFFF, 0x000000}, {0x4080FF, 0x000000}, {0x00FF00, 0x000000}, {0xFFFF00, 0xFF0000},
-            {0x000000, 0xFFFFFF}, {0x9799FF, 0x000000}, {0x0000FF, 0x000000}, {0xFF8080, 0xFFFFFF},
-            {0xE2E2E2, 0x0000FF}, {0x7FC7C7, 0x000000}, {0xFF00FF, 0x000000}, {0xFF00FF, 0x000000},
-            {0xFF0000, 0xFFFFFF}, {0xC0C0C0, 0xFF0000}, {0xF0F0FF, 0x000000},
-        }};
-        ColourTable t{};
-        for (int k = 0; k < kColourClassCount; ++k) {
-            const auto& pair = values[static_cast<std::size_t>(k)];
-            t[static_cast<std::size_t>(k)] = {pair[0], pair[1]};
-        }
-        return t;
-    }();
-    return table;
-}
-
-WindowBounds keepOnScreen(WindowBounds bounds, int screenWidth, int screenHeight) {
-    if (screenWidth <= bounds.left) bounds.left = screenWidth - bounds.width;
-    if (screenHeight <= bounds.top) bounds.top = screenHeight - bounds.height;
-    return bounds;
-}
-
-MainSettings loadMainSettings(const Profile& p, const MainSettings& present) {
+MainSettings loadMainSettings(const base::Profile& p, const MainSettings& present) {
     MainSettings s;
     s.language = p.readString(kMain, "Language", "");
     s.bounds.top = p.readInt(kMain, "Top", present.bounds.top);
@@ -64,7 +38,7 @@ MainSettings loadMainSettings(const Profile& p, const MainSettings& present) {
     s.ctabberAdvanced = p.readBool(kMain, "CtabberAdvanced", false);
     for (int i = 0; i < kStoredColumns; ++i)
         s.columns[static_cast<std::size_t>(i)] = p.readInt(kMain, indexed("Col", i + 1), 0);
-    for (int k = 0; k < kColourClassCount; ++k) {
+    for (int k = 0; k < document::kColourClassCount; ++k) {
         auto& c = s.colours[static_cast<std::size_t>(k)];
         if (p.hasKey(kColors, indexed("Brush", k))) c.brush = p.readInt(kColors, indexed("Brush", k), 0);
         if (p.hasKey(kColors, indexed("Pen", k))) c.pen = p.readInt(kColors, indexed("Pen", k), 0);
@@ -78,7 +52,7 @@ MainSettings loadMainSettings(const Profile& p, const MainSettings& present) {
     return s;
 }
 
-void saveMainSettings(Profile& p, const MainSettings& s) {
+void saveMainSettings(base::Profile& p, const MainSettings& s) {
     p.writeString(kMain, "Language", s.language);
     p.writeInt(kMain, "Top", s.bounds.top);
     p.writeInt(kMain, "Left", s.bounds.left);
@@ -100,7 +74,7 @@ void saveMainSettings(Profile& p, const MainSettings& s) {
     p.writeBool(kMain, "DelNote", s.delNote);
     p.writeBool(kMain, "CtabberAdvanced", s.ctabberAdvanced);
     for (int i = 0; i < kStoredColumns; ++i) p.writeInt(kMain, indexed("Col", i + 1), s.columns[static_cast<std::size_t>(i)]);
-    for (int k = 0; k < kColourClassCount; ++k) {
+    for (int k = 0; k < document::kColourClassCount; ++k) {
         const auto& c = s.colours[static_cast<std::size_t>(k)];
         p.writeInt(kColors, indexed("Brush", k), c.brush);
         p.writeInt(kColors, indexed("Pen", k), c.pen);

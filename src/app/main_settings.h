@@ -5,33 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "app/profile.h"
+#include "base/profile.h"
+#include "base/window_bounds.h"
+#include "document/event_colours.h"
 
 namespace app {
-
-inline constexpr int kColourClassCount = 19;
-
-// Colours as the settings file holds them: red in bits 0-7, green 8-15, blue 16-23.
-struct ClassColours {
-    int brush = 0xFFFFFF;  // background
-    int pen = 0x000000;    // text
-};
-using ColourTable = std::array<ClassColours, kColourClassCount>;
-
-// The built-in colours of the 19 colour classes.
-const ColourTable& builtinColours();
-
-struct WindowBounds {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const WindowBounds&, const WindowBounds&) = default;
-};
-
-// A window whose stored left (top) is not left of the screen's right edge
-// (above its bottom edge) is moved so that its right (bottom) edge meets it.
-WindowBounds keepOnScreen(WindowBounds bounds, int screenWidth, int screenHeight);
 
 inline constexpr int kPanelCount = 6;     // "Panel2" to "Panel7"
 inline constexpr int kMinPanelWidth = 40;  // a stored width below this is ignored
@@ -39,7 +17,7 @@ inline constexpr int kStoredColumns = 8;   // "Col1" to "Col8"
 
 struct MainSettings {
     std::string language;
-    WindowBounds bounds;
+    base::WindowBounds bounds;
     std::array<int, kPanelCount> panels{};
     int findIndex = 0;
     int findChan = 0;
@@ -55,7 +33,7 @@ struct MainSettings {
     bool delNote = false;
     bool ctabberAdvanced = false;
     std::array<int, kStoredColumns> columns{};  // 0 = keep the computed width
-    ColourTable colours = builtinColours();
+    document::ColourTable colours = document::builtinColours();
     bool overWrite = true;
     int openFilterIndex = 1;
     int saveFilterIndex = 1;
@@ -66,9 +44,9 @@ struct MainSettings {
 
 // Reads "Main" and "Colors". Window bounds and panel widths default to those
 // of `present` (the window as it stands); everything else to the defaults above.
-MainSettings loadMainSettings(const Profile& profile, const MainSettings& present);
+MainSettings loadMainSettings(const base::Profile& profile, const MainSettings& present);
 
 // Writes every key of "Main" and "Colors" in the file's fixed order.
-void saveMainSettings(Profile& profile, const MainSettings& settings);
+void saveMainSettings(base::Profile& profile, const MainSettings& settings);
 
 }  // namespace app

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "app/profile.h"
+#include "base/profile.h"
 
 namespace app {
 
@@ -18,7 +18,7 @@ SetupChanges applySetup(MainSettings& s, const SetupValues& chosen) {
     s.delConfirm = chosen.delConfirm;
     s.delNote = chosen.delNote;
     s.ctabberAdvanced = chosen.ctabberAdvanced;
-    for (int k = kFirstSetupColourClass; k < kColourClassCount; ++k) {
+    for (int k = kFirstSetupColourClass; k < document::kColourClassCount; ++k) {
         const auto at = static_cast<std::size_t>(k);
         if (chosen.colours[at].brush != s.colours[at].brush || chosen.colours[at].pen != s.colours[at].pen) {
             s.colours[at] = chosen.colours[at];
@@ -39,7 +39,7 @@ std::vector<std::string> languageFiles(const std::filesystem::path& dir) {
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         const auto name = it->path().filename().string();
-        if (name.size() > 4 && equalsIgnoreCase(std::string_view(name).substr(name.size() - 4), ".lng"))
+        if (name.size() > 4 && base::equalsIgnoreCase(std::string_view(name).substr(name.size() - 4), ".lng"))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());

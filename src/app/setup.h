@@ -19,7 +19,7 @@ struct SetupValues {
     bool delNote = false;
     bool ctabberAdvanced = false;
     bool overWrite = true;
-    ColourTable colours = builtinColours();
+    document::ColourTable colours = document::builtinColours();
     std::string language;  // chosen language file name; empty = English
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "casm/values.h"
 
 namespace casm {
@@ -48,11 +48,11 @@ std::optional<std::uint8_t> byteNumber(std::string_view text, std::uint64_t max 
 
 std::optional<std::uint8_t> nameIn(std::span<const std::string_view> names, std::string_view text) {
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (app::equalsIgnoreCase(names[i], text)) return static_cast<std::uint8_t>(i);
+        if (base::equalsIgnoreCase(names[i], text)) return static_cast<std::uint8_t>(i);
     return std::nullopt;
 }
 
-bool isNone(std::string_view text) { return app::equalsIgnoreCase(text, "None"); }
+bool isNone(std::string_view text) { return base::equalsIgnoreCase(text, "None"); }
 
 std::string refusal(std::string_view pair, std::string_view why) { return std::string(pair) + ": " + std::string(why); }
 
@@ -74,7 +74,7 @@ std::optional<std::uint8_t> noteFromText(std::string_view text) {
     std::size_t used = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const auto name = keys[i];
-        if (text.size() > name.size() && app::equalsIgnoreCase(text.substr(0, name.size()), name) &&
+        if (text.size() > name.size() && base::equalsIgnoreCase(text.substr(0, name.size()), name) &&
             name.size() > used) {
             key = i;
             used = name.size();
@@ -91,9 +91,9 @@ std::optional<std::uint8_t> noteFromText(std::string_view text) {
 std::optional<std::string> addAssignField(AssignRequest& request, std::string_view pair) {
     const auto eq = pair.find('=');
     if (eq == std::string_view::npos) return refusal(pair, "not FIELD=VALUE");
-    std::string field = app::trim(pair.substr(0, eq));
+    std::string field = base::trim(pair.substr(0, eq));
     std::transform(field.begin(), field.end(), field.begin(), [](unsigned char c) { return std::tolower(c); });
-    const std::string value = app::trim(pair.substr(eq + 1));
+    const std::string value = base::trim(pair.substr(eq + 1));
 
     for (const auto& f : kRuleFields) {
         if (field != f.name) continue;
@@ -141,8 +141,8 @@ std::optional<std::string> addAssignField(AssignRequest& request, std::string_vi
     }
     if (field == "autostart") {
         bool on = false;
-        if (app::equalsIgnoreCase(value, "Yes") || value == "1") on = true;
-        else if (!(value.empty() || app::equalsIgnoreCase(value, "No") || value == "0"))
+        if (base::equalsIgnoreCase(value, "Yes") || value == "1") on = true;
+        else if (!(value.empty() || base::equalsIgnoreCase(value, "No") || value == "0"))
             return refusal(pair, "not Yes or No");
         for (auto& a : request.byKind) a.autoStart = on;
         return std::nullopt;

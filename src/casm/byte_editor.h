@@ -1,7 +1,7 @@
 #pragma once
-// The rules of the CASM byte editor: which fields an entry shows, how a
-// byte is shown, and how a typed text becomes a byte. No value is refused:
-// a number is stored modulo 256.
+// The rules of the CASM byte editor: which fields an entry shows, and how
+// a row is shown and stored (base/byte_text.h: no value is refused, a
+// number is stored modulo 256).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,15 +10,6 @@
 #include "casm/entry.h"
 
 namespace casm {
-
-// Leading white space skipped, an optional sign, then decimal digits up to
-// the first other character (none gives 0); the low 8 bits.
-std::uint8_t readDecimalByte(std::string_view text);
-// Every character one hex digit (anything but 0-9, A-F, a-f counts as 0),
-// accumulated over the whole text; the low 8 bits.
-std::uint8_t readHexByte(std::string_view text);
-// "%03d" or "%02X".
-std::string formatByte(std::uint8_t value, bool hex);
 
 // The rows of the editor for an entry length: "Track", "Name" (offset 1,
 // the 8 characters), then one row per further byte. A Ctab entry shows

@@ -2,7 +2,7 @@
 
 namespace casm {
 
-std::vector<std::string> checkCasm(const std::vector<Entry>& entries, const app::Language& language) {
+std::vector<std::string> checkCasm(const std::vector<Entry>& entries, const base::Language& language) {
     std::vector<std::string> lines;
     const std::string warning = language.text(183, "WARNING: PSR do not use channel");
     const std::string inSection = language.text(184, "in section");

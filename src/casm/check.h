@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "base/language.h"
 #include "casm/entry.h"
 
 namespace casm {
 
 // The warning lines in list order, or the one line "No warnings...".
 std::vector<std::string> checkCasm(const std::vector<Entry>& entries,
-                                   const app::Language& language = app::builtinLanguage());
+                                   const base::Language& language = base::builtinLanguage());
 
 }  // namespace casm

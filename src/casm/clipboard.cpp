@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/file_io.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 
 namespace casm {
 namespace {
@@ -18,9 +18,9 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 bool writeClipboard(const std::filesystem::path& file, std::span<const Entry> entries) {
-    if (!app::removeFile(file)) return false;
+    if (!base::removeFile(file)) return false;
     if (entries.empty()) return true;
-    app::Profile profile(file);
+    base::Profile profile(file);
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const Entry& e = entries[k];
         const std::string section = std::to_string(k);
@@ -36,7 +36,7 @@ bool writeClipboard(const std::filesystem::path& file, std::span<const Entry> en
 
 std::vector<Entry> readClipboard(const std::filesystem::path& file) {
     std::vector<Entry> entries;
-    const app::Profile profile(file);
+    const base::Profile profile(file);
     for (std::size_t k = 0;; ++k) {
         const std::string section = std::to_string(k);
         if (!profile.hasSection(section)) break;

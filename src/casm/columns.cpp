@@ -85,11 +85,11 @@ Zone columnZone(const Column& c, Zone shown) {
     return shown;
 }
 
-std::string headingText(const Column& c, const app::Language& language) {
+std::string headingText(const Column& c, const base::Language& language) {
     return c.textId != 0 ? language.text(c.textId, c.heading) : std::string(c.heading);
 }
 
-std::string cellText(const Entry& e, const Column& c, std::uint32_t row, Zone shown, const app::Language& language) {
+std::string cellText(const Entry& e, const Column& c, std::uint32_t row, Zone shown, const base::Language& language) {
     if (!columnApplies(c, e)) return {};
     switch (c.field) {
         case F::Number: return std::to_string(row) + (e.kind() == TableKind::Ctab && e.length != 27 ? "*" : "");
@@ -126,19 +126,19 @@ std::optional<int> columnByte(const Entry& e, const Column& c, Zone shown) {
     }
 }
 
-GridCells gridHeaders(const app::Language& language) {
+GridCells gridHeaders(const base::Language& language) {
     GridCells cells;
     for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = headingText(kGridColumnTable[i], language);
     return cells;
 }
 
-GridCells gridCells(const Entry& e, std::uint32_t row, Zone shown, const app::Language& language) {
+GridCells gridCells(const Entry& e, std::uint32_t row, Zone shown, const base::Language& language) {
     GridCells cells;
     for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = cellText(e, kGridColumnTable[i], row, shown, language);
     return cells;
 }
 
-Ctb2Cells ctb2Cells(const Entry& e, const app::Language& language) {
+Ctb2Cells ctb2Cells(const Entry& e, const base::Language& language) {
     Ctb2Cells cells;
     for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = cellText(e, kCtb2ColumnTable[i], 0, Zone::Middle, language);
     return cells;

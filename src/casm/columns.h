@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/language.h"
+#include "base/language.h"
 #include "casm/entry.h"
 
 namespace casm {
@@ -84,12 +84,12 @@ bool columnApplies(const Column& column, const Entry& entry);
 // The zone a rule column reads when the switch shows `shown`.
 Zone columnZone(const Column& column, Zone shown);
 
-std::string headingText(const Column& column, const app::Language& language = app::builtinLanguage());
+std::string headingText(const Column& column, const base::Language& language = base::builtinLanguage());
 // The text of a cell: `row` is the number "N" shows (with "*" for a Ctab
 // entry of another length than 27), `shown` the zone of the switch. Empty
 // for a column the entry has not.
 std::string cellText(const Entry& entry, const Column& column, std::uint32_t row, Zone shown,
-                     const app::Language& language = app::builtinLanguage());
+                     const base::Language& language = base::builtinLanguage());
 // The byte a cell edit sets, for the one-byte columns (Track, MidiChan,
 // ChordRoot, ChordType, the rules, ReadOnly, the middle range); nothing for
 // the other columns and for a column the entry has not.
@@ -99,11 +99,11 @@ using GridCells = std::array<std::string, kGridColumns>;
 using Ctb2Cells = std::array<std::string, kCtb2Columns>;
 
 // The header texts of the 18 columns.
-GridCells gridHeaders(const app::Language& language = app::builtinLanguage());
+GridCells gridHeaders(const base::Language& language = base::builtinLanguage());
 // The 18 cells of one entry's grid row, a Ctb2 entry's rules of zone `shown`.
 GridCells gridCells(const Entry& entry, std::uint32_t row, Zone shown = Zone::Middle,
-                    const app::Language& language = app::builtinLanguage());
+                    const base::Language& language = base::builtinLanguage());
 // The 20 cells of a Ctb2 entry's middle range and zones (all empty for a Ctab entry).
-Ctb2Cells ctb2Cells(const Entry& entry, const app::Language& language = app::builtinLanguage());
+Ctb2Cells ctb2Cells(const Entry& entry, const base::Language& language = base::builtinLanguage());
 
 }  // namespace casm

@@ -44,9 +44,9 @@ bool namesSection(std::string_view text) {
                        [&](std::string_view prefix) { return text.starts_with(prefix); });
 }
 
-app::Message cannotCreate(const app::Language& language, int textId, std::string_view text) {
+base::Message cannotCreate(const base::Language& language, int textId, std::string_view text) {
     return {language.text(105, "Unable to create the CASM..."),
-            textId != 0 ? language.text(textId, text) : std::string(text), app::Icon::Error, 105, textId};
+            textId != 0 ? language.text(textId, text) : std::string(text), base::Icon::Error, 105, textId};
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ Kinds proposedKinds(const Survey& survey, bool onlyWithNotes) {
     return kinds;
 }
 
-Entry kindEntry(Kind kind, int channel, const app::Profile& casmIni) {
+Entry kindEntry(Kind kind, int channel, const base::Profile& casmIni) {
     Entry e = newEntry();
     e[Track] = static_cast<std::uint8_t>(channel);
     e[MidiChan] = static_cast<std::uint8_t>(channel);
@@ -209,8 +209,8 @@ Entry kindEntry(Kind kind, int channel, const app::Profile& casmIni) {
     return e;
 }
 
-CreateResult createCasm(const document::EventList& events, const Kinds& kinds, const app::Profile& casmIni,
-                        const app::Language& language) {
+CreateResult createCasm(const document::EventList& events, const Kinds& kinds, const base::Profile& casmIni,
+                        const base::Language& language) {
     CreateResult result;
     const std::string sdec = sectionNamesFromMarkers(events);
     if (sdec.empty()) {
@@ -243,9 +243,9 @@ CreateResult createCasm(const document::EventList& events, const Kinds& kinds, c
 }
 
 CreateResult createCasmFile(const std::filesystem::path& target, const document::EventList& events,
-                            const Kinds& kinds, const app::Profile& casmIni, const app::Language& language) {
+                            const Kinds& kinds, const base::Profile& casmIni, const base::Language& language) {
     CreateResult result = createCasm(events, kinds, casmIni, language);
-    if (result.ok() && !app::writeFileAtomic(target, result.bytes))
+    if (result.ok() && !base::writeFileAtomic(target, result.bytes))
         result.failure = cannotCreate(language, 101, "Unable create a temporary file...");
     return result;
 }

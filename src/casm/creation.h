@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_io.h"
-#include "app/language.h"
-#include "app/message.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/language.h"
+#include "base/message.h"
+#include "base/profile.h"
 #include "casm/entry.h"
 #include "document/event_list.h"
 
@@ -72,11 +72,11 @@ Kinds proposedKinds(const Survey& survey, bool onlyWithNotes);
 // The entry of a channel of that kind: the new-entry record with `Track`
 // and `MidiChan` set to the channel, the kind's defaults, then the
 // overrides of the kind's section in "Casm.INI" when its "USE" is not 0.
-Entry kindEntry(Kind kind, int channel, const app::Profile& casmIni);
+Entry kindEntry(Kind kind, int channel, const base::Profile& casmIni);
 
 struct CreateResult {
-    app::Bytes bytes;
-    std::optional<app::Message> failure;
+    base::Bytes bytes;
+    std::optional<base::Message> failure;
     bool ok() const { return !failure; }
 };
 
@@ -84,11 +84,11 @@ struct CreateResult {
 // channel given a kind, section names too long for one Sdec chunk). Its
 // entries are Ctb2 entries (ctb2FromCtab of the kind entries) when the
 // MIDI part is an SFF2 one.
-CreateResult createCasm(const document::EventList& events, const Kinds& kinds, const app::Profile& casmIni,
-                        const app::Language& language = app::builtinLanguage());
+CreateResult createCasm(const document::EventList& events, const Kinds& kinds, const base::Profile& casmIni,
+                        const base::Language& language = base::builtinLanguage());
 // The same written over `target` all or nothing.
 CreateResult createCasmFile(const std::filesystem::path& target, const document::EventList& events,
-                            const Kinds& kinds, const app::Profile& casmIni,
-                            const app::Language& language = app::builtinLanguage());
+                            const Kinds& kinds, const base::Profile& casmIni,
+                            const base::Language& language = base::builtinLanguage());
 
 }  // namespace casm

@@ -3,20 +3,20 @@
 #include <fstream>
 #include <vector>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace casm {
 
 std::string_view entryFileExtension(TableKind kind) { return kind == TableKind::Ctb2 ? ".Ctb2" : ".Ctab"; }
 
 bool saveCtabFile(const std::filesystem::path& path, const Entry& entry) {
-    return app::writeFileAtomic(path, toRecord(entry));
+    return base::writeFileAtomic(path, toRecord(entry));
 }
 
-EntryFileRead loadCtabFile(const std::filesystem::path& path, const app::Language& language) {
+EntryFileRead loadCtabFile(const std::filesystem::path& path, const base::Language& language) {
     EntryFileRead result;
     auto refuse = [&](std::string why) {
-        result.failure = app::Message{path.string(), std::move(why), app::Icon::Error, 0, 0};
+        result.failure = base::Message{path.string(), std::move(why), base::Icon::Error, 0, 0};
         return result;
     };
     std::ifstream in(path, std::ios::binary);

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/language.h"
-#include "app/message.h"
+#include "base/language.h"
+#include "base/message.h"
 #include "casm/entry.h"
 
 namespace casm {
@@ -20,13 +20,13 @@ bool saveCtabFile(const std::filesystem::path& path, const Entry& entry);
 
 struct EntryFileRead {
     std::optional<Entry> entry;
-    std::optional<app::Message> failure;  // set exactly when there is no entry
+    std::optional<base::Message> failure;  // set exactly when there is no entry
 };
 // The entry of a ".Ctab" (80 bytes) or ".Ctb2" (92 bytes) file, marked
 // changed. Anything else takes nothing and says why, with the file name as
 // the caption: a file that cannot be read, one of another size (cut short
 // or not a record at all), or a record that would break the next save
 // (recordFault names its byte).
-EntryFileRead loadCtabFile(const std::filesystem::path& path, const app::Language& language = app::builtinLanguage());
+EntryFileRead loadCtabFile(const std::filesystem::path& path, const base::Language& language = base::builtinLanguage());
 
 }  // namespace casm

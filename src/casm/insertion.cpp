@@ -7,14 +7,14 @@
 namespace casm {
 namespace {
 
-app::Message refusal(const app::Language& language, std::string text) {
-    return {language.text(91, "Attention..."), std::move(text), app::Icon::Warning, 91, 0};
+base::Message refusal(const base::Language& language, std::string text) {
+    return {language.text(91, "Attention..."), std::move(text), base::Icon::Warning, 91, 0};
 }
 
 }  // namespace
 
-std::optional<app::Message> kindRefusal(const std::vector<Entry>& list, std::span<const Entry> incoming,
-                                        const app::Language& language) {
+std::optional<base::Message> kindRefusal(const std::vector<Entry>& list, std::span<const Entry> incoming,
+                                        const base::Language& language) {
     std::unordered_map<std::string, TableKind> sections;
     bool has[2] = {false, false};
     for (const Entry& e : list) {

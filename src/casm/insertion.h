@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "app/language.h"
-#include "app/message.h"
+#include "base/language.h"
+#include "base/message.h"
 #include "casm/entry.h"
 
 namespace casm {
@@ -16,7 +16,7 @@ namespace casm {
 // when the list holds entries of the other kind only, or when an incoming
 // entry's section holds entries of the other kind (in the list or among
 // the incoming entries before it). An empty list takes either kind.
-std::optional<app::Message> kindRefusal(const std::vector<Entry>& list, std::span<const Entry> incoming,
-                                        const app::Language& language = app::builtinLanguage());
+std::optional<base::Message> kindRefusal(const std::vector<Entry>& list, std::span<const Entry> incoming,
+                                        const base::Language& language = base::builtinLanguage());
 
 }  // namespace casm

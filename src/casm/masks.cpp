@@ -22,12 +22,12 @@ void setMaskBit(std::array<std::uint8_t, N>& mask, int n, bool on) {
     byte = static_cast<std::uint8_t>(on ? byte | bit : byte & ~bit);
 }
 
-void readMask(const app::Profile& p, const std::string& prefix, ChordMask& mask) {
+void readMask(const base::Profile& p, const std::string& prefix, ChordMask& mask) {
     for (std::size_t i = 0; i < mask.size(); ++i)
         mask[i] = static_cast<std::uint8_t>(p.readInt("ChordMute", prefix + "Byte" + std::to_string(i), mask[i]));
 }
 
-void writeMask(app::Profile& p, const std::string& prefix, const ChordMask& mask) {
+void writeMask(base::Profile& p, const std::string& prefix, const ChordMask& mask) {
     for (std::size_t i = 0; i < mask.size(); ++i)
         p.writeInt("ChordMute", prefix + "Byte" + std::to_string(i), mask[i]);
 }
@@ -94,7 +94,7 @@ void ChordMutePresets::resetMinMaj() {
     majOnly = majOnlyDefault();
 }
 
-ChordMutePresets readChordMutePresets(const app::Profile& settings) {
+ChordMutePresets readChordMutePresets(const base::Profile& settings) {
     ChordMutePresets p;
     for (std::size_t g = 0; g < p.user.size(); ++g) readMask(settings, "User" + std::to_string(g + 1), p.user[g]);
     readMask(settings, "Min", p.minOnly);
@@ -102,7 +102,7 @@ ChordMutePresets readChordMutePresets(const app::Profile& settings) {
     return p;
 }
 
-void writeChordMutePresets(app::Profile& settings, const ChordMutePresets& p) {
+void writeChordMutePresets(base::Profile& settings, const ChordMutePresets& p) {
     for (std::size_t g = 0; g < p.user.size(); ++g) writeMask(settings, "User" + std::to_string(g + 1), p.user[g]);
     writeMask(settings, "Min", p.minOnly);
     writeMask(settings, "Maj", p.majOnly);

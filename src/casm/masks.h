@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "casm/entry.h"
 
 namespace casm {
@@ -49,7 +49,7 @@ struct ChordMutePresets {
     static ChordMask majOnlyDefault();  // the rest: 0 to 7 and 19 to 33
     void resetMinMaj();
 };
-ChordMutePresets readChordMutePresets(const app::Profile& settings);
-void writeChordMutePresets(app::Profile& settings, const ChordMutePresets& presets);
+ChordMutePresets readChordMutePresets(const base::Profile& settings);
+void writeChordMutePresets(base::Profile& settings, const ChordMutePresets& presets);
 
 }  // namespace casm

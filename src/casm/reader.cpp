@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <unordered_map>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "casm/cntt.h"
 
 namespace casm {
@@ -209,7 +209,7 @@ std::vector<std::string> splitSdec(std::string_view text) {
     return names;
 }
 
-ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileName, const app::Language& language) {
+ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileName, const base::Language& language) {
     ReadResult result;
     Reader reader(bytes);
     reader.run(result.entries, result.keptCntt);
@@ -223,27 +223,27 @@ ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileNa
                 text.replace(at, 2, hex);
             else
                 text += std::string(hex) + "h";
-            result.failure = app::Message{std::string(fileName), text, app::Icon::Error, 0, 169};
+            result.failure = base::Message{std::string(fileName), text, base::Icon::Error, 0, 169};
             break;
         }
         case Failure::ReadPastEnd: {
             // Where the data ran out, so a truncated file says where it was cut.
             char hex[24];
             std::snprintf(hex, sizeof hex, "%zXh", reader.lastOffset());
-            result.failure = app::Message{language.text(92, "Не удается прочитать из файла..."),
+            result.failure = base::Message{language.text(92, "Не удается прочитать из файла..."),
                                           std::string(fileName) + "\nThe data ends inside a chunk at " + hex + ".",
-                                          app::Icon::Error, 92, 0};
+                                          base::Icon::Error, 92, 0};
             break;
         }
     }
     return result;
 }
 
-ReadResult readCasmFile(const std::filesystem::path& path, const app::Language& language) {
-    const auto bytes = app::readFile(path);
+ReadResult readCasmFile(const std::filesystem::path& path, const base::Language& language) {
+    const auto bytes = base::readFile(path);
     if (!bytes) {
         ReadResult result;
-        result.failure = app::Message{language.text(83, "Unable to open file..."), path.string(), app::Icon::Error,
+        result.failure = base::Message{language.text(83, "Unable to open file..."), path.string(), base::Icon::Error,
                                       83, 0};
         return result;
     }

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language.h"
-#include "app/message.h"
+#include "base/language.h"
+#include "base/message.h"
 #include "casm/cntt.h"
 #include "casm/entry.h"
 
@@ -32,15 +32,15 @@ inline constexpr std::size_t kMaxEntries = 65536;
 struct ReadResult {
     std::vector<Entry> entries;
     std::vector<KeptCntt> keptCntt;
-    std::optional<app::Message> failure;
+    std::optional<base::Message> failure;
     bool ok() const { return !failure.has_value(); }
 };
 
 // Reads the bytes of a CASM section; `fileName` names it in messages.
 ReadResult readCasm(std::span<const std::uint8_t> bytes, std::string_view fileName,
-                    const app::Language& language = app::builtinLanguage());
+                    const base::Language& language = base::builtinLanguage());
 // Reads a ".csm" file (or "#casm.csm").
-ReadResult readCasmFile(const std::filesystem::path& path, const app::Language& language = app::builtinLanguage());
+ReadResult readCasmFile(const std::filesystem::path& path, const base::Language& language = base::builtinLanguage());
 
 // The section names of an Sdec text: cut at every comma, each name cut to
 // 31 characters; empty pieces (two commas in a row, a trailing comma) and

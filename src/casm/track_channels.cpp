@@ -1,6 +1,6 @@
 #include "casm/track_channels.h"
 
-#include "app/profile.h"
+#include "base/profile.h"
 
 namespace casm {
 
@@ -13,7 +13,7 @@ std::array<int, 16> trackChannelTable(const std::vector<Entry>& entries, std::st
 }
 
 std::optional<int> channelOfCell(std::string_view text) {
-    const auto number = app::Profile::parseInt(app::trim(text));
+    const auto number = base::Profile::parseInt(base::trim(text));
     if (!number) return std::nullopt;
     const int channel = *number - 1;
     return channel < 0 || channel > 15 ? 0 : channel;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "document/event_text.h"
 
 namespace casm {
@@ -30,14 +30,14 @@ constexpr int kGuitarNtr = 2;
 
 std::optional<std::uint8_t> indexOf(std::span<const std::string_view> names, std::string_view name) {
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (app::equalsIgnoreCase(names[i], name)) return static_cast<std::uint8_t>(i);
+        if (base::equalsIgnoreCase(names[i], name)) return static_cast<std::uint8_t>(i);
     return std::nullopt;
 }
 
 std::optional<std::uint8_t> ctb2NttFromName(std::string_view name) {
     std::uint8_t bass = 0;
     if (name.size() > kBassSuffix.size() &&
-        app::equalsIgnoreCase(name.substr(name.size() - kBassSuffix.size()), kBassSuffix)) {
+        base::equalsIgnoreCase(name.substr(name.size() - kBassSuffix.size()), kBassSuffix)) {
         bass = kBassBit;
         name.remove_suffix(kBassSuffix.size());
     }
@@ -93,7 +93,7 @@ std::optional<std::uint8_t> ruleValueFromName(TableKind kind, Rule rule, std::st
         case Rule::RTR:
             if (ctb2) return indexOf(kCtb2Rtr, name);
             // The grid spells the fourth "Retriger", the menus "Retrigger".
-            if (app::equalsIgnoreCase(name, "Retrigger")) return std::uint8_t{3};
+            if (base::equalsIgnoreCase(name, "Retrigger")) return std::uint8_t{3};
             return indexOf(kRtr, name);
         case Rule::LowLimit:
         case Rule::HighLimit: return std::nullopt;

@@ -7,20 +7,20 @@
 namespace casm {
 namespace {
 
-void appendLength(app::Bytes& out, std::size_t length) {
+void appendLength(base::Bytes& out, std::size_t length) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(length >> shift));
 }
 
-app::Message unableToSave(const app::Language& language, std::string_view reason = {}) {
+base::Message unableToSave(const base::Language& language, std::string_view reason = {}) {
     std::string text = language.text(116, "Unable to save...");
     if (!reason.empty()) {
         text += '\n';
         text += reason;
     }
-    return {language.text(118, "Message"), std::move(text), app::Icon::Error, 118, 116};
+    return {language.text(118, "Message"), std::move(text), base::Icon::Error, 118, 116};
 }
 
-void appendTag(app::Bytes& out, std::string_view tag) {
+void appendTag(base::Bytes& out, std::string_view tag) {
     for (std::size_t i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
@@ -42,8 +42,8 @@ std::string takeSegmentNames(SectionTable& table, std::size_t first) {
 
 }  // namespace
 
-std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
-                                              const app::Language& language, std::span<const KeptCntt> kept) {
+std::optional<base::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
+                                              const base::Language& language, std::span<const KeptCntt> kept) {
     table.clear();
     // A CASM section without segments would be refused when read again.
     if (entries.empty()) return unableToSave(language, "The CASM section holds no entry.");
@@ -115,9 +115,9 @@ std::array<std::string, 4> sectionOrderCells(const SectionTable& table, std::siz
     return {std::to_string(index + 1), row.name, std::to_string(row.size), std::move(group)};
 }
 
-app::Bytes assembleCasm(SectionTable table) {
+base::Bytes assembleCasm(SectionTable table) {
     for (auto& row : table) row.written = false;
-    app::Bytes body;
+    base::Bytes body;
     appendTag(body, "CASM");
     appendLength(body, 0);  // set once the body is complete
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -151,7 +151,7 @@ app::Bytes assembleCasm(SectionTable table) {
     return body;
 }
 
-WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order, const app::Language& language,
+WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order, const base::Language& language,
                       std::span<const KeptCntt> kept) {
     WriteResult result;
     SectionTable table;
@@ -169,11 +169,11 @@ WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& ord
 }
 
 WriteResult writeCasmFile(const std::filesystem::path& path, const std::vector<Entry>& entries,
-                          const SectionOrder& order, const app::Language& language, std::span<const KeptCntt> kept) {
+                          const SectionOrder& order, const base::Language& language, std::span<const KeptCntt> kept) {
     WriteResult result = writeCasm(entries, order, language, kept);
-    if (result.ok() && !app::writeFileAtomic(path, result.bytes))
-        result.failure = app::Message{language.text(100, "Unable to create the file"), path.string(),
-                                      app::Icon::Error, 100, 0};
+    if (result.ok() && !base::writeFileAtomic(path, result.bytes))
+        result.failure = base::Message{language.text(100, "Unable to create the file"), path.string(),
+                                      base::Icon::Error, 100, 0};
     return result;
 }
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/file_io.h"
-#include "app/language.h"
-#include "app/message.h"
+#include "base/file_io.h"
+#include "base/language.h"
+#include "base/message.h"
 #include "casm/cntt.h"
 #include "casm/entry.h"
 
@@ -59,8 +59,8 @@ using SectionOrder = std::function<bool(SectionTable& table)>;
 // neither kind has, more than 16 entries in one section (a segment holds no
 // more), a section with entries of both kinds, and an empty list (a CASM
 // section without segments cannot be read).
-std::optional<app::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
-                                              const app::Language& language = app::builtinLanguage(),
+std::optional<base::Message> buildSectionTable(const std::vector<Entry>& entries, SectionTable& table,
+                                              const base::Language& language = base::builtinLanguage(),
                                               std::span<const KeptCntt> kept = {});
 // Numbers the groups from 1 in table order; rows with the same content share one.
 void groupSections(SectionTable& table);
@@ -72,23 +72,23 @@ std::array<std::string, 4> sectionOrderCells(const SectionTable& table, std::siz
 // The CASM section of a grouped table in its order: one segment per group,
 // its Sdec text the names joined by ","; a group whose names would pass the
 // Sdec limit of 255 bytes goes on in a further segment.
-app::Bytes assembleCasm(SectionTable table);
+base::Bytes assembleCasm(SectionTable table);
 
 struct WriteResult {
-    app::Bytes bytes;
+    base::Bytes bytes;
     bool cancelled = false;
-    std::optional<app::Message> failure;
+    std::optional<base::Message> failure;
     bool ok() const { return !cancelled && !failure; }
 };
 
 // The bytes of the entry list and the kept Cntt values; `order` (when set)
 // sees the grouped table.
 WriteResult writeCasm(const std::vector<Entry>& entries, const SectionOrder& order = {},
-                      const app::Language& language = app::builtinLanguage(), std::span<const KeptCntt> kept = {});
+                      const base::Language& language = base::builtinLanguage(), std::span<const KeptCntt> kept = {});
 // The same, written to `path` all or nothing: no file is touched when the
 // write is refused or cancelled. The caller clears the changed flags on success.
 WriteResult writeCasmFile(const std::filesystem::path& path, const std::vector<Entry>& entries,
-                          const SectionOrder& order = {}, const app::Language& language = app::builtinLanguage(),
+                          const SectionOrder& order = {}, const base::Language& language = base::builtinLanguage(),
                           std::span<const KeptCntt> kept = {});
 
 }  // namespace casm

@@ -142,7 +142,7 @@ void playPass(const SectionPlan& plan, PitchCache& pitchOf, std::uint32_t chordI
         s.chord = chordIndex;
         state.sounding.push_back(s);
     }
-    for (auto it = firstFrom(plan.routed, lo, [](const playback::TMidiEvent& e) { return e.tick; });
+    for (auto it = firstFrom(plan.routed, lo, [](const playback::MidiEvent& e) { return e.tick; });
          it != plan.routed.end() && it->tick < hi; ++it) {
         if (!it->isLong() && !channelOn(static_cast<int>(it->message & 0x0F))) continue;
         auto event = *it;
@@ -199,7 +199,7 @@ Performance playProgression(const SectionPlan& plan, std::span<const TimedChord>
                std::tie(b.tick, b.channel, b.note, b.sourceChannel, b.sourceNote, b.sourceTick, b.duration);
     });
     std::stable_sort(out.events.begin(), out.events.end(),
-                     [](const playback::TMidiEvent& a, const playback::TMidiEvent& b) { return a.tick < b.tick; });
+                     [](const playback::MidiEvent& a, const playback::MidiEvent& b) { return a.tick < b.tick; });
     return out;
 }
 

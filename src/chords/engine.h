@@ -44,7 +44,7 @@ struct PlayedNote {
 
 struct Performance {
     std::vector<PlayedNote> notes;
-    std::vector<playback::TMidiEvent> events;  // the routed non-note messages, ticks from the start of play
+    std::vector<playback::MidiEvent> events;  // the routed non-note messages, ticks from the start of play
     std::uint64_t length = 0;                  // where play ends
 };
 

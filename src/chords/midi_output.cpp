@@ -10,7 +10,7 @@ namespace chords {
 namespace {
 
 // The bytes of an event as a track holds them after its delta.
-std::vector<std::uint8_t> trackBytes(const playback::TMidiEvent& e) {
+std::vector<std::uint8_t> trackBytes(const playback::MidiEvent& e) {
     if (e.message == 0xF7) {
         std::vector<std::uint8_t> out = {0xF7};
         document::appendVarLen(out, static_cast<std::uint32_t>(e.data.size()));
@@ -33,25 +33,25 @@ std::vector<std::uint8_t> trackBytes(const playback::TMidiEvent& e) {
 
 }  // namespace
 
-std::vector<playback::TMidiEvent> performanceEvents(const Performance& performance) {
+std::vector<playback::MidiEvent> performanceEvents(const Performance& performance) {
     struct Timed {
         std::uint64_t tick;
         int order;  // note-offs 0, other messages 1, note-ons 2
-        playback::TMidiEvent event;
+        playback::MidiEvent event;
     };
     std::vector<Timed> timed;
     timed.reserve(performance.notes.size() * 2 + performance.events.size());
     for (const auto& n : performance.notes) {
         const auto on = static_cast<std::uint8_t>(0x90 | n.channel);
         const auto off = static_cast<std::uint8_t>(0x80 | n.channel);
-        timed.push_back({n.tick, 2, playback::TMidiEvent::shortEvent(0, n.tick, on, n.note, n.velocity)});
+        timed.push_back({n.tick, 2, playback::MidiEvent::shortEvent(0, n.tick, on, n.note, n.velocity)});
         timed.push_back({n.tick + n.duration, 0,
-                         playback::TMidiEvent::shortEvent(0, n.tick + n.duration, off, n.note, 0x40)});
+                         playback::MidiEvent::shortEvent(0, n.tick + n.duration, off, n.note, 0x40)});
     }
     for (const auto& e : performance.events) timed.push_back({e.tick, 1, e});
     std::stable_sort(timed.begin(), timed.end(),
                      [](const Timed& a, const Timed& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
-    std::vector<playback::TMidiEvent> out;
+    std::vector<playback::MidiEvent> out;
     out.reserve(timed.size());
     std::uint64_t last = 0;
     for (auto& t : timed) {
@@ -63,14 +63,14 @@ std::vector<playback::TMidiEvent> performanceEvents(const Performance& performan
     return out;
 }
 
-std::vector<std::uint8_t> performanceFile(const std::vector<playback::TMidiEvent>& startup,
-                           const std::vector<playback::TMidiEvent>& played, std::uint16_t division, std::uint32_t tempo,
+std::vector<std::uint8_t> performanceFile(const std::vector<playback::MidiEvent>& startup,
+                           const std::vector<playback::MidiEvent>& played, std::uint16_t division, std::uint32_t tempo,
                            TimeSignature signature) {
     document::TrackBuilder track;
     const auto power = static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(signature.denominator)));
     track.tempo(0, tempo).meta(0, 0x58, {static_cast<std::uint8_t>(signature.numerator), power, 24, 8});
     std::uint64_t last = 0;
-    auto add = [&](const playback::TMidiEvent& e, std::uint64_t tick) {
+    auto add = [&](const playback::MidiEvent& e, std::uint64_t tick) {
         if (e.message == 0) return;
         track.event(static_cast<std::uint32_t>(tick - last), trackBytes(e));
         last = tick;

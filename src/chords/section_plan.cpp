@@ -41,14 +41,14 @@ std::vector<casm::Entry> entriesOf(std::span<const casm::Entry> entries, std::st
     return out;
 }
 
-std::vector<casm::Entry> createdEntries(const document::EventList& events, const app::Profile& casmIni) {
+std::vector<casm::Entry> createdEntries(const document::EventList& events, const base::Profile& casmIni) {
     const auto kinds = casm::proposedKinds(casm::surveyChannels(events), true);
     const auto created = casm::createCasm(events, kinds, casmIni);
     if (!created.ok()) return {};
     return casm::readCasm(created.bytes, "").entries;
 }
 
-SectionPlan planSection(std::span<const playback::TMidiEvent> events, std::span<const casm::Entry> entries,
+SectionPlan planSection(std::span<const playback::MidiEvent> events, std::span<const casm::Entry> entries,
                         TimeSignature signature, std::uint16_t division) {
     SectionPlan plan;
     for (const auto& e : entries) {
@@ -99,7 +99,7 @@ SectionPlan planSection(std::span<const playback::TMidiEvent> events, std::span<
 std::optional<SectionPlan> planDocumentSection(const document::Document& doc, std::span<const casm::Entry> entries,
                                                std::string_view section) {
     if (std::find(doc.markers.begin(), doc.markers.end(), section) == doc.markers.end()) return std::nullopt;
-    std::vector<playback::TMidiEvent> events;
+    std::vector<playback::MidiEvent> events;
     playback::CollectEvents(events, doc.events, section);
     return planSection(events, entriesOf(entries, section), timeSignatureOf(doc.events), doc.division);
 }

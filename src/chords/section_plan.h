@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "casm/entry.h"
 #include "chords/progression.h"
 #include "chords/zone_rules.h"
@@ -32,7 +32,7 @@ struct SourceNote {
 
 struct SectionPlan {
     std::vector<SourceNote> notes;             // of channels with an entry, by note-on tick
-    std::vector<playback::TMidiEvent> routed;  // controllers, programs, pressure, pitch bends on their
+    std::vector<playback::MidiEvent> routed;  // controllers, programs, pressure, pitch bends on their
                                                // destination channels, and system-exclusive messages
     std::uint64_t length = 0;                  // whole bars, at least one
     std::array<std::optional<ChannelRules>, 16> channels;  // by source channel
@@ -49,7 +49,7 @@ std::vector<casm::Entry> entriesOf(std::span<const casm::Entry> entries, std::st
 // The entries "Create CASM section" would make for a MIDI part without a
 // CASM section (the proposed part kind of each channel that plays, with the
 // defaults of `casmIni`); empty when it would make none.
-std::vector<casm::Entry> createdEntries(const document::EventList& events, const app::Profile& casmIni);
+std::vector<casm::Entry> createdEntries(const document::EventList& events, const base::Profile& casmIni);
 
 // The plan of a section from its collected events (see
 // playback::CollectEvents) and its entries; the first entry of a source
@@ -58,7 +58,7 @@ std::vector<casm::Entry> createdEntries(const document::EventList& events, const
 // sounding at the end, and notes whose note-off comes later, end there.
 //
 // Cost: one pass over the events.
-SectionPlan planSection(std::span<const playback::TMidiEvent> events, std::span<const casm::Entry> entries,
+SectionPlan planSection(std::span<const playback::MidiEvent> events, std::span<const casm::Entry> entries,
                         TimeSignature signature, std::uint16_t division);
 
 // The plan of the section a marker of the document names (exact text), from

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/workspace.h"
+#include "base/workspace.h"
 
 namespace cli {
 
@@ -23,7 +23,7 @@ struct Args {
     std::map<std::string, std::string> options;
     // The call's program directory and working folder, set by main() for
     // every command that needs them.
-    const app::Workspace* workspace = nullptr;
+    const base::Workspace* workspace = nullptr;
     // The call as it was made, for a command that hands it to another program.
     char** argv = nullptr;
 
@@ -38,10 +38,10 @@ std::optional<Args> parseArgs(int argc, char** argv);
 class CallWorkspace {
 public:
     explicit CallWorkspace(const Args& args) : ws_(*args.workspace) {}
-    const app::Workspace& workspace() const { return ws_; }
+    const base::Workspace& workspace() const { return ws_; }
 
 private:
-    const app::Workspace& ws_;
+    const base::Workspace& ws_;
 };
 
 // A whole number from `low` to `high`, or nothing.

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "app/termination.h"
+#include "base/termination.h"
 
 namespace cli {
 namespace {
@@ -21,8 +21,8 @@ std::string namedTemporaryFolder() {
 
 }  // namespace
 
-CallFolders::CallFolders(std::filesystem::path temporary, int temporaryTicket, app::InstanceFolder instance,
-                         app::Workspace ws)
+CallFolders::CallFolders(std::filesystem::path temporary, int temporaryTicket, base::InstanceFolder instance,
+                         base::Workspace ws)
     : temporary_(std::move(temporary)),
       temporaryTicket_(temporaryTicket),
       instance_(std::move(instance)),
@@ -34,23 +34,23 @@ CallFolders::CallFolders(CallFolders&& other) noexcept
       instance_(std::move(other.instance_)),
       ws_(other.ws_) {
     other.temporary_.clear();
-    other.temporaryTicket_ = app::kNoTicket;
+    other.temporaryTicket_ = base::kNoTicket;
     other.instance_.reset();
 }
 
 CallFolders::~CallFolders() {
     instance_.reset();  // the working folder goes before the folder holding it
     if (!temporary_.empty()) ::rmdir(temporary_.c_str());
-    app::keepIfTerminated(temporaryTicket_);
+    base::keepIfTerminated(temporaryTicket_);
 }
 
 std::optional<CallFolders> CallFolders::make(const Args& args, std::string& error) {
     // A signal while the folders are made would otherwise find one of them
     // made but not yet registered for removal.
-    const app::TerminationDeferred deferred;
+    const base::TerminationDeferred deferred;
     std::filesystem::path programDir;
     std::filesystem::path temporary;
-    int ticket = app::kNoTicket;
+    int ticket = base::kNoTicket;
     if (const auto workdir = args.option("workdir")) {
         std::error_code ec;
         programDir = std::filesystem::absolute(*workdir, ec);  // the signal handler gets whole paths
@@ -69,15 +69,15 @@ std::optional<CallFolders> CallFolders::make(const Args& args, std::string& erro
             return std::nullopt;
         }
         temporary = programDir = pattern;
-        ticket = app::removeIfTerminated(temporary, true);
+        ticket = base::removeIfTerminated(temporary, true);
     }
-    auto instance = app::InstanceFolder::make(programDir, error);
+    auto instance = base::InstanceFolder::make(programDir, error);
     if (!instance) {
         if (!temporary.empty()) ::rmdir(temporary.c_str());
-        app::keepIfTerminated(ticket);
+        base::keepIfTerminated(ticket);
         return std::nullopt;
     }
-    app::Workspace ws(programDir, instance->path());
+    base::Workspace ws(programDir, instance->path());
     return CallFolders(std::move(temporary), ticket, std::move(*instance), std::move(ws));
 }
 

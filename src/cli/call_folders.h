@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "app/instance_folder.h"
-#include "app/workspace.h"
+#include "base/instance_folder.h"
+#include "base/workspace.h"
 #include "cli/args.h"
 
 namespace cli {
@@ -26,16 +26,16 @@ public:
     CallFolders& operator=(CallFolders&&) = delete;
     ~CallFolders();
 
-    const app::Workspace& workspace() const { return ws_; }
+    const base::Workspace& workspace() const { return ws_; }
 
 private:
-    CallFolders(std::filesystem::path temporary, int temporaryTicket, app::InstanceFolder instance,
-                app::Workspace ws);
+    CallFolders(std::filesystem::path temporary, int temporaryTicket, base::InstanceFolder instance,
+                base::Workspace ws);
 
     std::filesystem::path temporary_;  // the folder made in $TMPDIR, or empty
     int temporaryTicket_;
-    std::optional<app::InstanceFolder> instance_;
-    app::Workspace ws_;
+    std::optional<base::InstanceFolder> instance_;
+    base::Workspace ws_;
 };
 
 }  // namespace cli

@@ -2,8 +2,8 @@
 #include <iostream>
 #include <optional>
 
-#include "app/file_io.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 #include "casm/assign_fields.h"
 #include "casm/check.h"
 #include "casm/columns.h"
@@ -19,7 +19,7 @@ namespace cli {
 namespace {
 
 // kOk, or the failure's caption and text on stderr and kFailed.
-int reportFailure(const std::optional<app::Message>& failure) {
+int reportFailure(const std::optional<base::Message>& failure) {
     if (!failure) return kOk;
     printMessage(false, failure->caption, failure->text);
     return kFailed;
@@ -29,16 +29,16 @@ int reportFailure(const std::optional<app::Message>& failure) {
 // the loader takes from a style file (with what the read reported, so the
 // section can be put back in its place).
 struct CasmInput {
-    app::Bytes bytes;  // the whole file
+    base::Bytes bytes;  // the whole file
     bool raw = false;  // FILE is a CASM section alone
     document::ReadResult styleRead;
     casm::ReadResult casm;
 };
 
 // Nothing (and the exit status) when it cannot be read; the message goes to stderr.
-std::optional<CasmInput> readInput(const Args& args, const std::string& path, const app::Workspace& ws, int& status) {
+std::optional<CasmInput> readInput(const Args& args, const std::string& path, const base::Workspace& ws, int& status) {
     CasmInput input;
-    auto bytes = app::readFile(path);
+    auto bytes = base::readFile(path);
     if (!bytes) {
         std::cerr << "Unable to open file...\t" << path << '\n';
         status = kUsage;
@@ -58,7 +58,7 @@ std::optional<CasmInput> readInput(const Args& args, const std::string& path, co
             return std::nullopt;
         }
         // Messages name the file the user gave, not the working file its section went to.
-        input.casm = casm::readCasm(app::readFile(ws.casm()).value_or(app::Bytes{}), path);
+        input.casm = casm::readCasm(base::readFile(ws.casm()).value_or(base::Bytes{}), path);
     }
     if (!input.casm.ok()) {
         printMessage(false, input.casm.failure->caption, input.casm.failure->text);
@@ -69,7 +69,7 @@ std::optional<CasmInput> readInput(const Args& args, const std::string& path, co
     return input;
 }
 
-std::optional<std::vector<casm::Entry>> readEntries(const Args& args, const std::string& path, const app::Workspace& ws,
+std::optional<std::vector<casm::Entry>> readEntries(const Args& args, const std::string& path, const base::Workspace& ws,
                                                     int& status) {
     auto input = readInput(args, path, ws, status);
     if (!input) return std::nullopt;
@@ -106,7 +106,7 @@ int rewrite(const Args& args) {
     int status = kOk;
     const auto input = readInput(args, args.positional[0], call.workspace(), status);
     if (!input) return status;
-    const auto written = casm::writeCasmFile(args.positional[1], input->casm.entries, {}, app::builtinLanguage(),
+    const auto written = casm::writeCasmFile(args.positional[1], input->casm.entries, {}, base::builtinLanguage(),
                                              input->casm.keptCntt);
     if (written.cancelled) return kFailed;  // the command line passes the order through and never cancels
     return reportFailure(written.failure);
@@ -124,7 +124,7 @@ int assign(const Args& args) {
     if (auto section = args.option("section")) {
         group = {casm::Group::By::Section, *section, 0};
     } else if (auto channel = args.option("channel")) {
-        const auto c = app::Profile::parseInt(*channel);
+        const auto c = base::Profile::parseInt(*channel);
         if (!c || *c < 1 || *c > 16) {
             std::cerr << "ctabber-cli: --channel takes the destination channel 1 to 16\n";
             return kUsage;
@@ -154,9 +154,9 @@ int assign(const Args& args) {
             std::cerr << "ctabber-cli: " << skipped.pair << " names no value of " << casm::kindLabel(skipped.kind)
                       << " entries; they keep theirs\n";
     const int changed = casm::applyAssignRequest(entries, group, request);
-    const auto written = casm::writeCasm(entries, {}, app::builtinLanguage(), input->casm.keptCntt);
+    const auto written = casm::writeCasm(entries, {}, base::builtinLanguage(), input->casm.keptCntt);
     if (!written.ok()) return reportFailure(written.failure);
-    app::Bytes out = written.bytes;
+    base::Bytes out = written.bytes;
     if (!input->raw) {
         auto spliced = document::replaceCasmSection(input->bytes, input->styleRead, written.bytes);
         if (!spliced) {
@@ -165,7 +165,7 @@ int assign(const Args& args) {
         }
         out = std::move(*spliced);
     }
-    if (!app::writeFileAtomic(args.positional[1], out)) {
+    if (!base::writeFileAtomic(args.positional[1], out)) {
         printMessage(false, "Unable to create the file", args.positional[1]);
         return kFailed;
     }
@@ -184,12 +184,12 @@ std::optional<casm::Kinds> parseAssign(const std::string& text) {
         if (item.empty()) continue;
         const auto eq = item.find('=');
         if (eq == std::string::npos) return std::nullopt;
-        const auto channel = app::Profile::parseInt(item.substr(0, eq));
+        const auto channel = base::Profile::parseInt(item.substr(0, eq));
         if (!channel || *channel < 1 || *channel > 16) return std::nullopt;
-        const std::string name = app::trim(item.substr(eq + 1));
+        const std::string name = base::trim(item.substr(eq + 1));
         const auto names = casm::kindNames();
         auto it = std::find_if(names.begin(), names.end(),
-                               [&](std::string_view n) { return app::equalsIgnoreCase(n, name); });
+                               [&](std::string_view n) { return base::equalsIgnoreCase(n, name); });
         if (it == names.end()) return std::nullopt;
         kinds[static_cast<std::size_t>(*channel - 1)] = static_cast<casm::Kind>(it - names.begin());
     }
@@ -212,7 +212,7 @@ int create(const Args& args) {
     document::Document doc;
     if (int status = readDocument(args, args.positional[0], doc, ws); status != kOk) return status;
     const auto kinds = assigned ? *assigned : casm::proposedKinds(casm::surveyChannels(doc.events), true);
-    const app::Profile casmIni(ws.file(app::files::casmDefaults));
+    const base::Profile casmIni(ws.file(base::files::casmDefaults));
     const auto created = casm::createCasmFile(args.positional[1], doc.events, kinds, casmIni);
     return reportFailure(created.failure);
 }

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/file_io.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 #include "casm/reader.h"
 #include "chords/engine.h"
 #include "chords/midi_output.h"
@@ -83,13 +83,13 @@ std::optional<Request> requestOf(const Args& args, int& status) {
 // The entries of the file's CASM section, or those "Create CASM section"
 // would make when it has none (said on stderr).
 std::optional<std::vector<casm::Entry>> entriesFor(const Request& r, const document::Document& doc,
-                                                   const document::ReadResult& read, const app::Workspace& ws) {
+                                                   const document::ReadResult& read, const base::Workspace& ws) {
     if (!read.casmTaken) {
         std::cerr << "ctabber-cli: " << r.file
                   << " has no CASM section; its channels follow the entries Create CASM section would make\n";
-        return chords::createdEntries(doc.events, app::Profile(ws.file(app::files::casmDefaults)));
+        return chords::createdEntries(doc.events, base::Profile(ws.file(base::files::casmDefaults)));
     }
-    auto casm = casm::readCasm(app::readFile(ws.casm()).value_or(app::Bytes{}), r.file);
+    auto casm = casm::readCasm(base::readFile(ws.casm()).value_or(base::Bytes{}), r.file);
     if (!casm.ok()) {
         printMessage(false, casm.failure->caption, casm.failure->text);
         return std::nullopt;
@@ -176,12 +176,12 @@ int runChords(const Args& args, const WavRenderer& renderWav) {
     printCsv(*plan, played, progression);
 
     if (!r.mid && !r.wav) return kOk;
-    std::vector<playback::TMidiEvent> startup;
+    std::vector<playback::MidiEvent> startup;
     playback::CollectEvents(startup, doc.events, std::nullopt);
     auto events = chords::performanceEvents(played);
     if (r.mid) {
         const auto file = chords::performanceFile(startup, events, doc.division, timing.tempo, signature);
-        if (!app::writeFileAtomic(*r.mid, file)) {
+        if (!base::writeFileAtomic(*r.mid, file)) {
             printMessage(false, "Unable to create the file", *r.mid);
             return kFailed;
         }
@@ -189,7 +189,7 @@ int runChords(const Args& args, const WavRenderer& renderWav) {
     if (r.wav) {
         const std::uint64_t last = events.empty() ? 0 : events.back().tick;
         if (last < played.length)
-            events.push_back(playback::TMidiEvent::empty(static_cast<std::uint32_t>(played.length - last), played.length));
+            events.push_back(playback::MidiEvent::empty(static_cast<std::uint32_t>(played.length - last), played.length));
         const auto outcome = renderWav(std::move(startup), std::move(events), timing, *r.wav);
         if (!outcome.ok) {
             printMessage(false, outcome.message.caption, outcome.message.text);

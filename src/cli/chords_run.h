@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "cli/args.h"
 #include "playback/midi_event.h"
 #include "playback/timing.h"
@@ -15,8 +15,8 @@
 namespace cli {
 
 // Renders the start-up list, then the played list once, into `target`.
-using WavRenderer = std::function<app::Outcome(std::vector<playback::TMidiEvent> startup,
-                                               std::vector<playback::TMidiEvent> played, const playback::Timing& timing,
+using WavRenderer = std::function<base::Outcome(std::vector<playback::MidiEvent> startup,
+                                               std::vector<playback::MidiEvent> played, const playback::Timing& timing,
                                                const std::string& target)>;
 
 // Exit status 2 for a usage error, a bad progression or a missing section

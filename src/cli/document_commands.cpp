@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "cli/commands.h"
 #include "cli/document_reading.h"
 #include "document/demo_style.h"
@@ -69,7 +69,7 @@ int exportCommand(const Args& args) {
     auto names = document::defaultExportNames(args.positional[0]);
     names.mid = args.option("mid").value_or(names.mid);
     names.csm = args.option("csm").value_or(names.csm);
-    names.add = app::fileExists(ws.casmAdd()) ? args.option("add").value_or(names.add) : "";
+    names.add = base::fileExists(ws.casmAdd()) ? args.option("add").value_or(names.add) : "";
     return printOutcome(document::exportPieces(doc, names, ws));
 }
 
@@ -99,7 +99,7 @@ int removeBanks(const Args& args) {
     document::Document doc;
     if (int status = readDocument(args, args.positional[0], doc, call.workspace()); status != kOk) return status;
     int removed = 0;
-    auto outcome = events::removeBanksAndSave(doc, args.positional[1], call.workspace(), app::builtinLanguage(), &removed);
+    auto outcome = events::removeBanksAndSave(doc, args.positional[1], call.workspace(), base::builtinLanguage(), &removed);
     // Like the batch, a success shows only the count of status panel 4.
     if (!outcome.ok) return printOutcome(outcome);
     std::cout << removed << " Bank messages removed...\n";
@@ -108,7 +108,7 @@ int removeBanks(const Args& args) {
 
 int makeDemo(const Args& args) {
     if (args.positional.size() != 1) return kUsage;
-    if (app::writeFileAtomic(args.positional[0], document::demoStyle())) return kOk;
+    if (base::writeFileAtomic(args.positional[0], document::demoStyle())) return kOk;
     std::cerr << "Unable to create the file\t" << args.positional[0] << '\n';
     return kFailed;
 }

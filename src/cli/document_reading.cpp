@@ -2,20 +2,20 @@
 
 #include <iostream>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "cli/names_options.h"
 #include "document/smf_writer.h"
 
 namespace cli {
 
-document::ReadOptions readOptions(const Args& args, const app::Workspace& ws) {
+document::ReadOptions readOptions(const Args& args, const base::Workspace& ws) {
     document::ReadOptions options;
-    options.clearCasm = app::Profile(ws.settings()).readBool("Main", "ClearCasm", true);
+    options.clearCasm = base::Profile(ws.settings()).readBool("Main", "ClearCasm", true);
     options.names = nameSourcesFor(args, ws);
     return options;
 }
 
-int readDocument(const Args& args, const std::string& path, document::Document& doc, const app::Workspace& ws,
+int readDocument(const Args& args, const std::string& path, document::Document& doc, const base::Workspace& ws,
                  document::ReadResult* out) {
     auto result = document::readFile(path, doc, ws, readOptions(args, ws));
     if (out) *out = result;
@@ -40,14 +40,14 @@ int unknownType() {
     return kUsage;
 }
 
-int printOutcome(const app::Outcome& outcome) {
+int printOutcome(const base::Outcome& outcome) {
     printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
     if (!outcome.note.empty()) std::cerr << (outcome.ok ? "warning: " : "") << outcome.note << '\n';
     return outcome.ok ? kOk : kFailed;
 }
 
 int saveDocument(const Args& args, const document::Document& doc, const std::string& target,
-                 const app::Workspace& ws) {
+                 const base::Workspace& ws) {
     const int filter = filterFor(args, target);
     if (filter == 0) return unknownType();
     return printOutcome(document::saveAs(doc, document::applyExtensionRule(target, filter), filter, ws));

@@ -11,12 +11,12 @@ namespace cli {
 // The reader's options for this call: "ClearCasm" from the program
 // directory's settings file; instrument and system-exclusive names as
 // nameSourcesFor gives them.
-document::ReadOptions readOptions(const Args& args, const app::Workspace& ws);
+document::ReadOptions readOptions(const Args& args, const base::Workspace& ws);
 
 // Reads `path` into `doc`; prints the reading error on stderr. Returns kOk
 // when the read ended as it should, kFailed after a reading error and kUsage
 // when the file cannot be opened.
-int readDocument(const Args& args, const std::string& path, document::Document& doc, const app::Workspace& ws,
+int readDocument(const Args& args, const std::string& path, document::Document& doc, const base::Workspace& ws,
                  document::ReadResult* out = nullptr);
 
 // The save filter of --type, or of the file's extension; 0 when unknown.
@@ -25,10 +25,10 @@ int filterFor(const Args& args, const std::string& target);
 int unknownType();
 // Prints the outcome's message (stdout on success, stderr on failure) and
 // its note on stderr, after a success as a "warning:" line; returns the exit status.
-int printOutcome(const app::Outcome& outcome);
+int printOutcome(const base::Outcome& outcome);
 // Saves `doc` as "&Save as ..." does under `target` with the filter of
 // --type or of the target's extension, and prints the outcome.
 int saveDocument(const Args& args, const document::Document& doc, const std::string& target,
-                 const app::Workspace& ws);
+                 const base::Workspace& ws);
 
 }  // namespace cli

@@ -1,10 +1,10 @@
-#include "app/termination.h"
+#include "base/termination.h"
 #include "cli/dispatch.h"
 
 int main(int argc, char** argv) {
     // Ctrl+C, SIGTERM and the like remove the call's folders and temporary
     // files; a file-size limit is a failed write.
-    app::handleTermination();
+    base::handleTermination();
     std::vector<cli::Command> all;
     for (auto table : {cli::documentCommands, cli::editCommands, cli::casmCommands, cli::toolsCommands,
                        cli::playbackHandOffCommands})

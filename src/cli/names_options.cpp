@@ -1,12 +1,12 @@
 #include "cli/names_options.h"
 
-#include "names/name_sources.h"
+#include "document/name_sources.h"
 
 namespace cli {
 
-document::NameSources nameSourcesFor(const Args& args, const app::Workspace& workspace) {
+document::NameSources nameSourcesFor(const Args& args, const base::Workspace& workspace) {
     const auto ins = args.option("ins");
-    return names::nameSources(workspace, ins ? std::filesystem::path(*ins) : names::insFileSetting(workspace));
+    return document::nameSources(workspace, ins ? std::filesystem::path(*ins) : document::insFileSetting(workspace));
 }
 
 }  // namespace cli

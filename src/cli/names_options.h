@@ -8,6 +8,6 @@ namespace cli {
 // Instrument names from "--ins FILE" (General MIDI names for "--ins="), or
 // else from the "InsFile" setting of the program directory; descriptions
 // from its "XGSystem.ini".
-document::NameSources nameSourcesFor(const Args& args, const app::Workspace& workspace);
+document::NameSources nameSourcesFor(const Args& args, const base::Workspace& workspace);
 
 }  // namespace cli

@@ -1,21 +1,21 @@
 #include <iostream>
 
-#include "app/texts.h"
+#include "base/bounded_file.h"
+#include "base/texts.h"
 #include "cli/commands.h"
 #include "tools/compare.h"
 #include "tools/hex_dump.h"
-#include "tools/tool_file.h"
 
 namespace cli {
 namespace {
 
 // The file's bytes, or its refusal on stderr and the exit status: a file that
 // cannot be opened is a usage error, one too large the program's own failure.
-std::optional<app::Bytes> readOrReport(const std::string& path, int& status) {
-    auto file = tools::readToolFile(path, app::builtinLanguage());
+std::optional<base::Bytes> readOrReport(const std::string& path, int& status) {
+    auto file = base::readBoundedFile(path, base::builtinLanguage());
     if (!file.failure) return std::move(file.bytes);
     printMessage(false, file.failure->caption, file.failure->text);
-    status = file.failure->captionId == app::text::fileTooLarge ? kFailed : kUsage;
+    status = file.failure->captionId == base::text::fileTooLarge ? kFailed : kUsage;
     return std::nullopt;
 }
 

@@ -4,7 +4,7 @@
 
 namespace document {
 
-std::optional<app::Bytes> replaceCasmSection(std::span<const std::uint8_t> style, const ReadResult& read,
+std::optional<base::Bytes> replaceCasmSection(std::span<const std::uint8_t> style, const ReadResult& read,
                                              std::span<const std::uint8_t> casm) {
     if (!read.casmTaken) return std::nullopt;
     // The section is "CASM", 4 length bytes and the body; casmLength counts the body and 4.
@@ -13,7 +13,7 @@ std::optional<app::Bytes> replaceCasmSection(std::span<const std::uint8_t> style
     const std::size_t at = style.size() - static_cast<std::size_t>(section + read.addLength);
     const std::uint8_t tag[] = {'C', 'A', 'S', 'M'};
     if (!std::equal(tag, tag + 4, style.begin() + static_cast<std::ptrdiff_t>(at))) return std::nullopt;
-    app::Bytes out(style.begin(), style.begin() + static_cast<std::ptrdiff_t>(at));
+    base::Bytes out(style.begin(), style.begin() + static_cast<std::ptrdiff_t>(at));
     out.insert(out.end(), casm.begin(), casm.end());
     out.insert(out.end(), style.end() - static_cast<std::ptrdiff_t>(read.addLength), style.end());
     return out;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "document/smf_reader.h"
 
 namespace document {
@@ -13,7 +13,7 @@ namespace document {
 // `read` is what reading `style` returned: where its CASM section lies
 // follows from the lengths it reports. Nothing when no CASM section was
 // taken or the bytes there are not one.
-std::optional<app::Bytes> replaceCasmSection(std::span<const std::uint8_t> style, const ReadResult& read,
+std::optional<base::Bytes> replaceCasmSection(std::span<const std::uint8_t> style, const ReadResult& read,
                                              std::span<const std::uint8_t> casm);
 
 }  // namespace document

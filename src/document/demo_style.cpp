@@ -51,9 +51,9 @@ std::vector<Timed> sectionNotes(std::uint32_t start, int bars, int variation) {
 }
 
 // One Ctab entry of 27 bytes.
-app::Bytes ctab(std::uint8_t track, std::string_view name, std::uint8_t ntr, std::uint8_t ntt, std::uint8_t low,
+base::Bytes ctab(std::uint8_t track, std::string_view name, std::uint8_t ntr, std::uint8_t ntt, std::uint8_t low,
                 std::uint8_t high, std::uint8_t rtr) {
-    app::Bytes e = {track};
+    base::Bytes e = {track};
     std::string padded(name);
     padded.resize(8, ' ');
     e.insert(e.end(), padded.begin(), padded.end());
@@ -63,8 +63,8 @@ app::Bytes ctab(std::uint8_t track, std::string_view name, std::uint8_t ntr, std
     return chunk("Ctab", e);
 }
 
-app::Bytes cseg(std::string_view sections, bool withSub) {
-    app::Bytes body = chunk("Sdec", app::Bytes(sections.begin(), sections.end()));
+base::Bytes cseg(std::string_view sections, bool withSub) {
+    base::Bytes body = chunk("Sdec", base::Bytes(sections.begin(), sections.end()));
     if (withSub) append(body, ctab(RhythmSub, "RhySub", 1, 0, 0, 127, 1));
     append(body, ctab(RhythmMain, "Rhythm", 1, 0, 0, 127, 1));
     append(body, ctab(Bass, "Bass", 0, 3, 24, 72, 1));
@@ -79,7 +79,7 @@ app::Bytes cseg(std::string_view sections, bool withSub) {
 
 }  // namespace
 
-app::Bytes demoStyle() {
+base::Bytes demoStyle() {
     TrackBuilder track;
     track.text(0, 0x03, "Demo Style")
         .text(0, 0x02, "Made with Ctabber")
@@ -120,8 +120,8 @@ app::Bytes demoStyle() {
     }
     track.end(now - last);
 
-    app::Bytes style = smfFile(0, kDivision, {track.bytes()});
-    app::Bytes casmBody;
+    base::Bytes style = smfFile(0, kDivision, {track.bytes()});
+    base::Bytes casmBody;
     append(casmBody, cseg("Intro A,Ending A", false));
     append(casmBody, cseg("Main A,Main B,Main C,Main D", true));
     append(casmBody, cseg("Fill In AA,Fill In BB,Fill In CC,Fill In DD", true));

@@ -1,10 +1,10 @@
 #pragma once
 // The demo style: a small but complete style file (MIDI part with markers,
 // CASM section, add part) that the run command opens by default.
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace document {
 
-app::Bytes demoStyle();
+base::Bytes demoStyle();
 
 }  // namespace document

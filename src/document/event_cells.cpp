@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "base/hex_text.h"
 #include "document/event_text.h"
-#include "document/hex_text.h"
 #include "names/gm_tables.h"
 
 namespace document {
@@ -84,7 +84,7 @@ void appendComment(std::string& out, const EventView& row) {
 }
 
 void appendHex(std::string& out, std::span<const std::uint8_t> bytes) {
-    for (auto b : bytes) appendHexByte(out, b);
+    for (auto b : bytes) base::appendHexByte(out, b);
 }
 
 std::string_view derivedKind(const EventView& row) {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/language.h"
-#include "app/message.h"
-#include "app/workspace.h"
+#include "base/language.h"
+#include "base/message.h"
+#include "base/workspace.h"
 #include "document/smf_reader.h"
 
 namespace document {
@@ -24,17 +24,17 @@ PieceNames defaultExportNames(const std::string& openedFile);
 // "#CasmAdd.dat" exists and `names.add` is not empty. The first piece that
 // cannot be written ends it with "Unable to save..." and its name; the note
 // names the pieces written before it, which stay.
-app::Outcome exportPieces(const Document& doc, const PieceNames& names, const app::Workspace& ws,
-                          const app::Language& lang = app::builtinLanguage());
+base::Outcome exportPieces(const Document& doc, const PieceNames& names, const base::Workspace& ws,
+                          const base::Language& lang = base::builtinLanguage());
 
 struct ImportResult {
     ReadResult read;
     bool casmImported = false;  // false: the CASM copy failed; no message is shown
-    app::Message message;       // "Files are imported..." when casmImported
+    base::Message message;       // "Files are imported..." when casmImported
 };
 
 // Reads `names.mid` as the document, then replaces "#casm.csm" and "#CasmAdd.dat".
-ImportResult importPieces(Document& doc, const PieceNames& names, const app::Workspace& ws,
+ImportResult importPieces(Document& doc, const PieceNames& names, const base::Workspace& ws,
                           const ReadOptions& options = {});
 
 }  // namespace document

@@ -1,6 +1,6 @@
 #include "document/recent_files.h"
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace document {
 
@@ -30,7 +30,7 @@ std::optional<CommandLineFile> commandLineFile(const std::vector<std::string>& a
     std::string name;
     for (std::size_t i = 0; i < args.size(); ++i) {
         name = i == 0 ? args[0] : name + " " + args[i];
-        if (app::fileExists(name)) return CommandLineFile{name, i + 1 < args.size() && args[i + 1] == "br"};
+        if (base::fileExists(name)) return CommandLineFile{name, i + 1 < args.size() && args[i + 1] == "br"};
     }
     return std::nullopt;
 }

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
+#include "base/hex_text.h"
 #include "document/event_cells.h"
-#include "document/hex_text.h"
 
 namespace document {
 namespace {
@@ -28,10 +28,10 @@ RowFromCells rowFromCells(const RowCells& cells) {
     const auto delta = deltaOf(cells[ColTick]);
     if (!delta) return refused("Tick+ is not a number of ticks");
     const auto eventText = cells[ColEvent];
-    if (!isHexText(eventText)) return refused("Event is not hex bytes");
+    if (!base::isHexText(eventText)) return refused("Event is not hex bytes");
     EventRow row;
     row.delta = *delta;
-    parseHexInto(eventText, row.bytes);
+    base::parseHexInto(eventText, row.bytes);
     if (row.bytes.empty() || row.bytes.size() > 255) return refused("Event holds no event");
     if (!isEventStatus(row.bytes[0])) return refused("Event does not start with a status byte");
     if (row.bytes[0] == 0xFF && row.bytes.size() < 2) return refused("Event lacks the meta type");
@@ -42,8 +42,8 @@ RowFromCells rowFromCells(const RowCells& cells) {
     if (dataIsText) {
         row.bytes.insert(row.bytes.end(), dataText.begin(), dataText.end());
     } else {
-        if (!isHexText(dataText)) return refused("Data is not hex bytes");
-        const auto data = parseHex(dataText);
+        if (!base::isHexText(dataText)) return refused("Data is not hex bytes");
+        const auto data = base::parseHex(dataText);
         row.bytes.insert(row.bytes.end(), data.begin(), data.end());
     }
 

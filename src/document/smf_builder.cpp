@@ -4,7 +4,7 @@
 
 namespace document {
 
-void append(app::Bytes& out, const app::Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
+void append(base::Bytes& out, const base::Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
 
 TrackBuilder& TrackBuilder::event(std::uint32_t delta, std::initializer_list<std::uint8_t> bytes) {
     appendVarLen(bytes_, delta);
@@ -46,24 +46,24 @@ TrackBuilder& TrackBuilder::tempo(std::uint32_t delta, std::uint32_t t) {
 
 TrackBuilder& TrackBuilder::end(std::uint32_t delta) { return meta(delta, 0x2F, {}); }
 
-app::Bytes chunk(std::string_view tag, const app::Bytes& body) {
-    app::Bytes out(tag.begin(), tag.end());
+base::Bytes chunk(std::string_view tag, const base::Bytes& body) {
+    base::Bytes out(tag.begin(), tag.end());
     const auto n = static_cast<std::uint32_t>(body.size());
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(n >> shift));
     append(out, body);
     return out;
 }
 
-app::Bytes smfFile(std::uint16_t format, std::uint16_t division, const std::vector<app::Bytes>& tracks) {
+base::Bytes smfFile(std::uint16_t format, std::uint16_t division, const std::vector<base::Bytes>& tracks) {
     const auto count = static_cast<std::uint16_t>(tracks.size());
-    app::Bytes header = {0,
+    base::Bytes header = {0,
                          static_cast<std::uint8_t>(format),
                          static_cast<std::uint8_t>(count >> 8),
                          static_cast<std::uint8_t>(count),
                          static_cast<std::uint8_t>(division >> 8),
                          static_cast<std::uint8_t>(division)};
     header[0] = static_cast<std::uint8_t>(format >> 8);
-    app::Bytes out = chunk("MThd", header);
+    base::Bytes out = chunk("MThd", header);
     for (const auto& t : tracks) append(out, chunk("MTrk", t));
     return out;
 }

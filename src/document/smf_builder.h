@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace document {
 
@@ -20,16 +20,16 @@ public:
     TrackBuilder& sysex(std::uint32_t delta, const std::vector<std::uint8_t>& bytesAfterF0);
     TrackBuilder& tempo(std::uint32_t delta, std::uint32_t microsecondsPerQuarter);
     TrackBuilder& end(std::uint32_t delta = 0);
-    const app::Bytes& bytes() const { return bytes_; }
+    const base::Bytes& bytes() const { return bytes_; }
 
 private:
-    app::Bytes bytes_;
+    base::Bytes bytes_;
 };
 
 // A tag, a big-endian 32-bit length and the body.
-app::Bytes chunk(std::string_view tag, const app::Bytes& body);
+base::Bytes chunk(std::string_view tag, const base::Bytes& body);
 // "MThd" with format, track count and division, then one "MTrk" per track.
-app::Bytes smfFile(std::uint16_t format, std::uint16_t division, const std::vector<app::Bytes>& tracks);
-void append(app::Bytes& out, const app::Bytes& more);
+base::Bytes smfFile(std::uint16_t format, std::uint16_t division, const std::vector<base::Bytes>& tracks);
+void append(base::Bytes& out, const base::Bytes& more);
 
 }  // namespace document

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <optional>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace document {
 namespace {
@@ -26,10 +26,10 @@ std::string hexUpper(std::uint64_t v) {
 // the remaining byte count of the current track.
 class Reader {
 public:
-    Reader(const app::Bytes& bytes, Document& doc, const ReadOptions& options)
+    Reader(const base::Bytes& bytes, Document& doc, const ReadOptions& options)
         : bytes_(bytes), doc_(doc), options_(options), lang_(*options.language) {}
 
-    ReadResult run(const app::Workspace& ws);
+    ReadResult run(const base::Workspace& ws);
 
 private:
     // One byte of the file, counted against nothing.
@@ -94,12 +94,12 @@ private:
     void meta();
     void storeRow();
     std::string stopText() const;
-    void takeCasm(const app::Workspace& ws, ReadResult& result);
+    void takeCasm(const base::Workspace& ws, ReadResult& result);
 
-    const app::Bytes& bytes_;
+    const base::Bytes& bytes_;
     Document& doc_;
     const ReadOptions& options_;
-    const app::Language& lang_;
+    const base::Language& lang_;
     std::size_t pos_ = 0;
     std::uint8_t last_ = 0;
     std::uint32_t remaining_ = 0;
@@ -330,10 +330,10 @@ bool Reader::readTrack() {
     return true;
 }
 
-void Reader::takeCasm(const app::Workspace& ws, ReadResult& result) {
+void Reader::takeCasm(const base::Workspace& ws, ReadResult& result) {
     const std::size_t tagAt = pos_ - 4;
     result.casmCommands = CasmCommands::Disable;
-    if (!app::removeFile(ws.casm())) return failOnWorkingFile(result, app::files::casm, lang_);
+    if (!base::removeFile(ws.casm())) return failOnWorkingFile(result, base::files::casm, lang_);
     // The length bytes, then exactly that many body bytes.
     std::uint8_t l[4];
     std::uint32_t length = 0;
@@ -353,19 +353,19 @@ void Reader::takeCasm(const app::Workspace& ws, ReadResult& result) {
     pos_ += length;
     if (length > 0) last_ = bytes_[pos_ - 1];
     const std::span<const std::uint8_t> casm(bytes_.data() + tagAt, 8 + std::size_t{length});
-    if (!app::writeFileAtomic(ws.casm(), casm)) return failOnWorkingFile(result, app::files::casm, lang_);
+    if (!base::writeFileAtomic(ws.casm(), casm)) return failOnWorkingFile(result, base::files::casm, lang_);
     result.casmTaken = true;
     result.casmLength = std::uint64_t{length} + 4;
     result.casmCommands = CasmCommands::Enable;
     result.panels[3] = *result.panels[3] + lang_.text(93, "CASM Len=") + std::to_string(result.casmLength);
 
     // An add part that stays from the previous file would be saved with this one.
-    const bool addCleared = app::removeFile(ws.casmAdd());
+    const bool addCleared = base::removeFile(ws.casmAdd());
     const std::span<const std::uint8_t> add(bytes_.data() + pos_, bytes_.size() - pos_);
-    if (!addCleared || (!add.empty() && !app::writeFileAtomic(ws.casmAdd(), add))) {
+    if (!addCleared || (!add.empty() && !base::writeFileAtomic(ws.casmAdd(), add))) {
         result.casmTaken = false;
         result.casmCommands = CasmCommands::Disable;
-        return failOnWorkingFile(result, app::files::casmAdd, lang_);
+        return failOnWorkingFile(result, base::files::casmAdd, lang_);
     }
     if (!add.empty()) {
         result.addLength = add.size();
@@ -374,7 +374,7 @@ void Reader::takeCasm(const app::Workspace& ws, ReadResult& result) {
     }
 }
 
-ReadResult Reader::run(const app::Workspace& ws) {
+ReadResult Reader::run(const base::Workspace& ws) {
     ReadResult result;
     result.opened = true;
     doc_.events.clear();
@@ -440,23 +440,23 @@ ReadResult Reader::run(const app::Workspace& ws) {
         takeCasm(ws, result);
     } else if (!options_.casmEditorOpen && options_.clearCasm) {
         result.casmCommands = CasmCommands::Disable;
-        if (!app::removeFile(ws.casm())) failOnWorkingFile(result, app::files::casm, lang_);
+        if (!base::removeFile(ws.casm())) failOnWorkingFile(result, base::files::casm, lang_);
     }
     return finish();
 }
 
 }  // namespace
 
-void failOnWorkingFile(ReadResult& result, std::string_view name, const app::Language& lang) {
+void failOnWorkingFile(ReadResult& result, std::string_view name, const base::Language& lang) {
     result.panels[3] = result.panels[3].value_or("") + " " + lang.text(100, "Unable to create the file") + " " +
                        std::string(name);
     result.failed = true;
     result.saveable = false;
 }
 
-ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
+ReadResult readFile(const std::filesystem::path& path, Document& doc, const base::Workspace& ws,
                     const ReadOptions& options) {
-    auto bytes = app::readFile(path);
+    auto bytes = base::readFile(path);
     if (!bytes) {
         ReadResult result;
         result.panels[3] = options.language->text(83, "Unable to open the file...");
@@ -466,7 +466,7 @@ ReadResult readFile(const std::filesystem::path& path, Document& doc, const app:
     return readBytes(*bytes, doc, ws, options);
 }
 
-ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,
+ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const base::Workspace& ws,
                      const ReadOptions& options) {
     if (options.started) options.started();
     Reader reader(bytes, doc, options);

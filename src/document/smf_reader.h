@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "app/language.h"
-#include "app/workspace.h"
+#include "base/language.h"
+#include "base/workspace.h"
 #include "document/document.h"
 #include "document/event_text.h"
 
@@ -26,7 +26,7 @@ struct ReadOptions {
     // size, so a window can keep painting and show how far it got.
     std::function<void(std::size_t done, std::size_t total)> progress;
     NameSources names = builtinNames();
-    const app::Language* language = &app::builtinLanguage();
+    const base::Language* language = &base::builtinLanguage();
 };
 
 // What the CASM commands ("CASM &Hex data", "CASM &Editor", the CASM button,
@@ -52,17 +52,17 @@ struct ReadResult {
 
 // Reads `path` into `doc` (replacing its rows, lists and header values) and
 // updates the working files of `ws`. Never throws on bad input.
-ReadResult readFile(const std::filesystem::path& path, Document& doc, const app::Workspace& ws,
+ReadResult readFile(const std::filesystem::path& path, Document& doc, const base::Workspace& ws,
                     const ReadOptions& options = {});
 
 // Marks `result` failed because the working file `name` could not be
 // cleared or written: status panel 3 gets "Unable to create the file" and
 // the name after its present text. A read that cannot clear or write a
 // working file fails, so a later save never takes the previous file's pieces.
-void failOnWorkingFile(ReadResult& result, std::string_view name, const app::Language& lang);
+void failOnWorkingFile(ReadResult& result, std::string_view name, const base::Language& lang);
 
 // The same over bytes already in memory (doc.fileName is left as it is).
-ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const app::Workspace& ws,
+ReadResult readBytes(const std::vector<std::uint8_t>& bytes, Document& doc, const base::Workspace& ws,
                      const ReadOptions& options = {});
 
 }  // namespace document

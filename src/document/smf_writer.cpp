@@ -2,15 +2,15 @@
 
 #include <array>
 
-#include "app/file_names.h"
-#include "app/profile.h"
+#include "base/file_names.h"
+#include "base/profile.h"
 
 namespace document {
 namespace {
 
 constexpr std::array<std::string_view, 8> kExtensions = {"", ".mid", ".sty", ".bcs", ".prs", ".sst", ".pst", ".pcs"};
 
-void appendBytes(app::Bytes& out, std::span<const std::uint8_t> bytes) {
+void appendBytes(base::Bytes& out, std::span<const std::uint8_t> bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
@@ -22,19 +22,19 @@ std::string_view filterExtension(int filter) {
 
 int filterForName(const std::filesystem::path& name) {
     const std::string text = name.string();
-    const auto ext = app::extensionOf(text);
+    const auto ext = base::extensionOf(text);
     for (int f = FilterMid; f <= FilterPcs; ++f)
-        if (app::equalsIgnoreCase(ext, filterExtension(f))) return f;
+        if (base::equalsIgnoreCase(ext, filterExtension(f))) return f;
     return 0;
 }
 
 std::string applyExtensionRule(const std::string& name, int filter) {
     const auto wanted = filterExtension(filter);
-    if (wanted.empty() || app::equalsIgnoreCase(app::extensionOf(name), wanted)) return name;
+    if (wanted.empty() || base::equalsIgnoreCase(base::extensionOf(name), wanted)) return name;
     return name + std::string(wanted);
 }
 
-void appendVarLen(app::Bytes& out, std::uint32_t value) {
+void appendVarLen(base::Bytes& out, std::uint32_t value) {
     std::uint8_t groups[5];
     int n = 0;
     do {
@@ -64,7 +64,7 @@ bool isEndOfTrack(std::span<const std::uint8_t> event) { return event.size() >= 
 
 // Appends the row's Event bytes and its data by kind; false when the row
 // holds no event byte (such a row is not an event and is not written).
-bool encodeEvent(const EventList& list, int r, app::Bytes& out) {
+bool encodeEvent(const EventList& list, int r, base::Bytes& out) {
     const auto event = list.eventBytes(r);
     if (event.empty()) return false;
     appendBytes(out, event);
@@ -84,7 +84,7 @@ bool encodeEvent(const EventList& list, int r, app::Bytes& out) {
 // last event (a file of several tracks read into one list), are left out;
 // their Tick+ passes on to the next event so that absolute times stay and
 // other readers do not stop in the middle of the track.
-void encodeRows(const EventList& list, app::Bytes& out) {
+void encodeRows(const EventList& list, base::Bytes& out) {
     std::uint32_t carried = 0;
     const int last = list.eventCount();
     for (int r = 1; r <= last; ++r) {
@@ -102,19 +102,19 @@ void encodeRows(const EventList& list, app::Bytes& out) {
 
 }  // namespace
 
-void encodeRow(const EventList& list, int r, app::Bytes& out) {
+void encodeRow(const EventList& list, int r, base::Bytes& out) {
     appendVarLen(out, list.delta(r));
     encodeEvent(list, r, out);
 }
 
-app::Bytes midiPartBytes(const Document& doc) {
+base::Bytes midiPartBytes(const Document& doc) {
     auto byte = [](unsigned value) { return static_cast<std::uint8_t>(value & 0xFF); };
     // The header and the one track chunk's header, whatever the file claimed;
     // the track length is filled in once the rows are written.
     const std::array<std::uint8_t, 22> head = {'M', 'T', 'h', 'd', 0, 0, 0, 6, byte(doc.format >> 8u), byte(doc.format),
                                                0, 1, byte(doc.division >> 8u), byte(doc.division),
                                                'M', 'T', 'r', 'k', 0, 0, 0, 0};
-    app::Bytes out(head.begin(), head.end());
+    base::Bytes out(head.begin(), head.end());
     // Most events take four bytes or fewer; longer ones grow the buffer.
     out.reserve(head.size() + static_cast<std::size_t>(doc.events.eventCount()) * 4);
     encodeRows(doc.events, out);
@@ -126,21 +126,21 @@ app::Bytes midiPartBytes(const Document& doc) {
 namespace {
 
 // Writes `bytes` to `target` all or nothing, with the messages of a save.
-app::Outcome writeAll(const std::filesystem::path& target, const app::Bytes& bytes, const app::Language& lang) {
-    app::AtomicFile file(target);
+base::Outcome writeAll(const std::filesystem::path& target, const base::Bytes& bytes, const base::Language& lang) {
+    base::AtomicFile file(target);
     if (!file.isOpen()) {
         const auto& refusal = file.refusal();
-        return app::failure(lang.text(100, "Unable to create the file"), 100,
+        return base::failure(lang.text(100, "Unable to create the file"), 100,
                             refusal.empty() ? target.string() : target.string() + ": " + refusal);
     }
     if (!file.write(bytes) || !file.commit())
-        return app::failure(lang.text(102, "Write error"), 102, target.string());
+        return base::failure(lang.text(102, "Write error"), 102, target.string());
     return {};
 }
 
 // The warning of a ".sty" save that leaves the add part out; empty when
 // there is none.
-std::string leftOutAddPart(const app::Workspace& ws) {
+std::string leftOutAddPart(const base::Workspace& ws) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(ws.casmAdd(), ec);
     if (ec || size == 0) return {};
@@ -152,38 +152,38 @@ std::string leftOutAddPart(const app::Workspace& ws) {
 
 }  // namespace
 
-app::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target, const app::Language& lang) {
+base::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target, const base::Language& lang) {
     return writeAll(target, midiPartBytes(doc), lang);
 }
 
-app::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter, const app::Workspace& ws,
-                    const app::Language& lang) {
+base::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter, const base::Workspace& ws,
+                    const base::Language& lang) {
     if (doc.format != 0)
-        return app::failure(lang.text(99, "Unsupported format"), 99,
+        return base::failure(lang.text(99, "Unsupported format"), 99,
                             lang.text(98, "This programm can save only SMF0 files..."), 98);
-    app::Bytes bytes = midiPartBytes(doc);
+    base::Bytes bytes = midiPartBytes(doc);
     if (filter != FilterMid) {
-        auto casm = app::readFile(ws.casm());
+        auto casm = base::readFile(ws.casm());
         if (!casm)
-            return app::failure(lang.text(103, "Unable to open the file"), 103,
+            return base::failure(lang.text(103, "Unable to open the file"), 103,
                                 lang.text(104, "The CASM section is not found..."), 104);
         appendBytes(bytes, *casm);
     }
-    if (filter != FilterMid && filter != FilterSty && app::fileExists(ws.casmAdd())) {
-        auto add = app::readFile(ws.casmAdd());
-        if (!add) return app::failure(lang.text(103, "Unable to open the file"), 103, std::string(app::files::casmAdd));
+    if (filter != FilterMid && filter != FilterSty && base::fileExists(ws.casmAdd())) {
+        auto add = base::readFile(ws.casmAdd());
+        if (!add) return base::failure(lang.text(103, "Unable to open the file"), 103, std::string(base::files::casmAdd));
         appendBytes(bytes, *add);
     }
     if (auto written = writeAll(target, bytes, lang); !written.ok) return written;
     switch (filter) {
-        case FilterMid: return app::success(lang.text(376, "Saved as a MIDI SMF0 file..."), 376, target.string());
+        case FilterMid: return base::success(lang.text(376, "Saved as a MIDI SMF0 file..."), 376, target.string());
         case FilterSty: {
-            auto saved = app::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
+            auto saved = base::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
             saved.note = leftOutAddPart(ws);
             return saved;
         }
         default:
-            return app::success(lang.text(378, "Saved as a SFF style file for TYROS keyboard..."), 378,
+            return base::success(lang.text(378, "Saved as a SFF style file for TYROS keyboard..."), 378,
                                 target.string());
     }
 }

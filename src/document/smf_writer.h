@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/file_io.h"
-#include "app/language.h"
-#include "app/message.h"
-#include "app/workspace.h"
+#include "base/file_io.h"
+#include "base/language.h"
+#include "base/message.h"
+#include "base/workspace.h"
 #include "document/document.h"
 
 namespace document {
@@ -24,21 +24,21 @@ int filterForName(const std::filesystem::path& name);
 std::string applyExtensionRule(const std::string& name, int filter);
 
 // Appends a variable-length quantity.
-void appendVarLen(app::Bytes& out, std::uint32_t value);
+void appendVarLen(base::Bytes& out, std::uint32_t value);
 // The bytes of one event row: Tick+, Event bytes, then the data by kind.
-void encodeRow(const EventList& list, int r, app::Bytes& out);
+void encodeRow(const EventList& list, int r, base::Bytes& out);
 // Header, track header and all encoded rows 1 to N.
-app::Bytes midiPartBytes(const Document& doc);
+base::Bytes midiPartBytes(const Document& doc);
 
 // "&Save as ..." once the name is chosen: refuses formats other than 0,
 // writes the pieces the filter takes, all or nothing. The message is the one
 // the message box shows (success or failure); a ".sty" save of a document
 // with an add part notes how many of its bytes were left out.
-app::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter,
-                    const app::Workspace& ws, const app::Language& lang = app::builtinLanguage());
+base::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter,
+                    const base::Workspace& ws, const base::Language& lang = base::builtinLanguage());
 
 // The MIDI part alone, all or nothing (used by export and the "br" batch).
-app::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target,
-                           const app::Language& lang = app::builtinLanguage());
+base::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target,
+                           const base::Language& lang = base::builtinLanguage());
 
 }  // namespace document

@@ -5,8 +5,8 @@
 #include <optional>
 #include <unordered_map>
 
-#include "app/file_io.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 #include "document/event_cells.h"
 #include "document/row_from_cells.h"
 #include "events/edit_names.h"
@@ -164,12 +164,12 @@ std::string clipboardText(const document::Document& doc, const std::vector<int>&
     return out;
 }
 
-app::Outcome writeEventClipboard(const std::filesystem::path& file, const document::Document& doc,
-                                 const std::vector<int>& rows, const app::Language& lang,
+base::Outcome writeEventClipboard(const std::filesystem::path& file, const document::Document& doc,
+                                 const std::vector<int>& rows, const base::Language& lang,
                                  const ClipboardProgress& progress) {
-    const bool written = rows.empty() ? app::removeFile(file)
-                                      : app::writeFileAtomic(file, clipboardText(doc, rows, progress));
-    if (!written) return app::failure(lang.text(102, "Write error"), 102, file.string());
+    const bool written = rows.empty() ? base::removeFile(file)
+                                      : base::writeFileAtomic(file, clipboardText(doc, rows, progress));
+    if (!written) return base::failure(lang.text(102, "Write error"), 102, file.string());
     return {};
 }
 
@@ -193,7 +193,7 @@ ParsedClipboard parseEventClipboard(std::string_view text) {
             if (close == std::string_view::npos) continue;
             const auto name = trimmed(t.substr(1, close - 1));
             in = In::Nothing;
-            if (app::equalsIgnoreCase(name, kHeader)) {
+            if (base::equalsIgnoreCase(name, kHeader)) {
                 if (!headerSeen) in = In::Header;
                 headerSeen = true;
             } else if (const auto k = sectionNumber(name); k && !sectionAt.contains(*k)) {
@@ -208,7 +208,7 @@ ParsedClipboard parseEventClipboard(std::string_view text) {
         const auto key = trimmed(line.substr(0, eq));
         const auto value = unquoted(trimmed(line.substr(eq + 1)));
         if (in == In::Header) {
-            if (!count && app::equalsIgnoreCase(key, kCountKey)) count = value;
+            if (!count && base::equalsIgnoreCase(key, kCountKey)) count = value;
         } else {
             takeKey(sections.back(), key, value);
         }
@@ -256,20 +256,20 @@ ParsedClipboard parseEventClipboard(std::string_view text) {
     return parsed;
 }
 
-ClipboardRows readEventClipboard(const std::filesystem::path& file, const app::Language& lang) {
+ClipboardRows readEventClipboard(const std::filesystem::path& file, const base::Language& lang) {
     const std::string name = file.string();
-    if (!app::fileExists(file)) {
+    if (!base::fileExists(file)) {
         // Nothing to paste is no error, but the user is told.
-        auto nothing = app::failure(lang.text(118, "Message"), 118,
+        auto nothing = base::failure(lang.text(118, "Message"), 118,
                                     name + "\n\nNothing to paste: the event clipboard file does not exist.");
-        nothing.message.icon = app::Icon::Information;
+        nothing.message.icon = base::Icon::Information;
         return {std::move(nothing), {}};
     }
-    const auto bytes = app::readFile(file);
-    if (!bytes) return {app::failure(lang.text(103, "Unable to open the file"), 103, name), {}};
+    const auto bytes = base::readFile(file);
+    if (!bytes) return {base::failure(lang.text(103, "Unable to open the file"), 103, name), {}};
     auto parsed = parseEventClipboard(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!parsed.fault.empty())
-        return {app::failure(lang.text(366, "Error"), 366,
+        return {base::failure(lang.text(366, "Error"), 366,
                              name + "\n\nThe event clipboard cannot be pasted: " + parsed.fault + ". Nothing was pasted."),
                 {}};
     return {{}, std::move(parsed.rows)};

@@ -24,8 +24,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language.h"
-#include "app/message.h"
+#include "base/language.h"
+#include "base/message.h"
 #include "document/document.h"
 #include "document/list_edit.h"
 
@@ -50,8 +50,8 @@ std::string clipboardText(const document::Document& doc, const std::vector<int>&
                           const ClipboardProgress& progress = {});
 // Replaces the clipboard file by the given rows; with no row the file is
 // only removed. A failure names the file ("Write error").
-app::Outcome writeEventClipboard(const std::filesystem::path& file, const document::Document& doc,
-                                 const std::vector<int>& rows, const app::Language& lang,
+base::Outcome writeEventClipboard(const std::filesystem::path& file, const document::Document& doc,
+                                 const std::vector<int>& rows, const base::Language& lang,
                                  const ClipboardProgress& progress = {});
 
 // The rows of a clipboard text, each with its Tick+, no number and no flag,
@@ -69,10 +69,10 @@ ParsedClipboard parseEventClipboard(std::string_view text);
 // The same from the file; without rows the outcome tells the user why,
 // naming the file (a missing file is no failure, there is nothing to paste).
 struct ClipboardRows {
-    app::Outcome outcome;
+    base::Outcome outcome;
     std::vector<document::EventRow> rows;
 };
-ClipboardRows readEventClipboard(const std::filesystem::path& file, const app::Language& lang);
+ClipboardRows readEventClipboard(const std::filesystem::path& file, const base::Language& lang);
 
 // Cut: removes the planned rows as Delete does (their Tick+ passes on).
 document::Edit cutRows(const document::EventList& list, const std::vector<int>& rows);

@@ -45,7 +45,7 @@ bool inRange(std::span<const std::uint8_t> data, std::size_t i, std::uint8_t low
 
 const std::array<FilterKind, kFilterKindCount>& filterKinds() { return kKinds; }
 
-EventFilter loadEventFilter(const app::Profile& settings) {
+EventFilter loadEventFilter(const base::Profile& settings) {
     EventFilter f;
     f.unselect = settings.readBool(kSection, "Unselect", f.unselect);
     const int kind = settings.readInt(kSection, "EventType", f.kind);
@@ -61,7 +61,7 @@ EventFilter loadEventFilter(const app::Profile& settings) {
     return f;
 }
 
-void saveEventFilter(app::Profile& settings, const EventFilter& f) {
+void saveEventFilter(base::Profile& settings, const EventFilter& f) {
     settings.writeBool(kSection, "Unselect", f.unselect);
     settings.writeInt(kSection, "EventType", f.kind);
     settings.writeInt(kSection, "SelectChan", f.channel);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "document/event_list.h"
 
 namespace events {
@@ -42,8 +42,8 @@ struct EventFilter {
 // "Data1L", "Data1H", "Data2L", "Data2H" and "DataInHex" of section "Select";
 // a kind or channel out of range reads as the default, a range value as
 // itself modulo 256.
-EventFilter loadEventFilter(const app::Profile& settings);
-void saveEventFilter(app::Profile& settings, const EventFilter& filter);
+EventFilter loadEventFilter(const base::Profile& settings);
+void saveEventFilter(base::Profile& settings, const EventFilter& filter);
 
 // Whether event row r is of the filter's kind, on its channel (kinds that
 // are not channel events have no channel and match any) and with its tested

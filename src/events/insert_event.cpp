@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "document/hex_text.h"
+#include "base/hex_text.h"
 #include "events/edit_names.h"
 #include "events/event_properties.h"
 
@@ -50,7 +50,7 @@ std::string_view insertHexPreset(int type) { return info(type) ? info(type)->hex
 InsertFields insertFields(int type) { return info(type) ? info(type)->fields : InsertFields{}; }
 
 document::EventRow insertedRow(const InsertValues& v, const document::NameSources& names) {
-    const auto entered = document::parseHex(v.hexData);
+    const auto entered = base::parseHex(v.hexData);
     auto b = [&entered](std::size_t i, int mask = 0xFF) {
         return static_cast<std::uint8_t>((i < entered.size() ? entered[i] : 0) & mask);
     };

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "app/file_io.h"
-#include "app/file_names.h"
+#include "base/file_io.h"
+#include "base/file_names.h"
 #include "document/document.h"
 #include "document/smf_writer.h"
 
@@ -15,8 +15,8 @@ void deleteRow(document::EventList& list, int r) {
     document::redo(list, edit);
 }
 
-app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
-                                const app::Workspace& ws, const app::Language& lang, int* removed) {
+base::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
+                                const base::Workspace& ws, const base::Language& lang, int* removed) {
     const int count = removeBankEvents(doc.events);
     if (removed) *removed = count;
     const int filter = document::filterForName(target) == document::FilterSty ? document::FilterSty
@@ -24,16 +24,16 @@ app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::
     return document::saveAs(doc, target, filter, ws, lang);
 }
 
-std::filesystem::path bankBatchTarget(const app::Workspace& ws, const std::string& openedFile) {
+std::filesystem::path bankBatchTarget(const base::Workspace& ws, const std::string& openedFile) {
     std::string name = "_";
-    name += app::baseNameOf(openedFile);
+    name += base::baseNameOf(openedFile);
     return ws.file(name);
 }
 
-app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, const app::Language& lang,
+base::Outcome runBankBatch(document::Document& doc, const base::Workspace& ws, const base::Language& lang,
                           int* removed) {
     const auto target = bankBatchTarget(ws, doc.fileName);
-    app::removeFile(target);
+    base::removeFile(target);
     return removeBanksAndSave(doc, target, ws, lang, removed);
 }
 

@@ -2,9 +2,9 @@
 // Row operations that keep the absolute times of the other events.
 #include <filesystem>
 
-#include "app/language.h"
-#include "app/message.h"
-#include "app/workspace.h"
+#include "base/language.h"
+#include "base/message.h"
+#include "base/workspace.h"
 #include "document/document.h"
 #include "document/list_edit.h"
 
@@ -24,13 +24,13 @@ int removeBankEvents(document::EventList& list);
 // The bank-removal batch: removes the bank events, then writes the MIDI part
 // to `target`, with the CASM section when the target is a ".sty" file; no add
 // part. Formats other than 0 are refused and nothing is written.
-app::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
-                                const app::Workspace& ws, const app::Language& lang, int* removed = nullptr);
+base::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
+                                const base::Workspace& ws, const base::Language& lang, int* removed = nullptr);
 
 // The command line's "br" batch: the target is "_" and the opened file's
 // name in the program directory; any file there is deleted first.
-std::filesystem::path bankBatchTarget(const app::Workspace& ws, const std::string& openedFile);
-app::Outcome runBankBatch(document::Document& doc, const app::Workspace& ws, const app::Language& lang,
+std::filesystem::path bankBatchTarget(const base::Workspace& ws, const std::string& openedFile);
+base::Outcome runBankBatch(document::Document& doc, const base::Workspace& ws, const base::Language& lang,
                           int* removed = nullptr);
 
 }  // namespace events

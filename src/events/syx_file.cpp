@@ -1,8 +1,8 @@
 #include "events/syx_file.h"
 
-#include "app/file_io.h"
-#include "app/texts.h"
-#include "tools/tool_file.h"
+#include "base/bounded_file.h"
+#include "base/file_io.h"
+#include "base/texts.h"
 
 namespace events {
 namespace {
@@ -10,21 +10,21 @@ namespace {
 constexpr int kErrorCaption = 366;
 constexpr int kLongerThan255 = 368;
 
-app::Message error(const app::Language& language, std::string text, int textId) {
-    return {language.text(kErrorCaption), std::move(text), app::Icon::Error, kErrorCaption, textId};
+base::Message error(const base::Language& language, std::string text, int textId) {
+    return {language.text(kErrorCaption), std::move(text), base::Icon::Error, kErrorCaption, textId};
 }
 
 }  // namespace
 
-SyxFile readSyx(const std::filesystem::path& file, const app::Language& language) {
+SyxFile readSyx(const std::filesystem::path& file, const base::Language& language) {
     SyxFile out;
-    auto read = tools::readToolFile(file, language);
+    auto read = base::readBoundedFile(file, language);
     if (read.failure) {
         out.failure = read.failure;
         return out;
     }
     if (read.bytes.empty() || read.bytes[0] != 0xF0) {
-        out.failure = error(language, language.text(app::text::unknownFormat), app::text::unknownFormat);
+        out.failure = error(language, language.text(base::text::unknownFormat), base::text::unknownFormat);
         return out;
     }
     if (read.bytes.size() - 1 >= kSyxRefusedLength) {
@@ -35,12 +35,12 @@ SyxFile readSyx(const std::filesystem::path& file, const app::Language& language
     return out;
 }
 
-app::Outcome writeSyx(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes,
-                      const app::Language& language) {
+base::Outcome writeSyx(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes,
+                      const base::Language& language) {
     std::vector<std::uint8_t> all{0xF0};
     all.insert(all.end(), bytes.begin(), bytes.end());
-    if (app::writeFileAtomic(file, all)) return {};
-    return app::failure(language.text(app::text::unableToCreate), app::text::unableToCreate, file.string());
+    if (base::writeFileAtomic(file, all)) return {};
+    return base::failure(language.text(base::text::unableToCreate), base::text::unableToCreate, file.string());
 }
 
 std::string syxFileName(std::string_view description) {

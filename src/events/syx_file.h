@@ -1,6 +1,6 @@
 #pragma once
 // The system-exclusive dialog's ".syx" files, each holding one message: F0,
-// the data bytes, F7. (The dialog's entry is read by tools::parseByteEntry.)
+// the data bytes, F7. (The dialog's entry is read by events::parseByteEntry.)
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language.h"
-#include "app/message.h"
+#include "base/language.h"
+#include "base/message.h"
 
 namespace events {
 
@@ -22,13 +22,13 @@ inline constexpr std::size_t kSyxRefusedLength = 255;
 // more bytes after its F0 ("The event is longer than 255 bytes...").
 struct SyxFile {
     std::vector<std::uint8_t> bytes;  // after the F0
-    std::optional<app::Message> failure;
+    std::optional<base::Message> failure;
 };
-SyxFile readSyx(const std::filesystem::path& file, const app::Language& language);
+SyxFile readSyx(const std::filesystem::path& file, const base::Language& language);
 
 // Writes F0 and the bytes, all or nothing; the failure names the file.
-app::Outcome writeSyx(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes,
-                      const app::Language& language);
+base::Outcome writeSyx(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes,
+                      const base::Language& language);
 
 // The file name the save dialog proposes for a description: its first 256
 // characters, with ":" and the folder separators "/" and "\" made "-".

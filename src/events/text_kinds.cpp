@@ -23,7 +23,7 @@ int standardMarkerIndex(std::string_view text) {
     return -1;
 }
 
-std::vector<std::string> genreList(const app::Profile& genreIni) {
+std::vector<std::string> genreList(const base::Profile& genreIni) {
     std::vector<std::string> genres;
     for (int key = 0; key <= 255; ++key) {
         auto value = genreIni.readString("Genre", std::to_string(key), "");

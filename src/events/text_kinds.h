@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/profile.h"
+#include "base/profile.h"
 
 namespace events {
 
@@ -24,7 +24,7 @@ int standardMarkerIndex(std::string_view text);
 
 // The values of keys "0", "1", ... "255" of section "Genre", up to the first
 // key that is missing or empty.
-std::vector<std::string> genreList(const app::Profile& genreIni);
+std::vector<std::string> genreList(const base::Profile& genreIni);
 // The text a chosen genre gives: "Genre:" and the genre, no blank between.
 std::string genreText(std::string_view genre);
 

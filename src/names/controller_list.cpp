@@ -5,7 +5,7 @@
 
 namespace names {
 
-std::vector<std::string> controllerList(const app::Profile& controlIni) {
+std::vector<std::string> controllerList(const base::Profile& controlIni) {
     std::vector<std::string> items;
     for (int key = 0; key <= 255; ++key) {
         auto value = controlIni.value("Controllers", std::to_string(key));
@@ -34,7 +34,7 @@ int valueOfTrackPosition(int position) { return 127 - std::clamp(position, 0, 12
 int trackPositionOf(int value) { return 127 - std::clamp(value, 0, 127); }
 
 int typedControllerValue(std::string_view text) {
-    const auto number = app::Profile::parseInt(text);
+    const auto number = base::Profile::parseInt(text);
     return number ? std::clamp(*number, 0, 127) : 0;
 }
 

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/profile.h"
+#include "base/profile.h"
 
 namespace names {
 
 // Every non-empty value of keys "0" to "255", in key order.
-std::vector<std::string> controllerList(const app::Profile& controlIni);
+std::vector<std::string> controllerList(const base::Profile& controlIni);
 
 // The controller number an item begins with; -1 when it begins with none.
 int itemController(std::string_view item);

@@ -3,14 +3,14 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace names {
 namespace {
 
 // The shipped translation is offered in the setup dialog's language list,
 // which lists the program directory's ".lng" files.
-constexpr std::string_view kShippedFiles[] = {app::files::controllers, app::files::xgSystem, app::files::genres,
+constexpr std::string_view kShippedFiles[] = {base::files::controllers, base::files::xgSystem, base::files::genres,
                                               "Deutsch.lng"};
 
 }  // namespace
@@ -29,7 +29,7 @@ std::vector<std::filesystem::path> shippedNameFileDirs(const std::filesystem::pa
     return dirs;
 }
 
-InstallResult installNameFiles(const app::Workspace& workspace, const std::vector<std::filesystem::path>& dirs) {
+InstallResult installNameFiles(const base::Workspace& workspace, const std::vector<std::filesystem::path>& dirs) {
     InstallResult result;
     for (const std::string_view name : kShippedFiles) {
         const auto target = workspace.file(name);
@@ -38,7 +38,7 @@ InstallResult installNameFiles(const app::Workspace& workspace, const std::vecto
         for (const auto& dir : dirs) {
             const auto source = dir / name;
             if (!std::filesystem::is_regular_file(source, ec)) continue;
-            (app::copyFileAtomic(source, target) ? result.copied : result.failed).emplace_back(name);
+            (base::copyFileAtomic(source, target) ? result.copied : result.failed).emplace_back(name);
             break;
         }
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/workspace.h"
+#include "base/workspace.h"
 
 namespace names {
 
@@ -24,6 +24,6 @@ struct InstallResult {
 
 // Copies each shipped file missing from the program directory from the first
 // folder that has it.
-InstallResult installNameFiles(const app::Workspace& workspace, const std::vector<std::filesystem::path>& dirs);
+InstallResult installNameFiles(const base::Workspace& workspace, const std::vector<std::filesystem::path>& dirs);
 
 }  // namespace names

@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "app/profile.h"
+#include "base/profile.h"
 
 namespace names {
 namespace {
@@ -61,7 +61,7 @@ int leadingNumber(std::string_view text) {
 std::optional<std::string_view> valueView(std::string_view line) {
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
-    return app::trimmedView(line.substr(eq + 1));
+    return base::trimmedView(line.substr(eq + 1));
 }
 
 std::string_view keyView(std::string_view line) { return line.substr(0, line.find('=')); }
@@ -174,7 +174,7 @@ void InsFile::indexPatchSets() {
             const std::string_view entry = line(l);
             if (!hasValue(entry)) continue;
             set.byProgram.push_back(l);
-            if (app::Profile::parseInt(keyView(entry))) set.byName.push_back(l);
+            if (base::Profile::parseInt(keyView(entry))) set.byName.push_back(l);
         }
         sortByKey(set.byProgram, [this](Index l) { return keyView(line(l)); });
         sortByKey(set.byName, [this](Index l) { return *valueView(line(l)); });
@@ -247,7 +247,7 @@ int InsFile::programOfPatchName(std::string_view set, std::string_view name) con
     if (!s) return -1;
     const Index* found = findFirst(s->byName, name, [this](Index l) { return *valueView(line(l)); });
     if (!found) return -1;
-    return app::Profile::parseInt(keyView(line(*found))).value_or(-1);
+    return base::Profile::parseInt(keyView(line(*found))).value_or(-1);
 }
 
 std::vector<std::string> InsFile::setNames() const {

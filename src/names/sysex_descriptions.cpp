@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "document/hex_text.h"
+#include "base/hex_text.h"
 
 namespace names {
 namespace {
@@ -26,11 +26,11 @@ std::string twoDigitKey(int n) {
 
 SystemEntry parseSystemEntry(std::string_view value) {
     SystemEntry entry;
-    const int length = document::hexByteAt(value, 0);
+    const int length = base::hexByteAt(value, 0);
     if (length < 0) return entry;
     const auto count = static_cast<std::size_t>(length);
     for (std::size_t i = 1; i <= count; ++i) {
-        const int byte = document::hexByteAt(value, i);
+        const int byte = base::hexByteAt(value, i);
         if (byte < 0) return entry;
         const std::string_view written = value.substr(3 * i, 2);
         entry.bytes.push_back(static_cast<std::uint8_t>(byte));
@@ -42,11 +42,11 @@ SystemEntry parseSystemEntry(std::string_view value) {
 }
 
 bool parseMemoryEntry(std::string_view value, MemoryEntry& entry) {
-    if (document::hexByteCount(value) < 4) return false;
-    entry.high = static_cast<std::uint8_t>(document::hexByteAt(value, 0));
-    entry.mid = static_cast<std::uint8_t>(document::hexByteAt(value, 1));
+    if (base::hexByteCount(value) < 4) return false;
+    entry.high = static_cast<std::uint8_t>(base::hexByteAt(value, 0));
+    entry.mid = static_cast<std::uint8_t>(base::hexByteAt(value, 1));
     entry.anyMid = value.substr(3, 2) == "XX";
-    entry.low = static_cast<std::uint8_t>(document::hexByteAt(value, 2));
+    entry.low = static_cast<std::uint8_t>(base::hexByteAt(value, 2));
     entry.description = limitedDescription(value, 12);
     return true;
 }
@@ -58,7 +58,7 @@ bool SystemEntry::matches(std::span<const std::uint8_t> data) const {
     return true;
 }
 
-SysexDescriptions::SysexDescriptions(const app::Profile& profile) {
+SysexDescriptions::SysexDescriptions(const base::Profile& profile) {
     for (std::size_t n = 0; n < kMaxSystemEntries; ++n) {
         const auto value = profile.value("SYSTEM", twoDigitKey(static_cast<int>(n)));
         if (!value || value->empty()) break;
@@ -72,7 +72,7 @@ SysexDescriptions::SysexDescriptions(const app::Profile& profile) {
 }
 
 SysexDescriptions SysexDescriptions::fromFile(const std::filesystem::path& file) {
-    return SysexDescriptions(app::Profile(file));
+    return SysexDescriptions(base::Profile(file));
 }
 
 std::string SysexDescriptions::describe(std::span<const std::uint8_t> data) const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/profile.h"
+#include "base/profile.h"
 
 namespace names {
 
@@ -39,7 +39,7 @@ public:
     static constexpr std::size_t kMaxCompared = 256;
 
     SysexDescriptions() = default;  // no entries: every description empty
-    explicit SysexDescriptions(const app::Profile& profile);
+    explicit SysexDescriptions(const base::Profile& profile);
     // A missing file gives no entries.
     static SysexDescriptions fromFile(const std::filesystem::path& file);
 

@@ -30,7 +30,7 @@ int firstRow(const document::EventList& events, std::optional<std::string_view> 
 
 }  // namespace
 
-void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& events,
+void CollectEvents(std::vector<MidiEvent>& target, const document::EventList& events,
                    std::optional<std::string_view> section) {
     const int first = firstRow(events, section);
     if (first == 0) return;
@@ -47,26 +47,26 @@ void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& e
         const auto data = row.bytes.subspan(std::min(row.eventLength, row.bytes.size()));
         if (data.empty()) continue;
         if (status >= 0x80 && status < 0xF0)
-            target.push_back(TMidiEvent::shortEvent(row.delta, tick, status, data[0], data.size() > 1 ? data[1] : 0));
+            target.push_back(MidiEvent::shortEvent(row.delta, tick, status, data[0], data.size() > 1 ? data[1] : 0));
         else if (status == 0xF7)
-            target.push_back(TMidiEvent::longEvent(row.delta, tick, 0xF7, data));
+            target.push_back(MidiEvent::longEvent(row.delta, tick, 0xF7, data));
         else if (status == 0xF0)  // the message starts with its status byte
-            target.push_back(TMidiEvent::longEvent(row.delta, tick, 0xF0, row.bytes));
+            target.push_back(MidiEvent::longEvent(row.delta, tick, 0xF0, row.bytes));
     }
 }
 
-std::uint64_t loopLength(const std::vector<TMidiEvent>& section) {
+std::uint64_t loopLength(const std::vector<MidiEvent>& section) {
     return section.empty() ? 0 : section.back().tick;
 }
 
-void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barNumerator) {
+void padToBar(std::vector<MidiEvent>& section, std::uint16_t division, int barNumerator) {
     if (division == 0) return;
     const std::uint64_t length = loopLength(section);
     const std::uint64_t numerator = barNumerator <= 0 ? 4 : static_cast<std::uint64_t>(barNumerator);
     const std::uint64_t beats = (division + length - 1) / division;
     const std::uint64_t bars = beats / numerator;
     const std::uint64_t target = division * bars * numerator;
-    if (length < target) section.push_back(TMidiEvent::empty(static_cast<std::uint32_t>(target - length), target));
+    if (length < target) section.push_back(MidiEvent::empty(static_cast<std::uint32_t>(target - length), target));
 }
 
 }  // namespace playback

@@ -21,14 +21,14 @@ namespace playback {
 // or without data, and bytes that are no status are passed over.
 //
 // Cost: one pass over the rows up to the section's end. Window thread.
-void CollectEvents(std::vector<TMidiEvent>& target, const document::EventList& events,
+void CollectEvents(std::vector<MidiEvent>& target, const document::EventList& events,
                    std::optional<std::string_view> section);
 
 // L, the length of a section list in ticks: the tick of its last event (0
 // for an empty list). Adding the last event's Tick+ once more, as a plain
 // reading of "tick plus delta" would, counts the last gap twice and makes a
 // section whose last gap is long loop on twice its bars.
-std::uint64_t loopLength(const std::vector<TMidiEvent>& section);
+std::uint64_t loopLength(const std::vector<MidiEvent>& section);
 
 // Makes the repetition start on a bar line: beats = L / division rounded up,
 // bars = beats / numerator rounded down (a numerator of 0 counts as 4), and
@@ -36,6 +36,6 @@ std::uint64_t loopLength(const std::vector<TMidiEvent>& section);
 // appended. A list ends when its last event is due, so without it a last
 // event a few ticks before the bar line would cut every repetition short.
 // A division of 0 leaves the list as it is.
-void padToBar(std::vector<TMidiEvent>& section, std::uint16_t division, int barNumerator);
+void padToBar(std::vector<MidiEvent>& section, std::uint16_t division, int barNumerator);
 
 }  // namespace playback

@@ -15,18 +15,18 @@ int shortMessageLength(std::uint8_t status) {
     }
 }
 
-TMidiEvent TMidiEvent::shortEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status, std::uint8_t data1,
+MidiEvent MidiEvent::shortEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status, std::uint8_t data1,
                                   std::uint8_t data2) {
-    TMidiEvent e;
+    MidiEvent e;
     e.delta = delta;
     e.tick = tick;
     e.message = packMessage(status, data1, data2);
     return e;
 }
 
-TMidiEvent TMidiEvent::longEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status,
+MidiEvent MidiEvent::longEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status,
                                  std::span<const std::uint8_t> bytes) {
-    TMidiEvent e;
+    MidiEvent e;
     e.delta = delta;
     e.tick = tick;
     e.message = status;
@@ -34,8 +34,8 @@ TMidiEvent TMidiEvent::longEvent(std::uint32_t delta, std::uint64_t tick, std::u
     return e;
 }
 
-TMidiEvent TMidiEvent::empty(std::uint32_t delta, std::uint64_t tick) {
-    TMidiEvent e;
+MidiEvent MidiEvent::empty(std::uint32_t delta, std::uint64_t tick) {
+    MidiEvent e;
     e.delta = delta;
     e.tick = tick;
     return e;

@@ -18,18 +18,18 @@ constexpr std::uint32_t packMessage(std::uint8_t status, std::uint8_t data1, std
 // starts a system-exclusive message.
 int shortMessageLength(std::uint8_t status);
 
-struct TMidiEvent {
+struct MidiEvent {
     std::uint32_t delta = 0;    // the row's Tick+
     std::uint32_t message = 0;  // packed short message; 0xF0 or 0xF7 for system exclusive; 0 = nothing to send
     std::uint64_t tick = 0;     // from the start of its list
     std::vector<std::uint8_t> data;  // the system-exclusive bytes, whole
 
-    static TMidiEvent shortEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status, std::uint8_t data1,
+    static MidiEvent shortEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status, std::uint8_t data1,
                                  std::uint8_t data2);
-    static TMidiEvent longEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status,
+    static MidiEvent longEvent(std::uint32_t delta, std::uint64_t tick, std::uint8_t status,
                                 std::span<const std::uint8_t> bytes);
     // Sends nothing; marks where a list ends.
-    static TMidiEvent empty(std::uint32_t delta, std::uint64_t tick);
+    static MidiEvent empty(std::uint32_t delta, std::uint64_t tick);
 
     bool isLong() const { return message == 0xF0 || message == 0xF7; }
     std::size_t length() const { return data.size(); }

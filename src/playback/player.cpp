@@ -13,7 +13,7 @@ void PlayerControls::setChannel(int channel, bool on) {
     else channelSwitches.fetch_and(static_cast<std::uint16_t>(~bit));
 }
 
-Player::Player(std::vector<TMidiEvent> startup, std::vector<TMidiEvent> section, Timing timing,
+Player::Player(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, Timing timing,
                const PlayerControls& controls)
     : startup_(std::move(startup)), section_(std::move(section)), timing_(timing), controls_(controls) {}
 
@@ -49,7 +49,7 @@ Player::Step Player::step(CMIDIOUT& out) {
     const auto& list = playingStartup_ ? startup_ : section_;
     const int count = static_cast<int>(list.size());
     while (next_ < count) {
-        const TMidiEvent& e = list[static_cast<std::size_t>(next_)];
+        const MidiEvent& e = list[static_cast<std::size_t>(next_)];
         if (e.tick > now) return result;
         if (e.isLong()) out.SendLong(e.data);  // whatever the channel switches
         else if (e.message != 0 && controls_.channelOn(static_cast<int>(e.message & 0x0F))) out.SendPacked(e.message);
@@ -69,7 +69,7 @@ Player::Step Player::step(CMIDIOUT& out) {
     return result;
 }
 
-std::uint64_t runLengthMs(const std::vector<TMidiEvent>& startup, const std::vector<TMidiEvent>& section,
+std::uint64_t runLengthMs(const std::vector<MidiEvent>& startup, const std::vector<MidiEvent>& section,
                           const Timing& timing, int passes) {
     const std::uint64_t first = startup.empty() ? 0 : msOfTick(timing, startup.back().tick);
     const std::uint64_t pass = section.empty() ? 1 : std::max<std::uint64_t>(msOfTick(timing, section.back().tick), 1);

@@ -31,7 +31,7 @@ struct PlayerControls {
 class Player {
 public:
     // The player keeps its own copy of both lists.
-    Player(std::vector<TMidiEvent> startup, std::vector<TMidiEvent> section, Timing timing,
+    Player(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, Timing timing,
            const PlayerControls& controls);
 
     struct Step {
@@ -58,8 +58,8 @@ private:
     // sounding notes stop at once.
     void silenceSwitchedOff(CMIDIOUT& out);
 
-    std::vector<TMidiEvent> startup_;
-    std::vector<TMidiEvent> section_;
+    std::vector<MidiEvent> startup_;
+    std::vector<MidiEvent> section_;
     Timing timing_;
     const PlayerControls& controls_;
     std::uint16_t heard_ = 0;  // the channel switches as the last step saw them
@@ -73,7 +73,7 @@ private:
 // How long a run lasts that plays the start-up list once and the section
 // `passes` times, in milliseconds: each list ends when its last event is due,
 // and a list after the first starts one step after the one before ended.
-std::uint64_t runLengthMs(const std::vector<TMidiEvent>& startup, const std::vector<TMidiEvent>& section,
+std::uint64_t runLengthMs(const std::vector<MidiEvent>& startup, const std::vector<MidiEvent>& section,
                           const Timing& timing, int passes);
 
 // All Notes Off (controller 123) on every channel.

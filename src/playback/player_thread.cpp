@@ -2,7 +2,7 @@
 
 namespace playback {
 
-bool PlayerThread::start(std::vector<TMidiEvent> startup, std::vector<TMidiEvent> section, const Timing& timing,
+bool PlayerThread::start(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, const Timing& timing,
                          const PlayerControls& controls, Reports reports) {
     if (playing() || section.size() < 2) return false;
     player_ = std::make_unique<Player>(std::move(startup), std::move(section), timing, controls);

@@ -32,7 +32,7 @@ public:
     // thread cannot start (false). Otherwise the port is opened (a port that
     // cannot be opened leaves the player running silently) and the first step
     // runs at once on the new thread.
-    bool start(std::vector<TMidiEvent> startup, std::vector<TMidiEvent> section, const Timing& timing,
+    bool start(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, const Timing& timing,
                const PlayerControls& controls, Reports reports);
     // Ends the thread first, then sends All Notes Off on every channel and
     // closes the port, so no note hangs and nothing is sent after the close.

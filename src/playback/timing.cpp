@@ -12,12 +12,12 @@ Timing playerTiming(const document::Document& doc) {
     return t;
 }
 
-app::Outcome checkTiming(const Timing& timing) {
+base::Outcome checkTiming(const Timing& timing) {
     if (timing.division == 0)
-        return app::failure("Player message", 120,
+        return base::failure("Player message", 120,
                             "The file's division is 0: its ticks have no length, so the player cannot play it.");
     if (timing.tempo / 1000 < kPeriodMs)
-        return app::failure("Player message", 120,
+        return base::failure("Player message", 120,
                             "The file's tempo of " + std::to_string(timing.tempo) +
                                 " microseconds per quarter note is faster than the player's 1 ms clock can serve.");
     return {};

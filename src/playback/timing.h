@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "document/document.h"
 
 namespace playback {
@@ -26,7 +26,7 @@ Timing playerTiming(const document::Document& doc);
 // Refuses what the clock cannot serve: a division of 0 (no tick length), and
 // a tempo whose quarter note is shorter than one period, which leaves the
 // tick arithmetic without a divisor.
-app::Outcome checkTiming(const Timing& timing);
+base::Outcome checkTiming(const Timing& timing);
 
 // division * elapsed / (tempo / 1000), with tempo / 1000 truncated first.
 // Needs a timing checkTiming accepted; 64-bit, so no length of play overflows.

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "tools/tool_file.h"
+#include "base/bounded_file.h"
 
 namespace tools {
 
-static_assert(kMaxToolFileSize <= UINT32_MAX, "offsets of compared files fit 32 bits");
+static_assert(base::kMaxBoundedFileSize <= UINT32_MAX, "offsets of compared files fit 32 bits");
 
 struct Mismatch {
     std::uint32_t offset;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace tools {
 
@@ -38,7 +38,7 @@ std::string dumpLine(std::span<const std::uint8_t> bytes, std::size_t line) {
 }
 
 bool writeDump(std::span<const std::uint8_t> bytes, const std::filesystem::path& target) {
-    app::AtomicFile file(target);
+    base::AtomicFile file(target);
     if (!file.isOpen()) return false;
     const std::size_t lines = dumpLineCount(bytes.size());
     std::string chunk;

@@ -5,11 +5,12 @@
 #include <optional>
 
 #include "app/file_association.h"
-#include "app/profile.h"
 #include "app/program_run.h"
+#include "base/profile.h"
 #include "support/temp_dir.h"
 
 using namespace app;
+using namespace base;
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <fstream>
 #include <regex>
 
-#include "app/data_files.h"
+#include "base/data_files.h"
 
 // Every page of the shipped manual links only to pages and files that exist.
 TEST(HelpManual, ContentsFoundAndEveryLinkResolves) {
     const std::filesystem::path data = std::filesystem::path(CTABBER_SOURCE_DIR) / "data";
-    const auto index = app::findDataFile({data / "missing", data}, "help/index.html");
+    const auto index = base::findDataFile({data / "missing", data}, "help/index.html");
     ASSERT_TRUE(index);
     EXPECT_EQ(index->filename(), "index.html");
-    EXPECT_FALSE(app::findDataFile({data / "missing"}, "help/index.html"));
+    EXPECT_FALSE(base::findDataFile({data / "missing"}, "help/index.html"));
 
     const std::regex link(R"re((?:href|src)="([^"#:]+)")re");
     int pages = 0;

@@ -4,6 +4,7 @@
 #include "support/temp_dir.h"
 
 using namespace app;
+using namespace base;
 
 namespace {
 
@@ -20,7 +21,7 @@ TEST(MainSettings, MissingFileGivesDefaultsAndThePresentWindow) {
     testing_support::TempDir dir;
     const Profile empty(dir / "missing.ini");
     const auto s = loadMainSettings(empty, presentWindow());
-    EXPECT_EQ(s.bounds, (WindowBounds{10, 20, 800, 600}));
+    EXPECT_EQ(s.bounds, (base::WindowBounds{10, 20, 800, 600}));
     EXPECT_EQ(s.panels, presentWindow().panels);
     EXPECT_EQ(s.midiOut, -1);
     EXPECT_EQ(s.language, "");
@@ -48,9 +49,9 @@ TEST(MainSettings, NarrowPanelsBadNumbersAndSingleColourKeys) {
     EXPECT_EQ(s.columns[3], 120);
     EXPECT_EQ(s.columns[2], 0);
     EXPECT_EQ(s.midiOut, 2);
-    for (int k = 0; k < kColourClassCount; ++k) {
+    for (int k = 0; k < document::kColourClassCount; ++k) {
         const auto& c = s.colours[static_cast<std::size_t>(k)];
-        const auto& b = builtinColours()[static_cast<std::size_t>(k)];
+        const auto& b = document::builtinColours()[static_cast<std::size_t>(k)];
         EXPECT_EQ(c.pen, b.pen) << k;
         EXPECT_EQ(c.brush, k == 10 ? 255 : b.brush) << k;
     }
@@ -100,12 +101,4 @@ TEST(MainSettings, SaveWritesEveryKeyInOrderAndReadsBack) {
     EXPECT_EQ(back.colours[5].pen, 0x654321);
     EXPECT_EQ(back.saveFilterIndex, 4);
     EXPECT_EQ(back.exportCsm, "/tmp/#Pop.csm");
-}
-
-TEST(WindowBounds, OffScreenPositionsComeBackToTheEdge) {
-    // Left beyond the screen: the right edge meets the screen's right edge.
-    EXPECT_EQ(keepOnScreen({2000, 100, 300, 200}, 1920, 1080), (WindowBounds{1620, 100, 300, 200}));
-    // Exactly at the edge counts as off screen; one pixel inside does not.
-    EXPECT_EQ(keepOnScreen({1920, 1080, 300, 200}, 1920, 1080), (WindowBounds{1620, 880, 300, 200}));
-    EXPECT_EQ(keepOnScreen({1919, 1079, 300, 200}, 1920, 1080), (WindowBounds{1919, 1079, 300, 200}));
 }

@@ -4,6 +4,7 @@
 #include "support/temp_dir.h"
 
 using namespace app;
+using namespace base;
 
 TEST(Setup, OkTakesEveryValueAndReportsWhatChanged) {
     MainSettings settings;
@@ -34,8 +35,8 @@ TEST(Setup, OkTakesEveryValueAndReportsWhatChanged) {
     EXPECT_TRUE(settings.ctabberAdvanced);
     EXPECT_FALSE(settings.overWrite);
     EXPECT_EQ(settings.colours[10].brush, 0x123456);
-    EXPECT_EQ(settings.colours[10].pen, builtinColours()[10].pen);
-    EXPECT_EQ(settings.colours[0].pen, builtinColours()[0].pen);
+    EXPECT_EQ(settings.colours[10].pen, document::builtinColours()[10].pen);
+    EXPECT_EQ(settings.colours[0].pen, document::builtinColours()[0].pen);
     EXPECT_EQ(settings.language, "");
 
     // English while English is in use changes nothing; no port chosen stores -1.

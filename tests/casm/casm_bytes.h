@@ -7,7 +7,7 @@
 
 namespace casm_test {
 
-using app::Bytes;
+using base::Bytes;
 using document::append;
 using document::chunk;
 

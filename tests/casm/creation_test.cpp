@@ -2,14 +2,14 @@
 
 #include <fstream>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "casm/creation.h"
 #include "casm/reader.h"
 #include "casm_bytes.h"
-#include "support/event_rows.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
 #include "support/drum_section.h"
+#include "support/event_rows.h"
 #include "support/temp_dir.h"
 
 using namespace casm;
@@ -108,7 +108,7 @@ TEST(CasmCreation, WritesOneSegmentInChannelOrderWithKindDefaults) {
     kinds[10] = Kind::Bass;
     kinds[8] = Kind::Drums;
     kinds[9] = Kind::Phrase;
-    const auto created = createCasm(e.list(), kinds, app::Profile());
+    const auto created = createCasm(e.list(), kinds, base::Profile());
     ASSERT_TRUE(created.ok());
     const std::size_t sdec = 13;
     EXPECT_EQ(created.bytes.size(), sdec + 35 * 3 + 24);
@@ -129,7 +129,7 @@ TEST(CasmCreation, WritesOneSegmentInChannelOrderWithKindDefaults) {
 }
 
 TEST(CasmCreation, CasmIniOverridesOnlyWhenUsed) {
-    app::Profile ini;
+    base::Profile ini;
     ini.writeInt("bass", "USE", 1);
     ini.writeString("Bass", "Name", "MyBass\x01XYZ");
     ini.writeInt("Bass", "NTT", 0x105);
@@ -151,10 +151,10 @@ TEST(CasmCreation, CasmIniOverridesOnlyWhenUsed) {
 TEST(CasmCreation, RefusalsLeaveTheTargetAsItWas) {
     TempDir dir;
     const auto target = dir / "#casm.csm";
-    ASSERT_TRUE(app::writeFileAtomic(target, kMainADrums));
+    ASSERT_TRUE(base::writeFileAtomic(target, kMainADrums));
     auto refusal = [&](const Events& e, const Kinds& kinds) {
-        const auto r = createCasmFile(target, e.list(), kinds, app::Profile());
-        EXPECT_EQ(app::readFile(target), kMainADrums);
+        const auto r = createCasmFile(target, e.list(), kinds, base::Profile());
+        EXPECT_EQ(base::readFile(target), kMainADrums);
         EXPECT_TRUE(r.failure);
         EXPECT_EQ(r.failure ? r.failure->caption : "", "Unable to create the CASM...");
         return r.failure ? r.failure->text : "";
@@ -169,7 +169,7 @@ TEST(CasmCreation, RefusalsLeaveTheTargetAsItWas) {
     for (int i = 0; i < 26; ++i) many.marker("Main " + std::string(8, static_cast<char>('A' + i)));
     EXPECT_NE(refusal(many, only(1, Kind::Melody)).find("255"), std::string::npos);
 
-    const auto unwritable = createCasmFile(dir / "no" / "x.csm", main.list(), only(9, Kind::Drums), app::Profile());
+    const auto unwritable = createCasmFile(dir / "no" / "x.csm", main.list(), only(9, Kind::Drums), base::Profile());
     ASSERT_TRUE(unwritable.failure);
     EXPECT_EQ(unwritable.failure->text, "Unable create a temporary file...");
     EXPECT_EQ(unwritable.failure->textId, 101);
@@ -178,29 +178,29 @@ TEST(CasmCreation, RefusalsLeaveTheTargetAsItWas) {
 TEST(CasmCli, CreatedDrumSectionIsExactAndRewritesByteForByte) {
     TempDir dir;
     const auto midi = dir / "in.mid";
-    ASSERT_TRUE(app::writeFileAtomic(midi, testing_support::drumSectionMidi()));
+    ASSERT_TRUE(base::writeFileAtomic(midi, testing_support::drumSectionMidi()));
     const auto created = dir / "created.csm";
     const auto work = (dir / "work").string();
     auto run = testing_support::runCli({"create-casm", midi.string(), created.string(), "--assign", "9=Drums",
                                      "--workdir", work});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app::readFile(created), kMainADrums);
+    EXPECT_EQ(base::readFile(created), kMainADrums);
 
     // Proposed kinds: channel 9 with notes and no program is drums too.
     run = testing_support::runCli({"create-casm", midi.string(), (dir / "proposed.csm").string(), "--workdir", work});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app::readFile(dir / "proposed.csm"), kMainADrums);
+    EXPECT_EQ(base::readFile(dir / "proposed.csm"), kMainADrums);
 
     const auto rewritten = dir / "rewritten.csm";
     run = testing_support::runCli({"casm-rewrite", created.string(), rewritten.string()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app::readFile(rewritten), kMainADrums);
+    EXPECT_EQ(base::readFile(rewritten), kMainADrums);
 
     // The same section inside a style file.
     auto style = testing_support::drumSectionMidi();
     document::append(style, kMainADrums);
     document::append(style, {'O', 'T', 'S', 'c'});
-    ASSERT_TRUE(app::writeFileAtomic(dir / "s.sty", style));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "s.sty", style));
     run = testing_support::runCli({"casm", (dir / "s.sty").string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1\tMain A\t9\tRhytm   \t9\tC\tMaj7\tFixed\tBypass\tF#\tC0 \tG10\tPitchShift\tNone\tNone\tYes\t\t\n");
@@ -222,19 +222,19 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
     TempDir dir;
     Bytes bad = kMainADrums;
     bad[37] = 28;  // Ctab length
-    ASSERT_TRUE(app::writeFileAtomic(dir / "bad.csm", bad));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "bad.csm", bad));
     auto run = testing_support::runCli({"casm", (dir / "bad.csm").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, (dir / "bad.csm").string() + "\tWrong data...Position in CASM: 25h\n");
     run = testing_support::runCli({"casm-rewrite", (dir / "bad.csm").string(), (dir / "out.csm").string()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_FALSE(app::fileExists(dir / "out.csm"));
+    EXPECT_FALSE(base::fileExists(dir / "out.csm"));
     EXPECT_EQ(testing_support::runCli({"casm", (dir / "missing.csm").string()}).status, 2);
     // The same section inside a style: the message names the style, not the working file.
     auto style = document::smfFile(0, 96, {document::TrackBuilder().end().bytes()});
     document::append(style, bad);
-    ASSERT_TRUE(app::writeFileAtomic(dir / "bad.sty", style));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "bad.sty", style));
     run = testing_support::runCli({"casm", (dir / "bad.sty").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, (dir / "bad.sty").string() + "\tWrong data...Position in CASM: 25h\n");
@@ -243,7 +243,7 @@ TEST(CasmCli, FailuresGoToStderrWithTheirExitStatus) {
 
     Bytes lowChannel = kMainADrums;
     lowChannel[47] = 7;  // MidiChan
-    ASSERT_TRUE(app::writeFileAtomic(dir / "low.csm", lowChannel));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "low.csm", lowChannel));
     run = testing_support::runCli({"check", (dir / "low.csm").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "WARNING: PSR do not use channel 8 in section Main A\n");
@@ -261,7 +261,7 @@ TEST(CasmCreation, AnSff2MidiPartGetsCtb2EntriesWithTheKindDefaultsInEveryZone) 
     Kinds kinds{};
     kinds[8] = Kind::Drums;
     kinds[10] = Kind::Bass;
-    const auto created = createCasm(sff2.list(), kinds, app::Profile());
+    const auto created = createCasm(sff2.list(), kinds, base::Profile());
     ASSERT_TRUE(created.ok());
     EXPECT_EQ(created.bytes.size(), 8u + 8 + 14 + 2 * 55);
     const auto entries = readCasm(created.bytes, "x").entries;
@@ -279,5 +279,5 @@ TEST(CasmCreation, AnSff2MidiPartGetsCtb2EntriesWithTheKindDefaultsInEveryZone) 
         EXPECT_EQ(entries[1].rule(zone, Rule::RTR), 4);
     }
     // The same choice for the SFF1 part still writes Ctab entries.
-    EXPECT_EQ(readCasm(createCasm(sff1.list(), kinds, app::Profile()).bytes, "x").entries.at(1)[NTT], 3);
+    EXPECT_EQ(readCasm(createCasm(sff1.list(), kinds, base::Profile()).bytes, "x").entries.at(1)[NTT], 3);
 }

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "app/file_io.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 #include "casm/byte_editor.h"
 #include "casm/clipboard.h"
 #include "casm/ctab_file.h"
@@ -65,14 +65,14 @@ TEST(Ctb2Record, NinetyTwoBytesRoundTripAndRecordsOfTheOtherKindAreRefused) {
 
     TempDir dir;
     ASSERT_TRUE(saveCtabFile(dir / "e.Ctb2", e));
-    EXPECT_EQ(app::readFile(dir / "e.Ctb2")->size(), kCtb2RecordSize);
+    EXPECT_EQ(base::readFile(dir / "e.Ctb2")->size(), kCtb2RecordSize);
     EXPECT_EQ(loadCtabFile(dir / "e.Ctb2").entry, e);
     // A file one byte longer or shorter is no Ctb2 record and is refused.
     Bytes longer = r;
     longer.push_back(0);
-    ASSERT_TRUE(app::writeFileAtomic(dir / "long.Ctb2", longer));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "long.Ctb2", longer));
     EXPECT_FALSE(loadCtabFile(dir / "long.Ctb2").entry);
-    ASSERT_TRUE(app::writeFileAtomic(dir / "short.Ctb2", std::span(r).first(91)));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "short.Ctb2", std::span(r).first(91)));
     EXPECT_FALSE(loadCtabFile(dir / "short.Ctb2").entry);
     EXPECT_EQ(entryFileExtension(e.kind()), ".Ctb2");
     EXPECT_EQ(entryFileExtension(TableKind::Ctab), ".Ctab");
@@ -83,7 +83,7 @@ TEST(Ctb2Clipboard, CarriesEveryByteBesideCtabEntriesAndDefaultsMissingKeys) {
     const auto file = dir / "CasmCopy.ini";
     const std::vector<Entry> copied = {ctabEntry(1, "Main A"), ctb2Entry(2, "Main B"), ctb2Entry(3, "Main B")};
     ASSERT_TRUE(writeClipboard(file, copied));
-    const app::Profile written(file);
+    const base::Profile written(file);
     const auto keys = written.keys("1");
     EXPECT_EQ(keys[3], "Name");
     EXPECT_EQ(keys[15], "MiddleLow");
@@ -100,7 +100,7 @@ TEST(Ctb2Clipboard, CarriesEveryByteBesideCtabEntriesAndDefaultsMissingKeys) {
         EXPECT_TRUE(pasted[i].changed);
     }
 
-    app::Profile minimal(file);
+    base::Profile minimal(file);
     minimal.eraseSection("0");
     minimal.writeInt("0", "CasmLen", 47);
     minimal.writeString("0", "Section", "X");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/file_io.h"
-#include "app/profile.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 #include "casm/byte_editor.h"
 #include "casm/clipboard.h"
 #include "casm/ctab_file.h"
@@ -67,7 +67,7 @@ TEST(CasmRecord, CtabFilesSaveAndLoadTheWholeRecordMarkedChanged) {
     e.hasCntt = true;
     e.cntt = 9;
     ASSERT_TRUE(saveCtabFile(dir / "e.Ctab", e));
-    EXPECT_EQ(app::readFile(dir / "e.Ctab")->size(), kRecordSize);
+    EXPECT_EQ(base::readFile(dir / "e.Ctab")->size(), kRecordSize);
     const auto loaded = loadCtabFile(dir / "e.Ctab").entry;
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(loaded->changed);
@@ -82,24 +82,24 @@ TEST(CasmRecord, CtabFilesSaveAndLoadTheWholeRecordMarkedChanged) {
 
     // A file cut short, or one with a wrong byte, is refused and says where.
     auto record = toRecord(e);
-    ASSERT_TRUE(app::writeFileAtomic(dir / "short.Ctab", std::span(record).first(79)));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "short.Ctab", std::span(record).first(79)));
     const auto cut = loadCtabFile(dir / "short.Ctab");
     EXPECT_FALSE(cut.entry);
     ASSERT_TRUE(cut.failure);
     EXPECT_EQ(cut.failure->text, "The file holds 79 bytes; a .Ctab entry takes 80 bytes, a .Ctb2 entry 92.");
     record[35] = 30;
-    ASSERT_TRUE(app::writeFileAtomic(dir / "garbled.Ctab", record));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "garbled.Ctab", record));
     const auto garbled = loadCtabFile(dir / "garbled.Ctab");
     EXPECT_FALSE(garbled.entry);
     ASSERT_TRUE(garbled.failure);
     EXPECT_EQ(garbled.failure->text, "Byte 35 (the entry length) holds 30; a Ctab entry is 27, 31, 33 or 35 bytes long.");
     record[35] = 35;
     record[0] = 16;
-    ASSERT_TRUE(app::writeFileAtomic(dir / "garbled.Ctab", record));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "garbled.Ctab", record));
     EXPECT_EQ(loadCtabFile(dir / "garbled.Ctab").failure->text, "Byte 0 (the source channel) holds 16; it must be 0 to 15.");
     record[0] = 3;
     record[36] = 0;
-    ASSERT_TRUE(app::writeFileAtomic(dir / "garbled.Ctab", record));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "garbled.Ctab", record));
     EXPECT_EQ(loadCtabFile(dir / "garbled.Ctab").failure->text, "The section name at byte 36 is empty.");
     EXPECT_FALSE(saveCtabFile(dir / "no" / "e.Ctab", e));
 }
@@ -113,7 +113,7 @@ TEST(CasmClipboard, CopiesInOrderWithoutCnttAndStopsAtARefusedSection) {
     copied[2].length = 33;
     copied[2][32] = 77;
     ASSERT_TRUE(writeClipboard(file, copied));
-    const app::Profile written(file);
+    const base::Profile written(file);
     EXPECT_EQ(written.keys("0").front(), "CasmLen");
     EXPECT_EQ(written.keys("0")[3], "Name");
     EXPECT_EQ(written.keys("0").back(), "unkn34");
@@ -135,7 +135,7 @@ TEST(CasmClipboard, CopiesInOrderWithoutCnttAndStopsAtARefusedSection) {
         {"CasmLen", "26"}, {"CasmLen", "28"}, {"Section", ""}, {"Section", std::string(32, 's')}, {"Track", "16"}};
     for (const auto& [key, value] : refused) {
         ASSERT_TRUE(writeClipboard(file, copied));
-        app::Profile edit(file);
+        base::Profile edit(file);
         edit.writeString("1", key, value);
         ASSERT_TRUE(edit.save());
         const auto partial = readClipboard(file);
@@ -144,7 +144,7 @@ TEST(CasmClipboard, CopiesInOrderWithoutCnttAndStopsAtARefusedSection) {
     }
 
     // Missing keys take the paste defaults.
-    app::Profile minimal(file);
+    base::Profile minimal(file);
     minimal.eraseSection("0");
     minimal.writeInt("0", "CasmLen", 27);
     minimal.writeString("0", "Section", "X");
@@ -159,20 +159,7 @@ TEST(CasmClipboard, CopiesInOrderWithoutCnttAndStopsAtARefusedSection) {
     EXPECT_EQ(d[RTR], 0);
 }
 
-TEST(CasmByteEditor, ReadsDecimalAndHexLikeTheGrid) {
-    EXPECT_EQ(readDecimalByte("300"), 44);
-    EXPECT_EQ(readDecimalByte("-1"), 255);
-    EXPECT_EQ(readDecimalByte("7x"), 7);
-    EXPECT_EQ(readDecimalByte(""), 0);
-    EXPECT_EQ(readDecimalByte("  +12"), 12);
-    EXPECT_EQ(readDecimalByte("99999999999999999999"), 255);  // 10^20 - 1, a multiple of 256 less one
-    EXPECT_EQ(readHexByte("FF"), 255);
-    EXPECT_EQ(readHexByte("1G"), 16);
-    EXPECT_EQ(readHexByte("100"), 0);
-    EXPECT_EQ(readHexByte("ab"), 0xAB);
-    EXPECT_EQ(formatByte(readDecimalByte("12"), true), "0C");
-    EXPECT_EQ(formatByte(7, false), "007");
-
+TEST(CasmByteEditor, RowsAndTypedTexts) {
     EXPECT_EQ(byteEditorRows(31).size(), 24u);  // one row per byte after the name
 
     Entry e = newEntry();

@@ -23,7 +23,7 @@ TEST(CasmKeptCntt, ACnttWithoutItsEntryIsKeptInItsSegmentAndDroppedWithItsSectio
     // and the two sections still share one segment.
     const Bytes expected = casmOf({cseg("Main A,Main B", {ctab(2), cntt(2, 3), cntt(5, 7)}),
                                    cseg("Intro A", {ctab(1), cntt(12, 200)})});
-    auto rewritten = writeCasm(read.entries, {}, app::builtinLanguage(), read.keptCntt);
+    auto rewritten = writeCasm(read.entries, {}, base::builtinLanguage(), read.keptCntt);
     ASSERT_TRUE(rewritten.ok());
     EXPECT_EQ(rewritten.bytes, expected);
     EXPECT_EQ(readCasm(rewritten.bytes, "t.csm").keptCntt, read.keptCntt);
@@ -35,7 +35,7 @@ TEST(CasmKeptCntt, ACnttWithoutItsEntryIsKeptInItsSegmentAndDroppedWithItsSectio
     entries[0].hasCntt = false;
     entries[0].cntt = 0;
     entries.pop_back();
-    auto edited = writeCasm(entries, {}, app::builtinLanguage(), read.keptCntt);
+    auto edited = writeCasm(entries, {}, base::builtinLanguage(), read.keptCntt);
     ASSERT_TRUE(edited.ok());
     auto again = readCasm(edited.bytes, "t.csm");
     ASSERT_TRUE(again.ok());

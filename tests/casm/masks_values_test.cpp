@@ -58,7 +58,7 @@ TEST(CasmMasks, AutoStartStaysApartFromTheChordMask) {
 }
 
 TEST(CasmMasks, PresetDefaultsCoverMinorAndMajorTypesAndPersist) {
-    app::Profile settings;
+    base::Profile settings;
     ChordMutePresets p = readChordMutePresets(settings);
     for (int n = 0; n < kChordTypes; ++n) {
         const bool minor = n >= 8 && n <= 18;

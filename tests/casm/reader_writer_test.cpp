@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "casm/reader.h"
 #include "casm/writer.h"
 #include "casm_bytes.h"
@@ -261,9 +261,9 @@ TEST(CasmWriter, OrderCallbackSeesGroupsReordersAndCancels) {
     const auto cancelled = writeCasmFile(target, entries, [](SectionTable&) { return false; });
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_FALSE(cancelled.failure);
-    EXPECT_FALSE(app::fileExists(target));
+    EXPECT_FALSE(base::fileExists(target));
     ASSERT_TRUE(writeCasmFile(target, entries).ok());
-    EXPECT_EQ(app::readFile(target), casmOf({cseg("Intro A", {ctab(1)}), cseg("Main A,Main B", {ctab(2)})}));
+    EXPECT_EQ(base::readFile(target), casmOf({cseg("Intro A", {ctab(1)}), cseg("Main A,Main B", {ctab(2)})}));
     const auto noDir = writeCasmFile(dir / "missing" / "out.csm", entries);
     ASSERT_TRUE(noDir.failure);
     EXPECT_EQ(noDir.failure->caption, "Unable to create the file");

@@ -55,17 +55,17 @@ struct Note {
 };
 
 // The collected events of a section holding these notes, in tick order.
-inline std::vector<playback::TMidiEvent> sectionEvents(const std::vector<Note>& notes,
-                                                       std::vector<playback::TMidiEvent> others = {}) {
-    std::vector<playback::TMidiEvent> events = std::move(others);
+inline std::vector<playback::MidiEvent> sectionEvents(const std::vector<Note>& notes,
+                                                       std::vector<playback::MidiEvent> others = {}) {
+    std::vector<playback::MidiEvent> events = std::move(others);
     for (const auto& n : notes) {
         const auto ch = static_cast<std::uint8_t>(n.channel);
         const auto key = static_cast<std::uint8_t>(n.note);
-        events.push_back(playback::TMidiEvent::shortEvent(0, n.on, static_cast<std::uint8_t>(0x90 | ch), key, 100));
-        events.push_back(playback::TMidiEvent::shortEvent(0, n.off, static_cast<std::uint8_t>(0x80 | ch), key, 0));
+        events.push_back(playback::MidiEvent::shortEvent(0, n.on, static_cast<std::uint8_t>(0x90 | ch), key, 100));
+        events.push_back(playback::MidiEvent::shortEvent(0, n.off, static_cast<std::uint8_t>(0x80 | ch), key, 0));
     }
     std::stable_sort(events.begin(), events.end(),
-                     [](const playback::TMidiEvent& a, const playback::TMidiEvent& b) { return a.tick < b.tick; });
+                     [](const playback::MidiEvent& a, const playback::MidiEvent& b) { return a.tick < b.tick; });
     return events;
 }
 

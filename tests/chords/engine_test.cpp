@@ -135,13 +135,13 @@ TEST(Rtr, EachSff2ZoneUsesItsOwnRtr) {
 
 TEST(Routing, NotesAndChannelMessagesGoToTheDestinationChannelsWithoutAnEntryStaySilent) {
     const std::vector<casm::Entry> entries = {ctabEntry(11, 3, kTrans, kBypass)};
-    std::vector<playback::TMidiEvent> others = {
-        playback::TMidiEvent::shortEvent(0, 0, 0xBB, 7, 90),     // volume, channel 12
-        playback::TMidiEvent::shortEvent(0, 0, 0xCB, 24, 0),     // program
-        playback::TMidiEvent::shortEvent(0, 120, 0xEB, 0, 80),   // pitch bend
-        playback::TMidiEvent::shortEvent(0, 120, 0xAB, 60, 5),   // key pressure: stays behind
-        playback::TMidiEvent::shortEvent(0, 0, 0xB4, 7, 50),     // channel 5 has no entry
-        playback::TMidiEvent::longEvent(0, 0, 0xF0, std::vector<std::uint8_t>{0xF0, 0x43, 0xF7}),
+    std::vector<playback::MidiEvent> others = {
+        playback::MidiEvent::shortEvent(0, 0, 0xBB, 7, 90),     // volume, channel 12
+        playback::MidiEvent::shortEvent(0, 0, 0xCB, 24, 0),     // program
+        playback::MidiEvent::shortEvent(0, 120, 0xEB, 0, 80),   // pitch bend
+        playback::MidiEvent::shortEvent(0, 120, 0xAB, 60, 5),   // key pressure: stays behind
+        playback::MidiEvent::shortEvent(0, 0, 0xB4, 7, 50),     // channel 5 has no entry
+        playback::MidiEvent::longEvent(0, 0, 0xF0, std::vector<std::uint8_t>{0xF0, 0x43, 0xF7}),
     };
     const auto plan = chords::planSection(
         chords_test::sectionEvents({{11, 60, 0, 240}, {4, 50, 0, 240}, {6, 50, 0, 240}}, others), entries, {},

@@ -74,7 +74,7 @@ inline std::vector<casm::Entry> styleEntries(bool sff2) {
 
 // The MIDI part: set-up, then both sections; each part plays its notes in
 // turn, an eighth note apart and 200 ticks long, over the section.
-inline app::Bytes styleMidi(bool sff2) {
+inline base::Bytes styleMidi(bool sff2) {
     constexpr std::uint32_t kEighth = 240;
     constexpr std::uint32_t kLength = 200;
     document::TrackBuilder t;
@@ -102,8 +102,8 @@ inline app::Bytes styleMidi(bool sff2) {
 }
 
 // The whole style file: MIDI part and CASM section.
-inline app::Bytes generatedStyle(bool sff2) {
-    app::Bytes style = styleMidi(sff2);
+inline base::Bytes generatedStyle(bool sff2) {
+    base::Bytes style = styleMidi(sff2);
     document::append(style, casm::writeCasm(styleEntries(sff2)).bytes);
     return style;
 }

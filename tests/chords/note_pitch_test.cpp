@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "chords/chord_types.h"
 #include "chord_fixtures.h"
+#include "chords/chord_types.h"
 
 using chords::Ntr;
 using chords::Table;

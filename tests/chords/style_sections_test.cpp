@@ -5,10 +5,10 @@
 #include <map>
 
 #include "casm/reader.h"
+#include "chord_fixtures.h"
 #include "chords/engine.h"
 #include "document/demo_style.h"
 #include "document/smf_reader.h"
-#include "chord_fixtures.h"
 #include "generated_style.h"
 #include "playback/collect_events.h"
 #include "support/temp_dir.h"
@@ -21,7 +21,7 @@ struct Style {
     std::vector<casm::Entry> entries;
 };
 
-Style readStyle(std::string name, const app::Bytes& bytes) {
+Style readStyle(std::string name, const base::Bytes& bytes) {
     testing_support::TempWorkspace w;
     Style style{std::move(name), {}, {}};
     const auto read = document::readBytes(bytes, style.doc, w.ws);
@@ -60,7 +60,7 @@ const casm::Entry* entryOf(const Style& style, const std::string& section, int c
 using Key = std::tuple<std::uint64_t, int, int, std::uint64_t>;
 
 std::multiset<Key> patternAfterLimits(const Style& style, const std::string& section, std::uint64_t length) {
-    std::vector<playback::TMidiEvent> events;
+    std::vector<playback::MidiEvent> events;
     playback::CollectEvents(events, style.doc.events, section);
     std::map<std::pair<int, int>, std::uint64_t> open;
     std::multiset<Key> out;

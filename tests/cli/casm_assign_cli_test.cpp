@@ -2,7 +2,7 @@
 // assigned bytes change, everything around the CASM section stays.
 #include <gtest/gtest.h>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "casm/casm_bytes.h"
 #include "casm/reader.h"
 #include "document/casm_splice.h"
@@ -33,14 +33,14 @@ TEST(CasmAssignCli, ChangesOnlyTheAssignedBytesOfAStyle) {
     const std::size_t casmAt = style.size();
     append(style, section());
     append(style, kAddPart);
-    ASSERT_TRUE(app::writeFileAtomic(dir / "in.sty", style));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "in.sty", style));
 
     // Channel 9 (the drums of both kinds): NTR fixed, no chord muted, root D.
     auto run = runCli({"casm-assign", (dir / "in.sty").string(), (dir / "out.sty").string(), "--channel", "9",
                        "ntr=1", "chordmute=None", "root=D"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "3 entries changed\n");
-    const auto out = app::readFile(dir / "out.sty");
+    const auto out = base::readFile(dir / "out.sty");
     ASSERT_TRUE(out);
     ASSERT_EQ(out->size(), style.size());
     // Only bytes of the entries of channel 9 differ, within their rules.
@@ -55,12 +55,12 @@ TEST(CasmAssignCli, ChangesOnlyTheAssignedBytesOfAStyle) {
 
     // A .csm file is rewritten as a CASM section; a Ctab name is not
     // applied to Ctb2 entries, which say so on stderr; --zone picks one zone.
-    ASSERT_TRUE(app::writeFileAtomic(dir / "in.csm", section()));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "in.csm", section()));
     run = runCli({"casm-assign", (dir / "in.csm").string(), (dir / "out.csm").string(), "--section", "Fill In AA",
                   "--zone", "high", "ntt=Bass", "rtr=Note Generator"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "ctabber-cli: ntt=Bass names no value of Ctb2 (SFF2) entries; they keep theirs\n");
-    const auto read = casm::readCasm(*app::readFile(dir / "out.csm"), "out.csm");
+    const auto read = casm::readCasm(*base::readFile(dir / "out.csm"), "out.csm");
     ASSERT_TRUE(read.ok());
     ASSERT_EQ(read.entries.size(), 5u);
     EXPECT_EQ(read.entries[4].rule(casm::Zone::High, casm::Rule::RTR), 5);
@@ -70,7 +70,7 @@ TEST(CasmAssignCli, ChangesOnlyTheAssignedBytesOfAStyle) {
 
 TEST(CasmAssignCli, RefusesBadLinesAndLeavesNoFile) {
     TempDir dir;
-    ASSERT_TRUE(app::writeFileAtomic(dir / "in.csm", section()));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "in.csm", section()));
     const auto in = (dir / "in.csm").string();
     const auto out = (dir / "out.csm").string();
     EXPECT_EQ(runCli({"casm-assign", in, out, "ntr=1"}).status, 2);  // no group
@@ -79,12 +79,12 @@ TEST(CasmAssignCli, RefusesBadLinesAndLeavesNoFile) {
     auto run = runCli({"casm-assign", in, out, "--all", "ntt=Funky"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "ctabber-cli: ntt=Funky: not a value of ntt\n");
-    EXPECT_FALSE(app::fileExists(dir / "out.csm"));
+    EXPECT_FALSE(base::fileExists(dir / "out.csm"));
     const Bytes whole = section();
-    ASSERT_TRUE(app::writeFileAtomic(dir / "cut.csm", Bytes(whole.begin(), whole.end() - 3)));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "cut.csm", Bytes(whole.begin(), whole.end() - 3)));
     run = runCli({"casm-assign", (dir / "cut.csm").string(), out, "--all", "ntr=0"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_FALSE(app::fileExists(dir / "out.csm"));
+    EXPECT_FALSE(base::fileExists(dir / "out.csm"));
 }
 
 TEST(CasmSplice, PutsASectionInPlaceOfTheOneTheReaderTook) {

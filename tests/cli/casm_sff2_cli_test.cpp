@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "casm/casm_bytes.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
@@ -30,12 +30,12 @@ const Bytes kMainADrumsSff2 = {
 TEST(CasmSff2Cli, CreatesListsRewritesAndChecksCtb2Entries) {
     TempDir dir;
     const auto midi = dir / "in.mid";
-    ASSERT_TRUE(app::writeFileAtomic(midi, testing_support::drumSectionMidi("SFF2")));
+    ASSERT_TRUE(base::writeFileAtomic(midi, testing_support::drumSectionMidi("SFF2")));
     const auto created = dir / "created.csm";
     const auto work = (dir / "work").string();
     auto run = runCli({"create-casm", midi.string(), created.string(), "--assign", "9=Drums", "--workdir", work});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app::readFile(created), kMainADrumsSff2);
+    EXPECT_EQ(base::readFile(created), kMainADrumsSff2);
 
     run = runCli({"casm", created.string()});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -46,7 +46,7 @@ TEST(CasmSff2Cli, CreatesListsRewritesAndChecksCtb2Entries) {
     const auto rewritten = dir / "rewritten.csm";
     run = runCli({"casm-rewrite", created.string(), rewritten.string()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app::readFile(rewritten), kMainADrumsSff2);
+    EXPECT_EQ(base::readFile(rewritten), kMainADrumsSff2);
 }
 
 TEST(CasmSff2Cli, AStyleMixingBothKindsKeepsEachSectionsKind) {
@@ -59,7 +59,7 @@ TEST(CasmSff2Cli, AStyleMixingBothKindsKeepsEachSectionsKind) {
     Bytes style = testing_support::drumSectionMidi("SFF1");
     append(style, casm);
     append(style, {'O', 'T', 'S', 'c', 0, 0, 0, 0});
-    ASSERT_TRUE(app::writeFileAtomic(dir / "mixed.sty", style));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "mixed.sty", style));
 
     auto run = runCli({"casm", (dir / "mixed.sty").string()});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -76,7 +76,7 @@ TEST(CasmSff2Cli, AStyleMixingBothKindsKeepsEachSectionsKind) {
 
     run = runCli({"casm-rewrite", (dir / "mixed.sty").string(), (dir / "out.csm").string()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(app::readFile(dir / "out.csm"), casm);
+    EXPECT_EQ(base::readFile(dir / "out.csm"), casm);
 
     run = runCli({"check", (dir / "mixed.sty").string()});
     EXPECT_EQ(run.status, 0);
@@ -89,7 +89,7 @@ TEST(CasmSff2Cli, ACtb2ChunkOfAnotherLengthIsWrongDataWithItsPosition) {
     TempDir dir;
     Bytes shortBody = ctb2Body(8);
     shortBody.pop_back();
-    ASSERT_TRUE(app::writeFileAtomic(dir / "bad.csm", casmOf({cseg("Main A", {chunk("Ctb2", shortBody)})})));
+    ASSERT_TRUE(base::writeFileAtomic(dir / "bad.csm", casmOf({cseg("Main A", {chunk("Ctb2", shortBody)})})));
     const auto run = runCli({"casm", (dir / "bad.csm").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");

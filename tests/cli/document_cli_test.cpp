@@ -10,7 +10,7 @@ using testing_support::runCli;
 using testing_support::TempDir;
 
 TEST(CliDocument, TheDemoStyleIsTheGeneratorsOutputAndReadsCleanly) {
-    const auto committed = app::readFile(std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty");
+    const auto committed = base::readFile(std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty");
     ASSERT_TRUE(committed);
     EXPECT_EQ(*committed, demoStyle());
     auto info = runCli({"info", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
@@ -19,7 +19,7 @@ TEST(CliDocument, TheDemoStyleIsTheGeneratorsOutputAndReadsCleanly) {
     // Every cell of every row, as the grid shows it; a change here changes
     // what users see in every file.
     auto events = runCli({"events", std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"});
-    const auto expected = app::readFile(std::string(CTABBER_SOURCE_DIR) + "/tests/cli/data/Demo.events.tsv");
+    const auto expected = base::readFile(std::string(CTABBER_SOURCE_DIR) + "/tests/cli/data/Demo.events.tsv");
     ASSERT_TRUE(expected);
     EXPECT_EQ(events.out, std::string(expected->begin(), expected->end()));
 }
@@ -28,7 +28,7 @@ TEST(CliDocument, EventsPrintsEscapedCellsAndThePartialRowAfterAnError) {
     TempDir dir;
     TrackBuilder b;
     b.text(0, 0x01, "a\tb\\c\n").event(0, {0x90, 60, 100});
-    app::Bytes body = b.bytes();
+    base::Bytes body = b.bytes();
     body.push_back(0x05);  // a delta time with nothing after it
     const auto file = dir.write("x.mid", smfFile(0, 480, {body}));
     auto r = runCli({"events", file.string()});
@@ -61,7 +61,7 @@ TEST(CliDocument, ExitStatusesAndTheSaveRules) {
     auto refused = runCli({"save", multi.string(), dir.file("m.mid").string()});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "Unsupported format\tThis programm can save only SMF0 files...\n");
-    EXPECT_FALSE(app::fileExists(dir.file("m.mid")));
+    EXPECT_FALSE(base::fileExists(dir.file("m.mid")));
 }
 
 TEST(CliDocument, ExportImportAndRemoveBanks) {
@@ -101,7 +101,7 @@ TEST(CliDocument, ASavedStyleWarnsOfTheLeftOutAddPartAndAFailedExportNamesWhatWa
     EXPECT_EQ(exported.status, 1);
     EXPECT_EQ(exported.out, "");
     EXPECT_EQ(exported.err, "Unable to save...\t" + add + "\nAlready written: " + mid + ", " + csm + "\n");
-    EXPECT_TRUE(app::fileExists(mid) && app::fileExists(csm));
+    EXPECT_TRUE(base::fileExists(mid) && base::fileExists(csm));
 }
 
 TEST(CliDocument, ASaveOverAPrivateFileALinkOrAReadOnlyFileKeepsWhatTheUserSet) {

@@ -13,12 +13,12 @@ using testing_support::TempDir;
 namespace {
 
 // Main A and Main B, each with notes on channels 1 and 2; a style around it.
-app::Bytes twoSections() {
+base::Bytes twoSections() {
     TrackBuilder t;
     t.text(0, 0x06, "Main A").event(0, {0x90, 60, 100}).event(10, {0x91, 62, 90}).event(10, {0x80, 60, 0});
     t.text(0, 0x06, "Main B").event(0, {0x90, 64, 100}).event(10, {0x80, 64, 0}).event(0, {0xB0, 7, 100});
     t.end();
-    app::Bytes style = smfFile(0, 480, {t.bytes()});
+    base::Bytes style = smfFile(0, 480, {t.bytes()});
     append(style, chunk("CASM", {1, 2, 3}));
     return style;
 }
@@ -33,7 +33,7 @@ TEST(CliEdit, TransposeMovesOneChannelInOneSectionAndKeepsTheRest) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto expected = twoSections();
     // Only Main B's note on and note off of channel 1 changed: E5 became E4.
-    const app::Bytes onE5{0x90, 64, 100};
+    const base::Bytes onE5{0x90, 64, 100};
     const auto at = std::search(expected.begin(), expected.end(), onE5.begin(), onE5.end()) - expected.begin();
     expected[static_cast<std::size_t>(at) + 1] = 52;
     expected[static_cast<std::size_t>(at) + 5] = 52;  // the note off after the delta 10

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <thread>
 
-#include "app/instance_folder.h"
+#include "base/instance_folder.h"
 #include "document/demo_style.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
@@ -26,12 +26,12 @@ const std::string kDemo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty"
 std::string withTmpdir(const std::filesystem::path& tmpdir) { return "export TMPDIR=" + shellQuote(tmpdir) + "; "; }
 
 // A style whose CASM section and add part tell it from the others.
-app::Bytes numberedStyle(std::uint8_t n) {
+base::Bytes numberedStyle(std::uint8_t n) {
     TrackBuilder b;
     b.text(0, 0x06, "Main A").event(0, {0x99, 36, n}).end(480);
     auto bytes = smfFile(0, 480, {b.bytes()});
-    append(bytes, chunk("CASM", app::Bytes(64u + n, n)));
-    append(bytes, chunk("OTSc", app::Bytes(32u * n, static_cast<std::uint8_t>(0x80 | n))));
+    append(bytes, chunk("CASM", base::Bytes(64u + n, n)));
+    append(bytes, chunk("OTSc", base::Bytes(32u * n, static_cast<std::uint8_t>(0x80 | n))));
     return bytes;
 }
 
@@ -55,11 +55,11 @@ TEST(CliFolders, AnUnusableTemporaryFolderStopsTheCallAndRemovesNothing) {
     deep /= std::string(kLength - deep.string().size() - 1, 'e');
     std::filesystem::create_directories(deep);
     const auto precious = deep / "p";
-    ASSERT_TRUE(app::writeFileAtomic(precious, "keep me"));
+    ASSERT_TRUE(base::writeFileAtomic(precious, "keep me"));
     auto tooLong = runCli({"info", kDemo}, withTmpdir(deep));
     EXPECT_EQ(tooLong.status, 2);
     EXPECT_NE(tooLong.err.find("File name too long"), std::string::npos) << tooLong.err;
-    EXPECT_TRUE(app::fileExists(precious));
+    EXPECT_TRUE(base::fileExists(precious));
 
     // With a program directory of its own the call needs no temporary folder.
     auto work = runCli({"info", kDemo, "--workdir", (dir / "work").string()}, withTmpdir(dir / "missing"));
@@ -92,22 +92,22 @@ TEST(CliFolders, TheProgramFolderKeepsSettingsAndLosesOnlyWhatEndedInstancesLeft
     const auto work = dir / "work";
     std::filesystem::create_directory(work);
     const std::string settings = "[Main]\nClearCasm=0\n";
-    ASSERT_TRUE(app::writeFileAtomic(work / "Ctabber.INI", settings));
+    ASSERT_TRUE(base::writeFileAtomic(work / "Ctabber.INI", settings));
     // An instance that ended without cleaning up: its lock is free and no
     // process has its id.
     const auto ended = work / "#instance.999999999.abcdef";
     std::filesystem::create_directory(ended);
-    ASSERT_TRUE(app::writeFileAtomic(ended / "#casm.csm", "old"));
-    ASSERT_TRUE(app::writeFileAtomic(ended / "#lock", ""));
+    ASSERT_TRUE(base::writeFileAtomic(ended / "#casm.csm", "old"));
+    ASSERT_TRUE(base::writeFileAtomic(ended / "#lock", ""));
     // One that runs (this test holds its lock), and a folder of ours that
     // holds a file we did not make.
     std::string error;
-    const auto running = app::InstanceFolder::make(work, error);
+    const auto running = base::InstanceFolder::make(work, error);
     ASSERT_TRUE(running) << error;
     const auto strange = work / "#instance.999999998.ghijkl";
     std::filesystem::create_directory(strange);
-    ASSERT_TRUE(app::writeFileAtomic(strange / "#lock", ""));
-    ASSERT_TRUE(app::writeFileAtomic(strange / "notes.txt", "mine"));
+    ASSERT_TRUE(base::writeFileAtomic(strange / "#lock", ""));
+    ASSERT_TRUE(base::writeFileAtomic(strange / "notes.txt", "mine"));
 
     auto info = runCli({"info", kDemo, "--workdir", work.string()});
     EXPECT_EQ(info.status, 0) << info.err;
@@ -115,7 +115,7 @@ TEST(CliFolders, TheProgramFolderKeepsSettingsAndLosesOnlyWhatEndedInstancesLeft
     std::sort(left.begin(), left.end());
     EXPECT_EQ(testing_support::listing(work), left);
     EXPECT_EQ(testing_support::listing(strange), std::vector<std::string>{"notes.txt"});
-    EXPECT_EQ(app::readFile(work / "Ctabber.INI"), app::Bytes(settings.begin(), settings.end()));
+    EXPECT_EQ(base::readFile(work / "Ctabber.INI"), base::Bytes(settings.begin(), settings.end()));
 }
 
 TEST(CliFolders, ASizeLimitIsAWriteErrorAndStoppingTheToolLeavesNothingBehind) {

@@ -11,7 +11,7 @@ using testing_support::runCli;
 
 TEST(CliTools, HexdumpAndComparePrintTheWindowsLines) {
     testing_support::TempDir dir;
-    app::Bytes bytes(20);
+    base::Bytes bytes(20);
     std::iota(bytes.begin(), bytes.end(), 0x30);
     const auto a = dir.write("a.csm", bytes);
     bytes[5] = 0xEE;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/hex_text.h"
 #include "document/document.h"
-#include "document/hex_text.h"
 
 using namespace document;
 
@@ -26,21 +26,21 @@ TEST(EventList, RowsKeepTheirBytesWhetherShortOrLongThroughEveryChange) {
     ASSERT_EQ(list.eventCount(), 4);
     EXPECT_EQ(list.row(2).bytes, sysex(5000, 0x11));
     EXPECT_EQ(list.eventLength(3), 3);
-    EXPECT_EQ(hexText(list.dataBytes(3)), "07 A1 20 ");
+    EXPECT_EQ(base::hexText(list.dataBytes(3)), "07 A1 20 ");
 
     // Replacing long events again and again must not lose the others' bytes
     // when the arena drops what was replaced.
     for (int i = 0; i < 50; ++i) list.setRow(2, eventRow(10, sysex(3000 + i, static_cast<std::uint8_t>(i))));
     EXPECT_EQ(list.row(2).bytes, sysex(3049, 49));
-    EXPECT_EQ(hexText(list.bytes(3)), "FF 51 03 07 A1 20 ");
-    EXPECT_EQ(hexText(list.bytes(1)), "90 3C 64 ");
+    EXPECT_EQ(base::hexText(list.bytes(3)), "FF 51 03 07 A1 20 ");
+    EXPECT_EQ(base::hexText(list.bytes(1)), "90 3C 64 ");
 
     list.swapRows(1, 3);
     EXPECT_EQ(list.status(1), 0xFF);
     EXPECT_EQ(list.metaType(1), 0x51);
     list.removeRow(2);
     EXPECT_EQ(list.eventCount(), 3);
-    EXPECT_EQ(hexText(list.bytes(2)), "90 3C 64 ");
+    EXPECT_EQ(base::hexText(list.bytes(2)), "90 3C 64 ");
     EXPECT_EQ(list.status(list.trailingRow()), -1);
 }
 
@@ -103,14 +103,14 @@ TEST(EventList, ExplicitTextsAreSharedAndTravelWithTheirRow) {
 }
 
 TEST(HexText, ParsesGroupsOfThreeCaseInsensitively) {
-    EXPECT_EQ(parseHex("3c 64"), (std::vector<std::uint8_t>{0x3C, 0x64}));
-    EXPECT_EQ(parseHex("90 3C 64 "), (std::vector<std::uint8_t>{0x90, 0x3C, 0x64}));
-    EXPECT_TRUE(parseHex("9").empty());
-    EXPECT_EQ(parseHex("zz 1x"), (std::vector<std::uint8_t>{0x00, 0x10}));
-    EXPECT_EQ(hexText(std::vector<std::uint8_t>{0x0A, 0xFF}), "0A FF ");
+    EXPECT_EQ(base::parseHex("3c 64"), (std::vector<std::uint8_t>{0x3C, 0x64}));
+    EXPECT_EQ(base::parseHex("90 3C 64 "), (std::vector<std::uint8_t>{0x90, 0x3C, 0x64}));
+    EXPECT_TRUE(base::parseHex("9").empty());
+    EXPECT_EQ(base::parseHex("zz 1x"), (std::vector<std::uint8_t>{0x00, 0x10}));
+    EXPECT_EQ(base::hexText(std::vector<std::uint8_t>{0x0A, 0xFF}), "0A FF ");
     // Long system-exclusive data is never cut.
     std::vector<std::uint8_t> big(10000, 0x7E);
-    EXPECT_EQ(parseHex(hexText(big)), big);
-    EXPECT_EQ(hexByteAt("F0 7E ", 1), 0x7E);
-    EXPECT_EQ(hexByteAt("F0 7E ", 2), -1);
+    EXPECT_EQ(base::parseHex(base::hexText(big)), big);
+    EXPECT_EQ(base::hexByteAt("F0 7E ", 1), 0x7E);
+    EXPECT_EQ(base::hexByteAt("F0 7E ", 2), -1);
 }

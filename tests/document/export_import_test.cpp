@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/file_names.h"
+#include "base/file_names.h"
 #include "document/export_import.h"
 #include "document/smf_builder.h"
 #include "document/smf_writer.h"
@@ -11,7 +11,7 @@ using testing_support::TempWorkspace;
 
 namespace {
 
-app::Bytes style(bool withAdd) {
+base::Bytes style(bool withAdd) {
     TrackBuilder b;
     b.text(0, 0x06, "Main A").event(0, {0x99, 36, 100}).end(480);
     auto bytes = smfFile(0, 480, {b.bytes()});
@@ -28,8 +28,8 @@ TEST(ExportImport, DefaultNames) {
     EXPECT_EQ(names.csm, "/music/#Pop.csm");
     EXPECT_EQ(names.add, "/music/#Pop.add");
     EXPECT_EQ(defaultExportNames("Plain").mid, "#Plain.mid");
-    EXPECT_EQ(app::replaceExtension("a.b/c", ".csm"), "a.b/c.csm");
-    EXPECT_EQ(app::replaceExtension("C:\\x.y\\Pop.STY", ".add"), "C:\\x.y\\Pop.add");
+    EXPECT_EQ(base::replaceExtension("a.b/c", ".csm"), "a.b/c.csm");
+    EXPECT_EQ(base::replaceExtension("C:\\x.y\\Pop.STY", ".add"), "C:\\x.y\\Pop.add");
 }
 
 TEST(ExportImport, ExportThenImportSavesTheSameFile) {
@@ -41,7 +41,7 @@ TEST(ExportImport, ExportThenImportSavesTheSameFile) {
     ASSERT_TRUE(exported.ok) << exported.message.caption;
     EXPECT_EQ(exported.message.caption, "Message");
     EXPECT_EQ(exported.message.text, "The style is exported as mid-file and csm-file...");
-    EXPECT_EQ(exported.message.icon, app::Icon::None);
+    EXPECT_EQ(exported.message.icon, base::Icon::None);
     EXPECT_EQ(t.dir.read("#Pop.csm"), chunk("CASM", {'C', 'S', 'E', 'G'}));
     EXPECT_EQ(t.dir.read("#Pop.add"), chunk("OTSc", {1, 2, 3}));
 
@@ -75,13 +75,13 @@ TEST(ExportImport, MissingPiecesAndNames) {
     EXPECT_FALSE(result.casmImported);
     EXPECT_EQ(result.message.text, "");
     EXPECT_EQ(result.read.casmCommands, CasmCommands::Disable);
-    EXPECT_FALSE(app::fileExists(other.ws.casm()));
+    EXPECT_FALSE(base::fileExists(other.ws.casm()));
     EXPECT_EQ(imported.events.eventCount(), doc.events.eventCount());
 
     // With a CASM file and no add file, no add part is left behind.
     result = importPieces(imported, {mid, t.dir.file("#Pop.csm").string(), ""}, other.ws);
     EXPECT_TRUE(result.casmImported);
-    EXPECT_FALSE(app::fileExists(other.ws.casmAdd()));
+    EXPECT_FALSE(base::fileExists(other.ws.casmAdd()));
 }
 
 TEST(ExportImport, APieceNotWrittenFailsTheExportAndNamesThoseWritten) {
@@ -96,8 +96,8 @@ TEST(ExportImport, APieceNotWrittenFailsTheExportAndNamesThoseWritten) {
     EXPECT_EQ(failed.message.caption, "Unable to save...");
     EXPECT_EQ(failed.message.text, add);
     EXPECT_EQ(failed.note, "Already written: " + mid + ", " + csm);
-    EXPECT_TRUE(app::fileExists(mid));
-    EXPECT_TRUE(app::fileExists(csm));
+    EXPECT_TRUE(base::fileExists(mid));
+    EXPECT_TRUE(base::fileExists(csm));
 
     failed = exportPieces(doc, {mid, t.dir.file("plain/#Pop.csm").string(), add}, t.ws);
     EXPECT_FALSE(failed.ok);
@@ -120,5 +120,5 @@ TEST(ExportImport, AnImportThatCannotClearTheWorkingFilesFails) {
     EXPECT_TRUE(result.read.failed);
     EXPECT_EQ(*result.read.panels[3], "OK... Unable to create the file #CasmAdd.dat");
     EXPECT_EQ(result.read.casmCommands, CasmCommands::Disable);
-    EXPECT_FALSE(app::fileExists(other.ws.casm()));
+    EXPECT_FALSE(base::fileExists(other.ws.casm()));
 }

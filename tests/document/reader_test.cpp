@@ -15,7 +15,7 @@ struct Read {
     ReadResult result;
 };
 
-Read readBytes(const TempWorkspace& t, const app::Bytes& bytes, ReadOptions options = {}) {
+Read readBytes(const TempWorkspace& t, const base::Bytes& bytes, ReadOptions options = {}) {
     Read r;
     const auto path = t.dir.write("in.mid", bytes);
     r.result = readFile(path, r.doc, t.ws, options);
@@ -24,7 +24,7 @@ Read readBytes(const TempWorkspace& t, const app::Bytes& bytes, ReadOptions opti
 
 std::string cell(const Read& r, int row, int column) { return cellText(r.doc, row, column); }
 
-app::Bytes track(std::initializer_list<std::uint8_t> bytes) { return app::Bytes(bytes); }
+base::Bytes track(std::initializer_list<std::uint8_t> bytes) { return base::Bytes(bytes); }
 
 }  // namespace
 
@@ -51,7 +51,7 @@ TEST(Reader, FormatOneTracksFollowEachOtherAndCannotBeSaved) {
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.message.caption, "Unsupported format");
     EXPECT_EQ(saved.message.text, "This programm can save only SMF0 files...");
-    EXPECT_FALSE(app::fileExists(t.dir.file("out.mid")));
+    EXPECT_FALSE(base::fileExists(t.dir.file("out.mid")));
 }
 
 TEST(Reader, RunningStatusIsWrittenOutInFullAndCarriesAcrossTracks) {
@@ -84,8 +84,8 @@ TEST(Reader, RunningStatusIsWrittenOutInFullAndCarriesAcrossTracks) {
 TEST(Reader, TrackLengthEdges) {
     TempWorkspace t;
     {   // One byte short, ending in FF 2F: the length byte is still read.
-        app::Bytes body = {0x00, 0x90, 0x3C, 0x64, 0x00, 0xFF, 0x2F};
-        app::Bytes file = smfFile(0, 480, {body});
+        base::Bytes body = {0x00, 0x90, 0x3C, 0x64, 0x00, 0xFF, 0x2F};
+        base::Bytes file = smfFile(0, 480, {body});
         file.push_back(0x00);
         auto r = readBytes(t, file);
         EXPECT_FALSE(r.result.failed) << *r.result.panels[3];
@@ -120,7 +120,7 @@ TEST(Reader, TrackLengthEdges) {
 TEST(Reader, WrongDataNamesTheOffsetAndTheLastByte) {
     TempWorkspace t;
     {   // The file ends inside a marker's text: the last byte read is 'b' at 0x1A.
-        app::Bytes body = {0x00, 0xFF, 0x06, 0x05, 'a', 'b'};
+        base::Bytes body = {0x00, 0xFF, 0x06, 0x05, 'a', 'b'};
         auto file = smfFile(0, 480, {body});
         file[21] = 0x20;  // the track claims more than the file holds
         auto r = readBytes(t, file);
@@ -222,21 +222,21 @@ TEST(Reader, CasmSectionAndAddPartGoToTheWorkingFiles) {
     b.end();
     const auto midi = smfFile(0, 480, {b.bytes()});
     const auto casm = chunk("CASM", {1, 2, 3, 4, 5});
-    app::Bytes style = midi;
+    base::Bytes style = midi;
     append(style, casm);
     append(style, {9, 8, 7});
     auto r = readBytes(t, style);
     EXPECT_EQ(*r.result.panels[3], "OK...CASM Len=9  Add Len=3");
     EXPECT_EQ(r.result.casmCommands, CasmCommands::Enable);
     EXPECT_EQ(t.dir.read("#casm.csm"), casm);
-    EXPECT_EQ(t.dir.read("#CasmAdd.dat"), (app::Bytes{9, 8, 7}));
+    EXPECT_EQ(t.dir.read("#CasmAdd.dat"), (base::Bytes{9, 8, 7}));
 
     // CASM with nothing after it: the add part goes.
     style = midi;
     append(style, casm);
     r = readBytes(t, style);
     EXPECT_EQ(*r.result.panels[3], "OK...CASM Len=9");
-    EXPECT_FALSE(app::fileExists(t.ws.casmAdd()));
+    EXPECT_FALSE(base::fileExists(t.ws.casmAdd()));
 
     // A plain MIDI file: "ClearCasm" decides about "#casm.csm"; the add part stays.
     t.dir.write("#CasmAdd.dat", {1});
@@ -244,11 +244,11 @@ TEST(Reader, CasmSectionAndAddPartGoToTheWorkingFiles) {
     keep.clearCasm = false;
     r = readBytes(t, midi, keep);
     EXPECT_EQ(r.result.casmCommands, CasmCommands::Unchanged);
-    EXPECT_TRUE(app::fileExists(t.ws.casm()));
+    EXPECT_TRUE(base::fileExists(t.ws.casm()));
     r = readBytes(t, midi);
     EXPECT_EQ(r.result.casmCommands, CasmCommands::Disable);
-    EXPECT_FALSE(app::fileExists(t.ws.casm()));
-    EXPECT_TRUE(app::fileExists(t.ws.casmAdd()));
+    EXPECT_FALSE(base::fileExists(t.ws.casm()));
+    EXPECT_TRUE(base::fileExists(t.ws.casmAdd()));
 
     // A CASM section shorter than its length: no working file and wrong data.
     style = midi;
@@ -262,7 +262,7 @@ TEST(Reader, CasmSectionAndAddPartGoToTheWorkingFiles) {
         std::snprintf(buf, sizeof buf, "%zXh:4", style.size() - 1);
         return std::string(buf);
     }());
-    EXPECT_FALSE(app::fileExists(t.ws.casm()));
+    EXPECT_FALSE(base::fileExists(t.ws.casm()));
     EXPECT_EQ(r.result.casmCommands, CasmCommands::Disable);
 }
 
@@ -271,7 +271,7 @@ TEST(Reader, AWorkingFileThatCannotBeClearedFailsTheRead) {
     TrackBuilder b;
     b.end();
     const auto midi = smfFile(0, 480, {b.bytes()});
-    app::Bytes style = midi;
+    base::Bytes style = midi;
     append(style, chunk("CASM", {1, 2, 3}));
     append(style, {9, 8, 7});
     // Something under the working file's name that no delete removes.
@@ -308,7 +308,7 @@ TEST(Reader, OpenEditorDecidesWhetherToReloadCasm) {
     TempWorkspace t;
     TrackBuilder b;
     b.end();
-    app::Bytes style = smfFile(0, 480, {b.bytes()});
+    base::Bytes style = smfFile(0, 480, {b.bytes()});
     append(style, chunk("CASM", {1}));
     t.dir.write("#casm.csm", {42});
     ReadOptions options;
@@ -318,7 +318,7 @@ TEST(Reader, OpenEditorDecidesWhetherToReloadCasm) {
     auto r = readBytes(t, style, options);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(r.result.casmReloadDeclined);
-    EXPECT_EQ(t.dir.read("#casm.csm"), app::Bytes{42});
+    EXPECT_EQ(t.dir.read("#casm.csm"), base::Bytes{42});
     options.askReloadCasm = [&] { return true; };
     r = readBytes(t, style, options);
     EXPECT_TRUE(r.result.casmTaken);

@@ -13,16 +13,16 @@ using testing_support::TempWorkspace;
 
 namespace {
 
-app::Bytes varLen(std::uint32_t v) {
-    app::Bytes out;
+base::Bytes varLen(std::uint32_t v) {
+    base::Bytes out;
     appendVarLen(out, v);
     return out;
 }
 
-app::Bytes encoded(const EventRow& r) {
+base::Bytes encoded(const EventRow& r) {
     EventList list;
     list.insertRow(1, r);
-    app::Bytes out;
+    base::Bytes out;
     encodeRow(list, 1, out);
     return out;
 }
@@ -35,12 +35,12 @@ Document withRows(std::initializer_list<EventRow> rows) {
     return doc;
 }
 
-app::Bytes trackOf(const Document& doc) {
+base::Bytes trackOf(const Document& doc) {
     const auto bytes = midiPartBytes(doc);
-    return app::Bytes(bytes.begin() + 18, bytes.end());
+    return base::Bytes(bytes.begin() + 18, bytes.end());
 }
 
-Document loaded(const TempWorkspace& t, const app::Bytes& file) {
+Document loaded(const TempWorkspace& t, const base::Bytes& file) {
     Document doc;
     readFile(t.dir.write("in.sty", file), doc, t.ws);
     return doc;
@@ -49,24 +49,24 @@ Document loaded(const TempWorkspace& t, const app::Bytes& file) {
 }  // namespace
 
 TEST(Writer, VariableLengthQuantities) {
-    EXPECT_EQ(varLen(0), app::Bytes{0x00});
-    EXPECT_EQ(varLen(127), app::Bytes{0x7F});
-    EXPECT_EQ(varLen(128), (app::Bytes{0x81, 0x00}));
-    EXPECT_EQ(varLen(16384), (app::Bytes{0x81, 0x80, 0x00}));
-    EXPECT_EQ(varLen(0x0FFFFFFF), (app::Bytes{0xFF, 0xFF, 0xFF, 0x7F}));
+    EXPECT_EQ(varLen(0), base::Bytes{0x00});
+    EXPECT_EQ(varLen(127), base::Bytes{0x7F});
+    EXPECT_EQ(varLen(128), (base::Bytes{0x81, 0x00}));
+    EXPECT_EQ(varLen(16384), (base::Bytes{0x81, 0x80, 0x00}));
+    EXPECT_EQ(varLen(0x0FFFFFFF), (base::Bytes{0xFF, 0xFF, 0xFF, 0x7F}));
 }
 
 TEST(Writer, EncodesEachKindFromItsBytes) {
-    EXPECT_EQ(encoded(eventRow(0, {0x90, 0x3C, 0x64})), (app::Bytes{0x00, 0x90, 0x3C, 0x64}));
+    EXPECT_EQ(encoded(eventRow(0, {0x90, 0x3C, 0x64})), (base::Bytes{0x00, 0x90, 0x3C, 0x64}));
     EventRow noTick = eventRow(0, {0xF0, 0x43, 0x10, 0xF7});
     noTick.delta.reset();
-    EXPECT_EQ(encoded(noTick), (app::Bytes{0x00, 0xF0, 0x03, 0x43, 0x10, 0xF7}));
+    EXPECT_EQ(encoded(noTick), (base::Bytes{0x00, 0xF0, 0x03, 0x43, 0x10, 0xF7}));
     EXPECT_EQ(encoded(eventRow(1, {0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20})),
-              (app::Bytes{0x01, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
-    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x00, 0x02, 0x01, 0x02})), (app::Bytes{0x00, 0xFF, 0x00, 0x02, 0x01, 0x02}));
-    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x2F, 0x00})), (app::Bytes{0x00, 0xFF, 0x2F, 0x00}));
-    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x7F, 0x00, 0x01})), (app::Bytes{0x00, 0xFF, 0x7F, 0x02, 0x00, 0x01}));
-    EXPECT_EQ(encoded(eventRow(128, {0xFF, 0xF8})), (app::Bytes{0x81, 0x00, 0xFF, 0xF8}));
+              (base::Bytes{0x01, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
+    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x00, 0x02, 0x01, 0x02})), (base::Bytes{0x00, 0xFF, 0x00, 0x02, 0x01, 0x02}));
+    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x2F, 0x00})), (base::Bytes{0x00, 0xFF, 0x2F, 0x00}));
+    EXPECT_EQ(encoded(eventRow(0, {0xFF, 0x7F, 0x00, 0x01})), (base::Bytes{0x00, 0xFF, 0x7F, 0x02, 0x00, 0x01}));
+    EXPECT_EQ(encoded(eventRow(128, {0xFF, 0xF8})), (base::Bytes{0x81, 0x00, 0xFF, 0xF8}));
     std::vector<std::uint8_t> text{0xFF, 0x01};
     text.resize(202, 'a');
     const auto bytes = encoded(eventRow(0, text));
@@ -78,15 +78,15 @@ TEST(Writer, EncodesEachKindFromItsBytes) {
 TEST(Writer, RowsThatAreNoEventAndEarlyTrackEndsPassTheirTimeOn) {
     // A row without Event bytes is no event.
     EXPECT_EQ(trackOf(withRows({eventRow(10, {}), eventRow(5, {0xFF, 0x2F, 0x00})})),
-              (app::Bytes{0, 0, 0, 4, 15, 0xFF, 0x2F, 0x00}));
+              (base::Bytes{0, 0, 0, 4, 15, 0xFF, 0x2F, 0x00}));
     // Two tracks read into one list: one end-of-track, the last event.
     EXPECT_EQ(trackOf(withRows({eventRow(1, {0x90, 60, 1}), eventRow(2, {0xFF, 0x2F, 0x00}),
                                 eventRow(3, {0xFF, 0x2F, 0x00}), eventRow(4, {0x80, 60, 0}),
                                 eventRow(5, {0xFF, 0x2F, 0x00})})),
-              (app::Bytes{0, 0, 0, 12, 1, 0x90, 60, 1, 9, 0x80, 60, 0, 5, 0xFF, 0x2F, 0x00}));
+              (base::Bytes{0, 0, 0, 12, 1, 0x90, 60, 1, 9, 0x80, 60, 0, 5, 0xFF, 0x2F, 0x00}));
     // An end-of-track that is not last and no end-of-track after it.
     EXPECT_EQ(trackOf(withRows({eventRow(7, {0xFF, 0x2F, 0x00}), eventRow(1, {0xC0, 5})})),
-              (app::Bytes{0, 0, 0, 3, 8, 0xC0, 5}));
+              (base::Bytes{0, 0, 0, 3, 8, 0xC0, 5}));
 }
 
 TEST(Writer, ExtensionRule) {
@@ -104,10 +104,10 @@ TEST(Writer, EachTypeTakesItsPieces) {
     const auto demo = [] {
         TrackBuilder b;
         b.event(0, {0x90, 60, 100}).end(10);
-        app::Bytes style = smfFile(0, 480, {b.bytes()});
+        base::Bytes style = smfFile(0, 480, {b.bytes()});
         return style;
     }();
-    app::Bytes style = demo;
+    base::Bytes style = demo;
     append(style, chunk("CASM", {1, 2}));
     append(style, {7, 7});
     const auto doc = loaded(t, style);
@@ -119,19 +119,19 @@ TEST(Writer, EachTypeTakesItsPieces) {
     // A PSR style leaves the add part out, and says so.
     auto psr = saveAs(doc, t.dir.file("a.sty"), FilterSty, t.ws);
     EXPECT_EQ(psr.message.caption, "Saved as a SFF style file...");
-    EXPECT_EQ(psr.message.icon, app::Icon::Information);
+    EXPECT_EQ(psr.message.icon, base::Icon::Information);
     EXPECT_EQ(psr.note, "The add part (2 bytes) was left out: .bcs, .prs, .sst, .pst and .pcs files keep it.");
-    EXPECT_EQ(t.dir.read("a.sty"), app::Bytes(style.begin(), style.end() - 2));
+    EXPECT_EQ(t.dir.read("a.sty"), base::Bytes(style.begin(), style.end() - 2));
     auto midi = saveAs(doc, t.dir.file("a.mid"), FilterMid, t.ws);
     EXPECT_EQ(midi.message.caption, "Saved as a MIDI SMF0 file...");
     EXPECT_EQ(midi.message.text, t.dir.file("a.mid").string());
     EXPECT_EQ(t.dir.read("a.mid"), demo);
 
     // Without an add part a Tyros-family save writes MIDI part and CASM only.
-    app::removeFile(t.ws.casmAdd());
+    base::removeFile(t.ws.casmAdd());
     auto tyros = saveAs(doc, t.dir.file("b.bcs"), FilterBcs, t.ws);
     EXPECT_EQ(tyros.message.caption, "Saved as a SFF style file for TYROS keyboard...");
-    EXPECT_EQ(t.dir.read("b.bcs"), app::Bytes(style.begin(), style.end() - 2));
+    EXPECT_EQ(t.dir.read("b.bcs"), base::Bytes(style.begin(), style.end() - 2));
     EXPECT_EQ(saveAs(doc, t.dir.file("b.sty"), FilterSty, t.ws).note, "");
 }
 
@@ -142,13 +142,13 @@ TEST(Writer, AFailedSaveLeavesTheOldFileAndNoPartialFile) {
     const auto doc = loaded(t, smfFile(0, 480, {b.bytes()}));
     t.dir.write("old.sty", {1, 2, 3});
     const auto before = t.dir.listing();
-    app::removeFile(t.ws.casm());
+    base::removeFile(t.ws.casm());
     auto result = saveAs(doc, t.dir.file("old.sty"), FilterSty, t.ws);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message.caption, "Unable to open the file");
     EXPECT_EQ(result.message.text, "The CASM section is not found...");
-    EXPECT_EQ(result.message.icon, app::Icon::Error);
-    EXPECT_EQ(t.dir.read("old.sty"), (app::Bytes{1, 2, 3}));
+    EXPECT_EQ(result.message.icon, base::Icon::Error);
+    EXPECT_EQ(t.dir.read("old.sty"), (base::Bytes{1, 2, 3}));
     EXPECT_EQ(t.dir.listing(), before);
 
     auto noFolder = saveAs(doc, t.dir.file("missing/x.mid"), FilterMid, t.ws);
@@ -175,6 +175,6 @@ TEST(Writer, AWriteThatRunsOutOfSpaceKeepsTheTarget) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message.caption, "Write error");
-    EXPECT_EQ(t.dir.read("keep.mid"), (app::Bytes{1, 2, 3}));
+    EXPECT_EQ(t.dir.read("keep.mid"), (base::Bytes{1, 2, 3}));
     EXPECT_EQ(t.dir.listing(), before);
 }

@@ -15,7 +15,7 @@ using namespace events;
 
 namespace {
 
-app::Bytes styleBytes() {
+base::Bytes styleBytes() {
     TrackBuilder t;
     t.text(0, 0x03, "Test").tempo(0, 500000).meta(0, 0x58, {4, 2, 24, 8}).meta(0, 0x59, {0xFE, 1});
     t.sysex(0, {0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
@@ -110,7 +110,7 @@ TEST(EditRoundTrip, EveryCommandUndoneSavesTheFileAsOpened) {
     for (std::size_t i = edits.size(); i-- > 0;) undo(doc.events, edits[i]);
     EXPECT_EQ(midiPartBytes(doc), midi);
     const auto saved = t.dir.file("Saved.prs");
-    ASSERT_TRUE(saveAs(doc, saved, FilterPrs, t.ws, app::builtinLanguage()).ok);
+    ASSERT_TRUE(saveAs(doc, saved, FilterPrs, t.ws, base::builtinLanguage()).ok);
     EXPECT_EQ(t.dir.read("Saved.prs"), original);
 }
 
@@ -128,13 +128,13 @@ TEST(EditRoundTrip, SavedEditsReadBackAsMade) {
         return out;
     };
     const auto saved = t.dir.file("Edited.prs");
-    ASSERT_TRUE(saveAs(doc, saved, FilterPrs, t.ws, app::builtinLanguage()).ok);
+    ASSERT_TRUE(saveAs(doc, saved, FilterPrs, t.ws, base::builtinLanguage()).ok);
     Document again;
     ASSERT_TRUE(readFile(saved, again, t.ws).opened);
     EXPECT_EQ(cells(again), cells(doc));
     // The CASM section and the chunks after it come back unchanged.
     const auto bytes = t.dir.read("Edited.prs");
-    const auto tail = app::Bytes{'C', 'A', 'S', 'M', 0, 0, 0, 8, 'C', 'S', 'E', 'G', 0, 0, 0, 0,
+    const auto tail = base::Bytes{'C', 'A', 'S', 'M', 0, 0, 0, 8, 'C', 'S', 'E', 'G', 0, 0, 0, 0,
                                  'O', 'T', 'S', 'c', 0, 0, 0, 1, 0x42};
     ASSERT_GE(bytes.size(), tail.size());
     EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - static_cast<std::ptrdiff_t>(tail.size())));

@@ -79,14 +79,14 @@ TEST(EventClipboard, RowsTravelThroughTheFileExactly) {
     const auto doc = sampleDoc();
     const auto file = dir / "EventCopy.ini";
     const std::vector<int> rows{1, 2, 5, 6, 7, 8};
-    ASSERT_TRUE(writeEventClipboard(file, doc, rows, app::builtinLanguage()).ok);
+    ASSERT_TRUE(writeEventClipboard(file, doc, rows, base::builtinLanguage()).ok);
     const std::string text = dir.readText("EventCopy.ini");
     // Hex cells end in a blank, which quotation marks keep.
     EXPECT_EQ(text.rfind("[EventCopy]\nCount=6\n[0]\n1=\n2=0\n3=1:01:0\n4=\"FF 06 \"\n5=\n6=Main A\n", 0), 0u) << text;
     EXPECT_NE(text.find("6=\" \"sung\" \"\n"), std::string::npos);
     EXPECT_NE(text.find("6=\"two  lines \"\n6x=74776F0D0A6C696E65730A\n"), std::string::npos);
 
-    const auto read = readEventClipboard(file, app::builtinLanguage());
+    const auto read = readEventClipboard(file, base::builtinLanguage());
     ASSERT_TRUE(read.outcome.ok) << read.outcome.message.text;
     ASSERT_EQ(read.rows.size(), rows.size());
     auto pasted = docOf({});
@@ -108,17 +108,17 @@ TEST(EventClipboard, RowsTravelThroughTheFileExactly) {
     EXPECT_EQ(*plain.rows[0].text(ColComment), "");
 
     // Nothing to copy removes the file.
-    ASSERT_TRUE(writeEventClipboard(file, doc, {}, app::builtinLanguage()).ok);
-    EXPECT_FALSE(app::fileExists(file));
-    const auto missing = readEventClipboard(file, app::builtinLanguage());
+    ASSERT_TRUE(writeEventClipboard(file, doc, {}, base::builtinLanguage()).ok);
+    EXPECT_FALSE(base::fileExists(file));
+    const auto missing = readEventClipboard(file, base::builtinLanguage());
     EXPECT_FALSE(missing.outcome.ok);
-    EXPECT_EQ(missing.outcome.message.icon, app::Icon::Information);
+    EXPECT_EQ(missing.outcome.message.icon, base::Icon::Information);
     EXPECT_TRUE(missing.rows.empty());
 
     // A clipboard that cannot be written is reported.
     if (::geteuid() != 0) {
         ::chmod(dir.path().c_str(), 0500);
-        const auto failed = writeEventClipboard(file, doc, rows, app::builtinLanguage());
+        const auto failed = writeEventClipboard(file, doc, rows, base::builtinLanguage());
         ::chmod(dir.path().c_str(), 0700);
         EXPECT_FALSE(failed.ok);
         EXPECT_EQ(failed.message.textId, 0);
@@ -158,9 +158,9 @@ TEST(EventClipboard, FilesCutShortOrGarbledPasteNothing) {
     // The user is told which file and why; nothing is pasted.
     testing_support::TempDir dir;
     const auto file = dir.writeText("EventCopy.ini", full.substr(0, full.size() / 2));
-    const auto read = readEventClipboard(file, app::builtinLanguage());
+    const auto read = readEventClipboard(file, base::builtinLanguage());
     EXPECT_FALSE(read.outcome.ok);
-    EXPECT_EQ(read.outcome.message.icon, app::Icon::Error);
+    EXPECT_EQ(read.outcome.message.icon, base::Icon::Error);
     EXPECT_EQ(read.outcome.message.text.rfind(file.string(), 0), 0u);
     EXPECT_NE(read.outcome.message.text.find("Nothing was pasted."), std::string::npos);
     EXPECT_TRUE(read.rows.empty());

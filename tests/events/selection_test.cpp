@@ -90,7 +90,7 @@ TEST(EventFilter, FlipsAndSettings) {
     EXPECT_EQ(filterFlips(list, f), (std::vector<int>{3}));
 
     // Settings: stored and read back; values out of range read as defaults or modulo 256.
-    auto settings = app::Profile::fromText("[Select]\nEventType=24\nSelectChan=0\nData1L=300\nData2H=-1\n");
+    auto settings = base::Profile::fromText("[Select]\nEventType=24\nSelectChan=0\nData1L=300\nData2H=-1\n");
     auto loaded = loadEventFilter(settings);
     EXPECT_EQ(loaded.kind, 0);
     EXPECT_EQ(loaded.channel, 1);

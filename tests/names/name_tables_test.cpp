@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "names/controller_list.h"
 #include "names/default_files.h"
 #include "names/gm_tables.h"
@@ -14,14 +14,14 @@ TEST(GmTables, ShortTreeNamesFallBackToTheFullName) {
 
 TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
     testing_support::TempDir dir;
-    const app::Profile ini(dir.writeText("Control.INI", "[controllers]\n10=10 Pan\n0=0 Bank\n3=\n7=7 Volume\n255=91 Reverb\n"
+    const base::Profile ini(dir.writeText("Control.INI", "[controllers]\n10=10 Pan\n0=0 Bank\n3=\n7=7 Volume\n255=91 Reverb\n"
                                                     "256=1 Beyond\nx=64 Sustain\n"));
     const auto items = names::controllerList(ini);
     EXPECT_EQ(items, (std::vector<std::string>{"0 Bank", "7 Volume", "10 Pan", "91 Reverb"}));
     EXPECT_EQ(names::itemIndexFor(items, 91), 3u);  // by the value's number, not the key
     EXPECT_EQ(names::itemIndexFor(items, 5), 0u);
     EXPECT_EQ(names::itemController("Pan"), -1);
-    EXPECT_TRUE(names::controllerList(app::Profile(dir.path() / "none.ini")).empty());
+    EXPECT_TRUE(names::controllerList(base::Profile(dir.path() / "none.ini")).empty());
 
     EXPECT_EQ(names::valueOfTrackPosition(0), 127);
     EXPECT_EQ(names::valueOfTrackPosition(127), 0);
@@ -31,7 +31,7 @@ TEST(ControllerList, ReadsKeysInOrderAndFindsItemsByTheirLeadingNumber) {
     EXPECT_EQ(names::typedControllerValue("300"), 127);
     EXPECT_EQ(names::typedControllerValue("-4"), 0);
 
-    const auto shipped = names::controllerList(app::Profile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/Control.INI"));
+    const auto shipped = names::controllerList(base::Profile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/Control.INI"));
     ASSERT_GT(shipped.size(), 30u);
     EXPECT_EQ(shipped[names::itemIndexFor(shipped, 7)], "7 Volume");
 }
@@ -40,7 +40,7 @@ TEST(DefaultNameFiles, CopiedWhenAbsentAndNeverOverAUsersFile) {
     testing_support::TempDir shipped, program;
     shipped.writeText("Control.INI", "[Controllers]\n7=7 Volume\n");
     shipped.writeText("Genre.INI", "[Genre]\n0=Pop\n");
-    const app::Workspace ws(program.path());
+    const base::Workspace ws(program.path());
     program.writeText("Genre.INI", "[Genre]\n0=Mine\n");
     const auto result = names::installNameFiles(ws, {program.path() / "missing", shipped.path()});
     EXPECT_EQ(result.copied, (std::vector<std::string>{"Control.INI"}));
@@ -51,9 +51,9 @@ TEST(DefaultNameFiles, CopiedWhenAbsentAndNeverOverAUsersFile) {
 
     // The build's own data folder is found without any configuration.
     testing_support::TempDir fresh;
-    const auto all = names::installNameFiles(app::Workspace(fresh.path()), names::shippedNameFileDirs({}));
+    const auto all = names::installNameFiles(base::Workspace(fresh.path()), names::shippedNameFileDirs({}));
     EXPECT_EQ(all.copied, (std::vector<std::string>{"Control.INI", "XGSystem.ini", "Genre.INI", "Deutsch.lng"}));
-    const auto source = app::readFile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/XGSystem.ini");
+    const auto source = base::readFile(std::filesystem::path(CTABBER_SOURCE_DIR) / "data/XGSystem.ini");
     ASSERT_TRUE(source);
     EXPECT_EQ(fresh.readText("XGSystem.ini"), std::string(source->begin(), source->end()));
 }

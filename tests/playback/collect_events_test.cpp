@@ -17,7 +17,7 @@ struct Played {
     friend bool operator==(const Played&, const Played&) = default;
 };
 
-std::vector<Played> played(const std::vector<TMidiEvent>& list) {
+std::vector<Played> played(const std::vector<MidiEvent>& list) {
     std::vector<Played> out;
     for (const auto& e : list) {
         Bytes bytes = e.data;
@@ -68,7 +68,7 @@ document::Document style() {
 
 TEST(CollectEvents, StartUpPartPassesOverSff1AndSIntWithoutTheirTicks) {
     const auto doc = style();
-    std::vector<TMidiEvent> startup;
+    std::vector<MidiEvent> startup;
     CollectEvents(startup, doc.events, std::nullopt);
     EXPECT_EQ(played(startup), (std::vector<Played>{{5, 5, {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}},
                                                     {8, 3, {0xB0, 0x07, 0x64}},
@@ -79,7 +79,7 @@ TEST(CollectEvents, StartUpPartPassesOverSff1AndSIntWithoutTheirTicks) {
 
 TEST(CollectEvents, ASectionFromItsFirstMarkerToTheNextWithLongSystemExclusiveWhole) {
     const auto doc = style();
-    std::vector<TMidiEvent> main;
+    std::vector<MidiEvent> main;
     CollectEvents(main, doc.events, "Main A");
     Bytes sysex = {0xF0};
     for (auto b : longSysex()) sysex.push_back(b);
@@ -104,8 +104,8 @@ TEST(CollectEvents, ASectionFromItsFirstMarkerToTheNextWithLongSystemExclusiveWh
 
 TEST(LoopLength, PadsToTheBarLineBelowTheRoundedUpBeatsOnly) {
     auto list = [](std::uint64_t lastTick, std::uint32_t lastDelta) {
-        return std::vector<TMidiEvent>{TMidiEvent::shortEvent(0, 0, 0x90, 60, 100),
-                                       TMidiEvent::shortEvent(lastDelta, lastTick, 0x80, 60, 0)};
+        return std::vector<MidiEvent>{MidiEvent::shortEvent(0, 0, 0x90, 60, 100),
+                                       MidiEvent::shortEvent(lastDelta, lastTick, 0x80, 60, 0)};
     };
     // 3.5 beats at 4/4: one bar.
     auto section = list(1680, 80);
@@ -139,7 +139,7 @@ TEST(LoopLength, PadsToTheBarLineBelowTheRoundedUpBeatsOnly) {
     padToBar(section, 480, 3);
     EXPECT_EQ(section.back().tick, 1440u);
     // Nothing to pad without events or without a division.
-    std::vector<TMidiEvent> none;
+    std::vector<MidiEvent> none;
     padToBar(none, 480, 4);
     EXPECT_TRUE(none.empty());
     section = list(1680, 80);

@@ -25,7 +25,7 @@ struct Rig {
         out.SetActive(true);
         port->clear();
     }
-    void make(std::vector<TMidiEvent> startup, std::vector<TMidiEvent> section, Timing timing = kMsTicks) {
+    void make(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, Timing timing = kMsTicks) {
         player = std::make_unique<Player>(std::move(startup), std::move(section), timing, controls);
     }
     // Starts and steps until `lastMs` or the end of the run; true when the run ended.
@@ -50,14 +50,14 @@ struct Rig {
 
 const Bytes kGmOn = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
 
-std::vector<TMidiEvent> startupList() {
-    return {TMidiEvent::longEvent(0, 0, 0xF0, kGmOn), TMidiEvent::shortEvent(0, 0, 0xC1, 5, 0)};
+std::vector<MidiEvent> startupList() {
+    return {MidiEvent::longEvent(0, 0, 0xF0, kGmOn), MidiEvent::shortEvent(0, 0, 0xC1, 5, 0)};
 }
 
 // Channel 1 from tick 0 to 20, channel 2 at tick 10, padded to tick 40.
-std::vector<TMidiEvent> sectionList() {
-    return {TMidiEvent::shortEvent(0, 0, 0x90, 0x3C, 0x64), TMidiEvent::shortEvent(10, 10, 0x91, 0x40, 0x50),
-            TMidiEvent::shortEvent(10, 20, 0x80, 0x3C, 0x00), TMidiEvent::empty(20, 40)};
+std::vector<MidiEvent> sectionList() {
+    return {MidiEvent::shortEvent(0, 0, 0x90, 0x3C, 0x64), MidiEvent::shortEvent(10, 10, 0x91, 0x40, 0x50),
+            MidiEvent::shortEvent(10, 20, 0x80, 0x3C, 0x00), MidiEvent::empty(20, 40)};
 }
 
 using Sends = std::vector<std::pair<std::uint64_t, Bytes>>;
@@ -111,7 +111,7 @@ TEST(Player, InitEveryLoopReplaysTheStartUpListBeforeEachPass) {
 TEST(Player, SwitchedOffChannelsAreSilencedAtOnceButStillGetSystemExclusive) {
     Rig rig;
     rig.controls.setChannel(1, false);  // channel 2 before the start
-    rig.make({TMidiEvent::longEvent(0, 0, 0xF0, kGmOn), TMidiEvent::shortEvent(0, 0, 0xC1, 5, 0)}, sectionList());
+    rig.make({MidiEvent::longEvent(0, 0, 0xF0, kGmOn), MidiEvent::shortEvent(0, 0, 0xC1, 5, 0)}, sectionList());
     rig.play(45, [&](std::uint64_t ms) {
         if (ms == 6) rig.controls.setChannel(0, false);  // channel 1 while its note sounds
         if (ms == 30) rig.controls.setChannel(0, true);
@@ -132,7 +132,7 @@ TEST(Player, TicksAndThePositionDisplay) {
 
     // Every 50 ms of elapsed, counted from the start of each list.
     Rig rig;
-    rig.make({}, {TMidiEvent::shortEvent(0, 0, 0x90, 60, 1), TMidiEvent::shortEvent(1920, 1920, 0x80, 60, 0)}, t);
+    rig.make({}, {MidiEvent::shortEvent(0, 0, 0x90, 60, 1), MidiEvent::shortEvent(1920, 1920, 0x80, 60, 0)}, t);
     rig.play(2101);
     ASSERT_GE(rig.positions.size(), 23u);
     EXPECT_EQ(rig.positions[0].first, 0u);

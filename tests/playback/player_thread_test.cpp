@@ -14,9 +14,9 @@ namespace {
 constexpr Timing kMsTicks{1000, 1000000, 4};
 
 // Three notes over 10 ms.
-std::vector<TMidiEvent> shortSection() {
-    return {TMidiEvent::shortEvent(0, 0, 0x90, 60, 100), TMidiEvent::shortEvent(5, 5, 0x91, 62, 100),
-            TMidiEvent::shortEvent(5, 10, 0x80, 60, 0)};
+std::vector<MidiEvent> shortSection() {
+    return {MidiEvent::shortEvent(0, 0, 0x90, 60, 100), MidiEvent::shortEvent(5, 5, 0x91, 62, 100),
+            MidiEvent::shortEvent(5, 10, 0x80, 60, 0)};
 }
 
 // Waits, a few milliseconds in practice, for what the player thread reports.
@@ -103,7 +103,7 @@ TEST(PlayerThread, StoppingALoopEndsTheThreadBeforeThePortCloses) {
 
 TEST(PlayerThread, NothingPlaysWithoutTwoEventsAndAClosedPortPlaysSilently) {
     Rig rig;
-    EXPECT_FALSE(rig.thread.start({}, {TMidiEvent::shortEvent(0, 0, 0x90, 60, 100)}, kMsTicks, rig.controls, {}));
+    EXPECT_FALSE(rig.thread.start({}, {MidiEvent::shortEvent(0, 0, 0x90, 60, 100)}, kMsTicks, rig.controls, {}));
     EXPECT_FALSE(rig.thread.playing());
     EXPECT_TRUE(rig.port->entries().empty());
 

@@ -4,12 +4,12 @@
 // quarter.
 #include <string_view>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "document/smf_builder.h"
 
 namespace testing_support {
 
-inline app::Bytes drumSectionMidi(std::string_view firstMarker = "SFF1") {
+inline base::Bytes drumSectionMidi(std::string_view firstMarker = "SFF1") {
     const auto track = document::TrackBuilder()
                            .text(0, 0x06, firstMarker)
                            .text(0, 0x06, "Main A")

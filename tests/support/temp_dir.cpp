@@ -18,13 +18,13 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::filesystem::path TempDir::write(const std::string& name, const app::Bytes& bytes) const {
+std::filesystem::path TempDir::write(const std::string& name, const base::Bytes& bytes) const {
     const auto p = path_ / name;
-    if (!app::writeFileAtomic(p, bytes)) throw std::runtime_error("cannot write " + p.string());
+    if (!base::writeFileAtomic(p, bytes)) throw std::runtime_error("cannot write " + p.string());
     return p;
 }
 
-app::Bytes TempDir::read(const std::string& name) const { return app::readFile(path_ / name).value_or(app::Bytes{}); }
+base::Bytes TempDir::read(const std::string& name) const { return base::readFile(path_ / name).value_or(base::Bytes{}); }
 
 std::vector<std::string> TempDir::listing() const { return testing_support::listing(path_); }
 

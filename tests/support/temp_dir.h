@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_io.h"
-#include "app/workspace.h"
+#include "base/file_io.h"
+#include "base/workspace.h"
 
 namespace testing_support {
 
@@ -20,12 +20,12 @@ public:
     std::filesystem::path file(const std::string& name) const { return path_ / name; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     // Writes bytes to a file in the folder and returns its path.
-    std::filesystem::path write(const std::string& name, const app::Bytes& bytes) const;
+    std::filesystem::path write(const std::string& name, const base::Bytes& bytes) const;
     std::filesystem::path writeText(const std::string& name, std::string_view text) const {
-        return write(name, app::Bytes(text.begin(), text.end()));
+        return write(name, base::Bytes(text.begin(), text.end()));
     }
     // The bytes of a file; empty when it does not exist.
-    app::Bytes read(const std::string& name) const;
+    base::Bytes read(const std::string& name) const;
     std::string readText(const std::string& name) const {
         const auto bytes = read(name);
         return std::string(bytes.begin(), bytes.end());
@@ -43,7 +43,7 @@ std::vector<std::string> listing(const std::filesystem::path& folder);
 // A temporary folder used as the program directory.
 struct TempWorkspace {
     TempDir dir;
-    app::Workspace ws{dir.path()};
+    base::Workspace ws{dir.path()};
 };
 
 }  // namespace testing_support

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 
 namespace testing_support {
 
@@ -27,13 +27,13 @@ struct Wav {
     }
 };
 
-inline std::uint32_t littleEndian(const app::Bytes& b, std::size_t at, int n) {
+inline std::uint32_t littleEndian(const base::Bytes& b, std::size_t at, int n) {
     std::uint32_t v = 0;
     for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<std::size_t>(i)];
     return v;
 }
 
-inline Wav readWav(const app::Bytes& b) {
+inline Wav readWav(const base::Bytes& b) {
     Wav wav;
     if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) return wav;
     for (std::size_t at = 12; at + 8 <= b.size();) {

@@ -1,26 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <numeric>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "support/temp_dir.h"
 #include "tools/compare.h"
 #include "tools/hex_dump.h"
-#include "tools/tool_file.h"
 
 using namespace tools;
 
 namespace {
 
-app::Bytes counting(std::size_t n, std::uint8_t first = 0) {
-    app::Bytes b(n);
+base::Bytes counting(std::size_t n, std::uint8_t first = 0) {
+    base::Bytes b(n);
     std::iota(b.begin(), b.end(), first);
     return b;
 }
 
-std::vector<std::string> allLines(const app::Bytes& bytes) {
+std::vector<std::string> allLines(const base::Bytes& bytes) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < dumpLineCount(bytes.size()); ++i) lines.push_back(dumpLine(bytes, i));
     return lines;
@@ -57,7 +54,7 @@ TEST(HexDump, LineLayoutForTwentyThirtyTwoAndNoBytes) {
     EXPECT_EQ(thirtyTwo[2], "0020 " + kNoBytes + "  |  " + kBlanks16);
 
     // An empty file gives the one line without bytes.
-    EXPECT_EQ(allLines(app::Bytes{}), std::vector<std::string>{"0000 " + kNoBytes + "  |  " + kBlanks16});
+    EXPECT_EQ(allLines(base::Bytes{}), std::vector<std::string>{"0000 " + kNoBytes + "  |  " + kBlanks16});
 
     // Offsets past FFFFh take the digits they need.
     const auto big = counting(0x10010);
@@ -80,7 +77,7 @@ TEST(Compare, SameShorterLongerAndDifferent) {
               (std::vector<std::string>{"HEXPosition  A.csm   A.csm", "___________________________________",
                                         "Compared: 10   No match:0"}));
     // B is A's first 8 bytes: the comparison stops after 8.
-    const app::Bytes shorter(a.begin(), a.begin() + 8);
+    const base::Bytes shorter(a.begin(), a.begin() + 8);
     EXPECT_EQ(allLines(compareBytes(a, shorter, "a", "b")),
               (std::vector<std::string>{"HEXPosition  a   b", "Different length...", "___________________________________",
                                         "Compared: 8   No match:0"}));
@@ -97,27 +94,3 @@ TEST(Compare, SameShorterLongerAndDifferent) {
     EXPECT_EQ(allLines(compareBytes({}, a, "a", "b")).back(), "Compared: 0   No match:0");
 }
 
-TEST(ToolFile, RefusesFoldersDevicesPipesAndLargeFilesWithoutWaiting) {
-    testing_support::TempDir dir;
-    const auto& lang = app::builtinLanguage();
-    const auto small = dir.write("small.csm", counting(100));
-    const auto read = readToolFile(small, lang);
-    ASSERT_FALSE(read.failure);
-    EXPECT_EQ(read.bytes, counting(100));
-
-    const auto pipe = dir / "pipe";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const auto& path : {dir.path(), std::filesystem::path("/dev/zero"), pipe, dir / "missing.csm"}) {
-        const auto refused = readToolFile(path, lang);
-        ASSERT_TRUE(refused.failure) << path;
-        EXPECT_EQ(refused.failure->caption, "File is not open");
-        EXPECT_EQ(refused.failure->text, path.string());
-        EXPECT_TRUE(refused.bytes.empty());
-    }
-    // Past the limit: refused before anything is read.
-    const auto large = readToolFile(small, lang, 99);
-    ASSERT_TRUE(large.failure);
-    EXPECT_EQ(large.failure->captionId, app::text::fileTooLarge);
-    EXPECT_EQ(large.failure->text, small.string());
-    EXPECT_FALSE(readToolFile(small, lang, 100).failure);
-}

@@ -12,15 +12,15 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "casm/ui/assign_dialogs.h"
+#include "casm/ui/cntt_dialog.h"
+#include "casm/ui/create_casm_dialog.h"
+#include "casm/ui/entry_bytes_dialog.h"
 #include "casm/ui/mute_dialogs.h"
-#include "casm/ui/tcrcasm.h"
-#include "casm/ui/tedbin.h"
-#include "casm/ui/teditcntt.h"
-#include "casm/ui/tselnote.h"
+#include "casm/ui/note_picker.h"
 #include "casm/writer.h"
-#include "events/ui/ttrchtbl.h"
+#include "events/ui/track_channel_dialog.h"
 #include "support/casm_editor_fixture.h"
 
 using namespace casm_test;
@@ -59,7 +59,7 @@ private slots:
 void CasmDialogsTest::byteEditorReadsInTheBaseItShowsAndRemembersIt() {
     EditorFixture f;
     {
-        casm::ui::TEdBin d(nullptr, context(f), entryOfLength(27));
+        casm::ui::EntryBytesDialog d(nullptr, context(f), entryOfLength(27));
         QCOMPARE(d.StringGrid1->rowCount(), 20);
         QCOMPARE(d.StringGrid1->item(1, 0)->text(), QString("Name"));
         QCOMPARE(d.StringGrid1->item(2, 1)->text(), QString("000"));  // MidiChan, decimal
@@ -82,18 +82,18 @@ void CasmDialogsTest::byteEditorReadsInTheBaseItShowsAndRemembersIt() {
         QCOMPARE(e[casm::unkn26], std::uint8_t{7});
     }
     // The base is kept in the settings and shown next time.
-    QCOMPARE(app::readProfileInt(f.home() / "Ctabber.INI", "BinaryEdit", "DecHex", 0), 1);
-    casm::ui::TEdBin again(nullptr, context(f), entryOfLength(35));
+    QCOMPARE(base::readProfileInt(f.home() / "Ctabber.INI", "BinaryEdit", "DecHex", 0), 1);
+    casm::ui::EntryBytesDialog again(nullptr, context(f), entryOfLength(35));
     QCOMPARE(again.StringGrid1->rowCount(), 28);
     QVERIFY(again.RadioHex->isChecked());
     QCOMPARE(again.StringGrid1->item(27, 0)->text(), QString("unkn34"));
 
     // Through the editor: a change of unkn26 alone marks the entry changed; Cancel changes nothing.
     auto& w = f.open(casmOf({cseg("Main A", {ctab(8)})}));
-    whenShown<casm::ui::TEdBin>([](casm::ui::TEdBin* d) { d->reject(); });
+    whenShown<casm::ui::EntryBytesDialog>([](casm::ui::EntryBytesDialog* d) { d->reject(); });
     QTest::keyClick(w.StringGrid1, Qt::Key_Return);
     QVERIFY(!f.entries()[0].changed);
-    whenShown<casm::ui::TEdBin>([](casm::ui::TEdBin* d) {
+    whenShown<casm::ui::EntryBytesDialog>([](casm::ui::EntryBytesDialog* d) {
         d->StringGrid1->item(19, 1)->setText("2A");
         d->accept();
     });
@@ -104,7 +104,7 @@ void CasmDialogsTest::byteEditorReadsInTheBaseItShowsAndRemembersIt() {
 
 void CasmDialogsTest::notePickerHitTestAndCaption() {
     EditorFixture f;
-    casm::ui::TSelNote d(nullptr, context(f), 40);
+    casm::ui::NotePicker d(nullptr, context(f), 40);
     d.show();
     QCOMPARE(d.windowTitle(), QString("Select Note"));
     QCOMPARE(d.note(), 40);
@@ -137,7 +137,7 @@ void CasmDialogsTest::orderDialogShowsGroupsAndMovesRows() {
     casm::SectionTable table;
     QVERIFY(!casm::buildSectionTable(entries, table));
     casm::groupSections(table);
-    casm::ui::TCasmOrder d(nullptr, context(f), table);
+    casm::ui::SectionOrderDialog d(nullptr, context(f), table);
     QCOMPARE(column(d.StringGrid1, 1), (QStringList{"Intro A", "Main A", "Main B"}));
     QCOMPARE(column(d.StringGrid1, 3), (QStringList{"*1", "*2", "*2"}));
     QCOMPARE(column(d.StringGrid1, 2), (QStringList{"28", "28", "28"}));
@@ -158,13 +158,13 @@ void CasmDialogsTest::orderDialogShowsGroupsAndMovesRows() {
     // The compressed choice is kept by OK only, for the next save.
     d.CheckBoxCompressed->setChecked(false);
     d.ButtonCancel->click();
-    QVERIFY(casm::ui::TCasmOrder::compressedFormat());
-    casm::ui::TCasmOrder again(nullptr, context(f), table);
+    QVERIFY(casm::ui::SectionOrderDialog::compressedFormat());
+    casm::ui::SectionOrderDialog again(nullptr, context(f), table);
     again.CheckBoxCompressed->setChecked(false);
     again.ButtonOK->click();
-    QVERIFY(!casm::ui::TCasmOrder::compressedFormat());
-    QVERIFY(!casm::ui::TCasmOrder(nullptr, context(f), table).CheckBoxCompressed->isChecked());
-    casm::ui::TCasmOrder::compressedFormat() = true;
+    QVERIFY(!casm::ui::SectionOrderDialog::compressedFormat());
+    QVERIFY(!casm::ui::SectionOrderDialog(nullptr, context(f), table).CheckBoxCompressed->isChecked());
+    casm::ui::SectionOrderDialog::compressedFormat() = true;
 }
 
 void CasmDialogsTest::muteDialogsAndChordPicker() {
@@ -175,7 +175,7 @@ void CasmDialogsTest::muteDialogsAndChordPicker() {
     auto& w = f.open(casmOf({cseg("Main A", {drums})}));
 
     // Chord mute: the two chord bits of byte 0 show; unchecking sus4 writes 0x06, AutoStart kept.
-    whenShown<casm::ui::TFChordM>([](casm::ui::TFChordM* d) {
+    whenShown<casm::ui::ChordMuteDialog>([](casm::ui::ChordMuteDialog* d) {
         QCOMPARE(d->CheckListBox2->item(15)->checkState(), Qt::Checked);  // sus4 (32)
         QCOMPARE(d->CheckListBox2->item(16)->checkState(), Qt::Checked);  // 1+2+5 (33)
         QCOMPARE(d->CheckListBox1->item(8)->text(), QString("min "));
@@ -188,14 +188,14 @@ void CasmDialogsTest::muteDialogsAndChordPicker() {
 
     // Note mute: all twelve checked for 0xFF 0xFF; OK without a change writes nothing.
     const int steps = w.casm().undoStack().count();
-    whenShown<casm::ui::TFNoteM>([](casm::ui::TFNoteM* d) {
+    whenShown<casm::ui::NoteMuteDialog>([](casm::ui::NoteMuteDialog* d) {
         for (int n = 0; n < 12; ++n) QCOMPARE(d->CheckListBox1->item(n)->checkState(), Qt::Checked);
         d->ButtonOK->click();
     });
     w.StringGrid1DblClick(1, 13);
     QCOMPARE(w.casm().undoStack().count(), steps);
     QCOMPARE(f.entries()[0][casm::NoteMute1], std::uint8_t{0xFF});
-    whenShown<casm::ui::TFNoteM>([](casm::ui::TFNoteM* d) {
+    whenShown<casm::ui::NoteMuteDialog>([](casm::ui::NoteMuteDialog* d) {
         d->CheckListBox1->item(0)->setCheckState(Qt::Unchecked);
         d->ButtonOK->click();
     });
@@ -205,7 +205,7 @@ void CasmDialogsTest::muteDialogsAndChordPicker() {
 
     // The buttons: Invert on a full mask empties it; Min only (no stored presets) passes 8 to 18.
     {
-        casm::ui::TFChordM d(nullptr, context(f), casm::fullChordMask());
+        casm::ui::ChordMuteDialog d(nullptr, context(f), casm::fullChordMask());
         d.ButtonInv->click();
         QCOMPARE(d.mask(), casm::emptyChordMask());
         d.ButtonMin->click();
@@ -213,10 +213,10 @@ void CasmDialogsTest::muteDialogsAndChordPicker() {
         d.saveButtons[2]->click();  // user group 3
         d.reject();
     }
-    QCOMPARE(app::readProfileInt(f.home() / "Ctabber.INI", "ChordMute", "User3Byte2", -1), 0x07);
+    QCOMPARE(base::readProfileInt(f.home() / "Ctabber.INI", "ChordMute", "User3Byte2", -1), 0x07);
 
     // The chord picker in single-choice mode: one box at a time, none gives Maj.
-    casm::ui::TChords chords(nullptr, context(f), casm::emptyChordMask());
+    casm::ui::ChordTypesDialog chords(nullptr, context(f), casm::emptyChordMask());
     chords.setSingleChoice(true);
     QCOMPARE(chords.boxes[8]->text(), QString("min"));
     QCOMPARE(chords.firstChecked(), 0);
@@ -224,7 +224,7 @@ void CasmDialogsTest::muteDialogsAndChordPicker() {
     chords.boxes[7]->click();
     QCOMPARE(chords.firstChecked(), 7);
     QVERIFY(!chords.boxes[5]->isChecked());
-    whenShown<casm::ui::TChords>([](casm::ui::TChords* d) {
+    whenShown<casm::ui::ChordTypesDialog>([](casm::ui::ChordTypesDialog* d) {
         d->boxes[10]->click();
         d->ButtonOK->click();
     });
@@ -240,7 +240,7 @@ void CasmDialogsTest::assignDialogsGoToTheirGroup() {
 
     // The Assign button follows the boxes.
     {
-        casm::ui::TFAssign d(nullptr, context(f), f.entries()[0], casm::Zone::Middle, true, "x");
+        casm::ui::RuleAssignDialog d(nullptr, context(f), f.entries()[0], casm::Zone::Middle, true, "x");
         QVERIFY(!d.ButtonAssign->isEnabled());
         d.CheckBoxNTT->click();
         QVERIFY(d.ButtonAssign->isEnabled());
@@ -252,7 +252,7 @@ void CasmDialogsTest::assignDialogsGoToTheirGroup() {
         QCOMPARE(d.channel(), std::nullopt);
     }
     // "Assign ..." of the section with only NTT ticked, the same value: every entry of the section changed.
-    whenShown<casm::ui::TFAssign>([](casm::ui::TFAssign* d) {
+    whenShown<casm::ui::RuleAssignDialog>([](casm::ui::RuleAssignDialog* d) {
         QCOMPARE(d->windowTitle(), QString("Assign to section Main A"));
         QVERIFY(!d->ComboBoxChan->isVisible());
         d->CheckBoxNTT->click();
@@ -265,7 +265,7 @@ void CasmDialogsTest::assignDialogsGoToTheirGroup() {
     QCOMPARE(f.entries()[0][casm::ChordMute4], std::uint8_t{0x07});  // AutoStart kept
 
     // The channel variant with "All" reaches every entry whatever its channel.
-    whenShown<casm::ui::TFAssign>([](casm::ui::TFAssign* d) {
+    whenShown<casm::ui::RuleAssignDialog>([](casm::ui::RuleAssignDialog* d) {
         QCOMPARE(d->ComboBoxChan->currentIndex(), 9);
         d->ComboBoxChan->setCurrentIndex(16);
         d->CheckBoxRTR->click();
@@ -291,7 +291,7 @@ void CasmDialogsTest::assignDialogsGoToTheirGroup() {
     QCOMPARE(w.findChild<QMenu*>("mAssignSection")->title(), QString("&Section Main A"));
     QCOMPARE(w.findChild<QMenu*>("mAssignChannel")->title(), QString("&Channel 10"));
     w.findChild<QMenu*>("mAssign")->close();
-    whenShown<casm::ui::TSelSec>([](casm::ui::TSelSec* d) {
+    whenShown<casm::ui::SectionChooser>([](casm::ui::SectionChooser* d) {
         QCOMPARE(d->CheckListBox1->count(), 2);
         QCOMPARE(d->CheckListBox1->item(0)->checkState(), Qt::Checked);
         d->CheckListBox1->item(0)->setCheckState(Qt::Unchecked);
@@ -322,14 +322,14 @@ void CasmDialogsTest::clipboardCnttAndTrackChannels() {
     QVERIFY(!f.entries()[1].changed);
 
     // Cntt window: Delete removes it (keeping the value), any other close sets it.
-    whenShown<casm::ui::TEditCntt>([](casm::ui::TEditCntt* d) {
+    whenShown<casm::ui::CnttDialog>([](casm::ui::CnttDialog* d) {
         QCOMPARE(d->SpinEdit1->value(), 5);
         d->ButtonDelete->click();
     });
     w.StringGrid1DblClick(2, 16);
     QVERIFY(!f.entries()[1].hasCntt);
     QCOMPARE(f.entries()[1].cntt, std::uint8_t{5});
-    whenShown<casm::ui::TEditCntt>([](casm::ui::TEditCntt* d) {
+    whenShown<casm::ui::CnttDialog>([](casm::ui::CnttDialog* d) {
         d->SpinEdit1->setValue(9);
         d->close();
     });
@@ -340,7 +340,7 @@ void CasmDialogsTest::clipboardCnttAndTrackChannels() {
     QVERIFY(!f.entries()[6].hasCntt);
 
     // Track to Channel table for all sections: track 9's entries go to channel 16.
-    whenShown<events::ui::TTrChTbl>([](events::ui::TTrChTbl* d) {
+    whenShown<events::ui::TrackChannelDialog>([](events::ui::TrackChannelDialog* d) {
         QCOMPARE(d->StringGrid1->item(8, 1)->text(), QString("9"));
         d->StringGrid1->setCurrentCell(8, 1);
         d->standardButtons[7]->click();
@@ -356,7 +356,7 @@ void CasmDialogsTest::clipboardCnttAndTrackChannels() {
 
     // A later editor window pastes what an earlier one copied; the clipboard
     // stops at a refused section.
-    app::Profile clipboard(f.home() / "CasmCopy.ini");
+    base::Profile clipboard(f.home() / "CasmCopy.ini");
     clipboard.writeInt("1", "CasmLen", 26);
     QVERIFY(clipboard.save());
     EditorFixture g;

@@ -10,7 +10,7 @@
 
 #include "casm/ctab_file.h"
 #include "casm/reader.h"
-#include "casm/ui/tedbin.h"
+#include "casm/ui/entry_bytes_dialog.h"
 #include "support/casm_editor_fixture.h"
 
 using namespace casm_test;
@@ -134,7 +134,7 @@ void CasmEditorTest::deleteUndoRedoAndUndoChanges() {
     w.StringGrid1DblClick(1, 0);
     w.StringGrid1DblClick(3, 0);
     // Marked entries go after a Yes; No keeps them.
-    f.dialogs.answers = {app::ui::Answer::No, app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::No, base::ui::Answer::Yes};
     f.trigger("mDelete");
     QCOMPARE(w.model().rowCount(), 4);
     QCOMPARE(f.dialogs.messages.back().text, QString("Do you want to delete selected?"));
@@ -198,7 +198,7 @@ void CasmEditorTest::saveAsThenCloseAsksNothingAndCloseCanDropChanges() {
         chooseInMenu("Bass");
         w.StringGrid1DblClick(1, kNttCol);
         const QString target = f.dir.filePath("copy.csm");
-        f.dialogs.files = {app::ui::FileChoice{target, 1}};
+        f.dialogs.files = {base::ui::FileChoice{target, 1}};
         answerOrder();
         f.trigger("mSaveas");
         QCOMPARE(f.dialogs.messages.back().caption, QString("The CASM section is saved to file..."));
@@ -218,7 +218,7 @@ void CasmEditorTest::saveAsThenCloseAsksNothingAndCloseCanDropChanges() {
         auto& w = f.open(original);
         chooseInMenu("Bass");
         w.StringGrid1DblClick(1, kNttCol);
-        f.dialogs.answers = {app::ui::Answer::No};
+        f.dialogs.answers = {base::ui::Answer::No};
         w.close();
         QCOMPARE(f.dialogs.messages.back().text, QString("CASM section is changed...Save changes?"));
         QCOMPARE(f.workingBytes(), original);
@@ -227,7 +227,7 @@ void CasmEditorTest::saveAsThenCloseAsksNothingAndCloseCanDropChanges() {
         // Yes writes the working file, after the order dialog.
         chooseInMenu("Bass");
         f.editor->StringGrid1DblClick(1, kNttCol);
-        f.dialogs.answers = {app::ui::Answer::Yes};
+        f.dialogs.answers = {base::ui::Answer::Yes};
         answerOrder();
         f.editor->close();
         const auto saved = casm::readCasmFile(f.working());
@@ -283,8 +283,8 @@ void CasmEditorTest::refusedFilesChangeNothing() {
     // A truncated .csm: a message that says where, no question, nothing changed.
     const Bytes other = casmOf({cseg("Intro A", {ctab(5, "Other")})});
     const std::string cut = (f.home() / "cut.csm").string();
-    app::writeFileAtomic(cut, Bytes(other.begin(), other.end() - 4));
-    f.dialogs.files = {app::ui::FileChoice{QString::fromStdString(cut), 1}};
+    base::writeFileAtomic(cut, Bytes(other.begin(), other.end() - 4));
+    f.dialogs.files = {base::ui::FileChoice{QString::fromStdString(cut), 1}};
     f.trigger("mOpen");
     QVERIFY(f.dialogs.messages.back().text.startsWith(QString::fromStdString(cut) + "\nThe data ends inside a chunk at "));
     QCOMPARE(w.model().rowCount(), 4);
@@ -293,9 +293,9 @@ void CasmEditorTest::refusedFilesChangeNothing() {
 
     // A good one after two Yes answers replaces the working file; Ctrl+Z shows the old entries again.
     const std::string good = (f.home() / "good.csm").string();
-    app::writeFileAtomic(good, other);
-    f.dialogs.files = {app::ui::FileChoice{QString::fromStdString(good), 1}};
-    f.dialogs.answers = {app::ui::Answer::Yes, app::ui::Answer::Yes};
+    base::writeFileAtomic(good, other);
+    f.dialogs.files = {base::ui::FileChoice{QString::fromStdString(good), 1}};
+    f.dialogs.answers = {base::ui::Answer::Yes, base::ui::Answer::Yes};
     f.trigger("mOpen");
     QCOMPARE(w.model().rowCount(), 1);
     QCOMPARE(f.workingBytes(), other);
@@ -309,8 +309,8 @@ void CasmEditorTest::refusedFilesChangeNothing() {
     auto record = casm::toRecord(e);
     record[35] = 29;
     const std::string bad = (f.home() / "bad.Ctab").string();
-    app::writeFileAtomic(bad, record);
-    f.dialogs.files = {app::ui::FileChoice{QString::fromStdString(bad), 1}};
+    base::writeFileAtomic(bad, record);
+    f.dialogs.files = {base::ui::FileChoice{QString::fromStdString(bad), 1}};
     f.trigger("mLoadCtab");
     QCOMPARE(f.dialogs.messages.back().text,
              QString("Byte 35 (the entry length) holds 29; a Ctab entry is 27, 31, 33 or 35 bytes long."));
@@ -321,16 +321,16 @@ void CasmEditorTest::refusedFilesChangeNothing() {
     sff2.section = "Main A";
     const std::string ctb2 = (f.home() / "e.Ctb2").string();
     casm::saveCtabFile(ctb2, sff2);
-    f.dialogs.files = {app::ui::FileChoice{QString::fromStdString(ctb2), 2}};
+    f.dialogs.files = {base::ui::FileChoice{QString::fromStdString(ctb2), 2}};
     f.trigger("mLoadCtab");
     QVERIFY(f.dialogs.messages.back().text.contains("cannot go into it"));
     QCOMPARE(w.model().rowCount(), 4);
 
     // A good .Ctab goes in before the current entry, marked changed.
     record[35] = 27;
-    app::writeFileAtomic(bad, record);
+    base::writeFileAtomic(bad, record);
     w.setCurrentRow(2);
-    f.dialogs.files = {app::ui::FileChoice{QString::fromStdString(bad), 1}};
+    f.dialogs.files = {base::ui::FileChoice{QString::fromStdString(bad), 1}};
     f.trigger("mLoadCtab");
     QCOMPARE(w.model().rowCount(), 5);
     QVERIFY(f.entries()[1].changed);
@@ -377,7 +377,7 @@ void CasmEditorTest::ctb2EntriesShowAndEditTheChosenZone() {
     QCOMPARE(f.entries()[0][casm::LowZone + 5], std::uint8_t{5});
 
     // The byte editor shows all 47 bytes: the name row and 39 more.
-    whenShown<casm::ui::TEdBin>([](casm::ui::TEdBin* d) {
+    whenShown<casm::ui::EntryBytesDialog>([](casm::ui::EntryBytesDialog* d) {
         QCOMPARE(d->StringGrid1->rowCount(), 40);
         d->StringGrid1->item(39, 1)->setText("7");  // unkn46
         d->accept();

@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/profile.h"
-#include "casm/ui/tcrcasm.h"
+#include "base/profile.h"
+#include "casm/ui/casm_check_dialog.h"
+#include "casm/ui/create_casm_dialog.h"
 #include "document/smf_builder.h"
-#include "support/smf_bytes.h"
 #include "support/casm_editor_fixture.h"
+#include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
 using namespace casm_test;
@@ -68,7 +69,7 @@ void CasmMainWindowTest::anEditReachesTheSavedStyleAndNothingElseChanges() {
     // F9: the editor, modal. Marking the Bass entries of both shared sections
     // and setting their NTT keeps the two sections in one segment.
     bool shown = false;
-    whenShown<casm::ui::TCtabber>([&](casm::ui::TCtabber* editor) {
+    whenShown<casm::ui::CasmEditorWindow>([&](casm::ui::CasmEditorWindow* editor) {
         shown = true;
         QCOMPARE(editor->model().rowCount(), 5);
         QCOMPARE(editor->panelText(2), file);
@@ -85,7 +86,7 @@ void CasmMainWindowTest::anEditReachesTheSavedStyleAndNothingElseChanges() {
 
     // Saved as the same type of style: one byte differs, the NTT of the Bass entry.
     const QString target = f.path("out.bcs");
-    f.dialogs.files = {app::ui::FileChoice{target, 3}};
+    f.dialogs.files = {base::ui::FileChoice{target, 3}};
     action(w, "mSaveas")->trigger();
     const Bytes saved = smf::fromQt(f.read("out.bcs"));
     QCOMPARE(saved.size(), original.size());
@@ -100,26 +101,26 @@ void CasmMainWindowTest::anEditReachesTheSavedStyleAndNothingElseChanges() {
 
 void CasmMainWindowTest::theEditorBesideTheWindowReloadsWithTheNextStyle() {
     WindowFixture f;
-    app::writeProfileString(f.home() / "Ctabber.INI", "Main", "CtabberAdvanced", "1");
+    base::writeProfileString(f.home() / "Ctabber.INI", "Main", "CtabberAdvanced", "1");
     const QString first = f.write("first.sty", smf::toQt(style(sharedSection())));
     const QString second = f.write("second.sty", smf::toQt(style(casmOf({cseg("Intro A", {ctab(3, "Piano")})}))));
     auto& w = f.open();
     w.openFile(first);
     action(w, "mCasmEditor")->trigger();
-    auto* editor = w.findChild<casm::ui::TCtabber*>();
+    auto* editor = w.findChild<casm::ui::CasmEditorWindow*>();
     QVERIFY(editor && editor->isVisible() && !editor->isModal());
     QCOMPARE(editor->model().rowCount(), 5);
     // The main window stays usable; F9 again raises the same editor.
     action(w, "mCasmEditor")->trigger();
-    QCOMPARE(w.findChildren<casm::ui::TCtabber*>().size(), qsizetype{1});
+    QCOMPARE(w.findChildren<casm::ui::CasmEditorWindow*>().size(), qsizetype{1});
 
     // Loading asks first; No keeps the editor and the working file as they are.
-    f.dialogs.answers = {app::ui::Answer::No};
+    f.dialogs.answers = {base::ui::Answer::No};
     w.openFile(second);
     QCOMPARE(f.dialogs.messages.back().text, QString("Do you want to reload CASM from the loading file?..."));
     QCOMPARE(editor->model().rowCount(), 5);
     QCOMPARE(smf::fromQt(f.read("#casm.csm")), sharedSection());
-    f.dialogs.answers = {app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::Yes};
     w.openFile(second);
     QCOMPARE(editor->model().rowCount(), 1);
     QCOMPARE(editor->panelText(2), second);
@@ -130,11 +131,11 @@ void CasmMainWindowTest::theEditorBesideTheWindowReloadsWithTheNextStyle() {
     f.dialogs.inputs = {QString("Intro,A")};
     chooseInMenu("Enter new...");
     editor->StringGrid1DblClick(1, 1);
-    f.dialogs.answers = {app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::Yes};
     w.close();
     QVERIFY(w.isVisible() && editor->isVisible());
     QCOMPARE(f.dialogs.messages.back().text, QString("Unable to save...\nSection name \"Intro,A\" holds a comma."));
-    f.dialogs.answers = {app::ui::Answer::No};
+    f.dialogs.answers = {base::ui::Answer::No};
     const auto asked = f.dialogs.messages.size();
     f.close();
     QCOMPARE(f.dialogs.messages.size(), asked + 1);
@@ -152,18 +153,18 @@ void CasmMainWindowTest::createCasmSectionOpensTheEditorOnIt() {
 
     // Channel 9 plays a piano (program 0), proposed as melody; channel 10 has no program: drums.
     bool created = false;
-    whenShown<casm::ui::TCrCasm>([](casm::ui::TCrCasm* d) {
+    whenShown<casm::ui::CreateCasmDialog>([](casm::ui::CreateCasmDialog* d) {
         QCOMPARE(d->kinds()[8], casm::Kind::Melody);
         QCOMPARE(d->kinds()[9], casm::Kind::Drums);
         d->chooseKind(9, casm::Kind::Bass);
         d->accept();
     });
-    whenShown<casm::ui::TCtabber>([&](casm::ui::TCtabber* editor) {
+    whenShown<casm::ui::CasmEditorWindow>([&](casm::ui::CasmEditorWindow* editor) {
         created = true;
         QCOMPARE(editor->model().rowCount(), 4);  // two sections, two channels
         QCOMPARE(editor->casm().entries()[1].name(), std::string("Bass    "));
         // "Check CASM" lists nothing for channels 9 and 10.
-        whenShown<casm::ui::TCheckCasm>([](casm::ui::TCheckCasm* check) {
+        whenShown<casm::ui::CasmCheckDialog>([](casm::ui::CasmCheckDialog* check) {
             QCOMPARE(check->findChild<QListWidget*>("ListBox1")->item(0)->text(), QString("No warnings..."));
             check->accept();
         });

@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <fstream>
 
-#include "names/ui/instrum.h"
-#include "names/ui/sel_cont.h"
-#include "names/ui/sel_inst.h"
-#include "names/ui/sel_patch.h"
+#include "names/ui/controller_chooser.h"
+#include "names/ui/instrument_chooser.h"
+#include "names/ui/patch_chooser.h"
+#include "names/ui/style_instruments_window.h"
 #include "support/event_rows.h"
 #include "support/fake_dialogs.h"
 
@@ -47,7 +47,7 @@ document::Document style() {
     return doc;
 }
 
-QString cell(const TInstrum& dialog, int channel, int column) {
+QString cell(const StyleInstrumentsWindow& dialog, int channel, int column) {
     return dialog.StringGrid1->item(channel, column)->text();
 }
 
@@ -76,11 +76,11 @@ private slots:
     void init() { dialogs.messages.clear(); }
 
     void controllerPresetTrackBarAndOk() {
-        TSelCont dialog(controllers, 10, 100, settings);
+        ControllerChooser dialog(controllers, 10, 100, settings);
         QCOMPARE(dialog.ListBox->currentRow(), 2);
         QCOMPARE(dialog.EditVal->text(), QString("100"));
         QCOMPARE(dialog.TrackBar->value(), 27);  // the bar runs from 127 at the top to 0
-        QCOMPARE(TSelCont(controllers, 5, 0, settings).ListBox->currentRow(), 0);
+        QCOMPARE(ControllerChooser(controllers, 5, 0, settings).ListBox->currentRow(), 0);
         dialog.show();
         dialog.TrackBar->setValue(0);
         QCOMPARE(dialog.EditVal->text(), QString("127"));
@@ -96,16 +96,16 @@ private slots:
     }
 
     void controllerOkWithoutANumberKeepsThePresetAndCancelRejects() {
-        TSelCont comment(controllers, 7, 64, settings);
+        ControllerChooser comment(controllers, 7, 64, settings);
         comment.ListBox->setCurrentRow(3);
         QTest::mouseClick(comment.ButtonOK, Qt::LeftButton);
         QCOMPARE(comment.controller(), 7);
-        TSelCont empty({}, 11, 5, settings);
+        ControllerChooser empty({}, 11, 5, settings);
         QTest::mouseClick(empty.ButtonOK, Qt::LeftButton);
         QCOMPARE(empty.result(), int(QDialog::Accepted));
         QCOMPARE(empty.controller(), 11);
         QCOMPARE(empty.value(), 5);
-        TSelCont cancelled(controllers, 7, 64, settings);
+        ControllerChooser cancelled(controllers, 7, 64, settings);
         cancelled.show();
         QTest::mouseClick(cancelled.ButtonCancel, Qt::LeftButton);
         QCOMPARE(cancelled.result(), int(QDialog::Rejected));
@@ -113,7 +113,7 @@ private slots:
     }
 
     void patchTreePresetOkAndCancel() {
-        TSelPatch dialog(33, settings);
+        PatchChooser dialog(33, settings);
         QCOMPARE(dialog.TreeView1->topLevelItemCount(), 16);
         for (int g = 0; g < 16; ++g) QCOMPARE(dialog.TreeView1->topLevelItem(g)->childCount(), 8);
         QCOMPARE(dialog.TreeView1->topLevelItem(7)->child(6)->text(0), QString("SynthBrass 1"));
@@ -126,12 +126,12 @@ private slots:
         QCOMPARE(dialog.program(), 127);
 
         // A group node at OK keeps the preset; Cancel keeps it too and stores the place.
-        TSelPatch group(42, settings);
+        PatchChooser group(42, settings);
         group.TreeView1->setCurrentItem(group.TreeView1->topLevelItem(0));
         QTest::mouseClick(group.ButtonOK, Qt::LeftButton);
         QCOMPARE(group.program(), 42);
         {
-            TSelPatch cancelled(5, settings);
+            PatchChooser cancelled(5, settings);
             cancelled.show();
             cancelled.resize(333, 444);
             cancelled.TreeView1->setCurrentItem(cancelled.programNode(6));
@@ -139,11 +139,11 @@ private slots:
             QCOMPARE(cancelled.result(), int(QDialog::Rejected));
             QCOMPARE(cancelled.program(), 5);
         }
-        QCOMPARE(TSelPatch(5, settings).size(), QSize(333, 444));
+        QCOMPARE(PatchChooser(5, settings).size(), QSize(333, 444));
     }
 
     void instrumentPresetChoiceAndOk() {
-        TSelInst dialog(keyboard, 16256, 25, dialogs, settings);
+        InstrumentChooser dialog(keyboard, 16256, 25, dialogs, settings);
         QCOMPARE(dialog.BankList->count(), 2);  // no Patch[*], no Patch[896]
         dialog.show();
         QVERIFY(notices().isEmpty());
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(QString::fromStdString(keyboard.bankName()), QString("General MIDI"));
 
         // OK without an instrument gives bank and program zero.
-        TSelInst unnamed(keyboard, 16256, 7, dialogs, settings);
+        InstrumentChooser unnamed(keyboard, 16256, 7, dialogs, settings);
         unnamed.show();
         QVERIFY(unnamed.InstList->currentItem() == nullptr);
         QTest::mouseClick(unnamed.ButtonOK, Qt::LeftButton);
@@ -169,19 +169,19 @@ private slots:
     }
 
     void instrumentMissingBankHiddenBankAndCancel() {
-        TSelInst dialog(keyboard, 5, 4, dialogs, settings);
+        InstrumentChooser dialog(keyboard, 5, 4, dialogs, settings);
         dialog.show();
         QCOMPARE(notices(), (QStringList{"Missing Bank 5", "Bank is not found... Default Bank will be used..."}));
         QCOMPARE(dialog.BankList->currentItem()->text(), QString("General MIDI"));
         QCOMPARE(dialog.InstList->currentItem()->text(), QString("E.Piano"));
         // The hidden bank is found: no message, but no list row to select either.
         dialogs.messages.clear();
-        TSelInst hidden(keyboard, 896, 1, dialogs, settings);
+        InstrumentChooser hidden(keyboard, 896, 1, dialogs, settings);
         hidden.show();
         QVERIFY(notices().isEmpty());
         QCOMPARE(hidden.InstList->count(), 0);
 
-        TSelInst cancelled(keyboard, 16256, 25, dialogs, settings);
+        InstrumentChooser cancelled(keyboard, 16256, 25, dialogs, settings);
         cancelled.show();
         cancelled.BankList->setCurrentRow(0);
         cancelled.InstList->setCurrentRow(0);
@@ -197,7 +197,7 @@ private slots:
         std::ofstream(file, std::ios::binary) << ".Instrument Definitions\nPatch[3]=Kl\xe4nge\n.Patch Names\n"
                                                  "[Kl\xe4nge]\n9=Fl\xfcte\n";
         names::InstrumentDefinitions latin(file);
-        TSelInst dialog(latin, 3, 9, dialogs, settings);
+        InstrumentChooser dialog(latin, 3, 9, dialogs, settings);
         dialog.show();
         QCOMPARE(dialog.BankList->currentItem()->text(), QString::fromUtf8("Kl\u00e4nge"));
         QCOMPARE(dialog.InstList->currentItem()->text(), QString::fromUtf8("Fl\u00fcte"));
@@ -209,7 +209,7 @@ private slots:
     void styleInstrumentsPerSectionAndChange() {
         names::InstrumentDefinitions gm;
         const document::Document doc = style();
-        TInstrum dialog(doc, gm, dialogs, settings);
+        StyleInstrumentsWindow dialog(doc, gm, dialogs, settings);
         QCOMPARE(dialog.StringGrid1->horizontalHeaderItem(4)->text(), QString("Patch GM"));
         QCOMPARE(cell(dialog, 9, 1), QString("16256"));
         QCOMPARE(cell(dialog, 9, 4), QString("Acoustic Guitar (steel)"));
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(dialog.programRow(), 7);
 
         const document::Document empty;
-        QVERIFY(TInstrum(empty, gm, dialogs, settings).ComboBox->isHidden());
+        QVERIFY(StyleInstrumentsWindow(empty, gm, dialogs, settings).ComboBox->isHidden());
     }
 };
 

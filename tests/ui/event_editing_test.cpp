@@ -13,16 +13,16 @@
 #include "document/event_cells.h"
 #include "document/smf_writer.h"
 #include "document/ui/event_table_model.h"
+#include "events/ui/insert_event_dialog.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/radio_group.h"
-#include "events/ui/tselinsert.h"
-#include "events/ui/ttexts.h"
-#include "names/ui/sel_cont.h"
-#include "names/ui/sel_patch.h"
+#include "events/ui/text_event_dialog.h"
+#include "names/ui/controller_chooser.h"
+#include "names/ui/patch_chooser.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
-using app::ui::TMain;
+using app::ui::MainWindow;
 
 namespace {
 
@@ -30,18 +30,18 @@ namespace {
 // 5 Main A, 6 B0 00 00, 7 B0 20 00, 8 C0 05, 9 note on, 10 note off,
 // 11 drum note, 12 text "Hello", 13 Main B, 14 note on, 15 pitch wheel,
 // 16 time signature, 17 track end.
-QString cell(const TMain& w, int row, int column) {
+QString cell(const MainWindow& w, int row, int column) {
     return QString::fromLatin1(document::cellText(w.document(), row, column));
 }
 
 // A click on a cell: the last mouse cell and the current row.
-void clickCell(TMain& w, int row, int column) {
+void clickCell(MainWindow& w, int row, int column) {
     const auto index = w.model().index(document::ui::EventTableModel::modelRow(row), column);
     w.grid()->scrollTo(index);
     QTest::mouseClick(w.grid()->viewport(), Qt::LeftButton, {}, w.grid()->visualRect(index).center());
 }
 
-QAction* action(const TMain& w, const char* name) { return w.findChild<QAction*>(name); }
+QAction* action(const MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
 
 QStringList items(const QListWidget* list) {
     QStringList out;
@@ -72,7 +72,7 @@ void EventEditingTest::dispatcherEditsByTheLastMouseCell() {
     // Enter on the tempo's Event cell: the tempo dialog at 120 BPM; OK with 100.
     clickCell(w, 2, document::ColEvent);
     int preset = 0;
-    whenShown<events::ui::TTempo>([&](events::ui::TTempo* d) {
+    whenShown<events::ui::TempoDialog>([&](events::ui::TempoDialog* d) {
         preset = d->value();
         d->setValue(100);
         d->ButtonOK->click();
@@ -95,7 +95,7 @@ void EventEditingTest::dispatcherEditsByTheLastMouseCell() {
 
     // A text turned into a marker shows in the marker list; undo takes it out again.
     clickCell(w, 12, document::ColData);
-    whenShown<events::ui::TTexts>([](events::ui::TTexts* d) {
+    whenShown<events::ui::TextEventDialog>([](events::ui::TextEventDialog* d) {
         d->Kind->button(5)->click();
         d->Edit1->setText("Main C");
         d->ButtonOK->click();
@@ -111,7 +111,7 @@ void EventEditingTest::dispatcherEditsByTheLastMouseCell() {
     // The Tick+ column opens Edit Tick+ on the current row; later events move with it.
     const QString before = cell(w, 14, document::ColMbt);
     clickCell(w, 9, document::ColTick);
-    whenShown<events::ui::TTickPlus>([](events::ui::TTickPlus* d) {
+    whenShown<events::ui::TickShiftDialog>([](events::ui::TickShiftDialog* d) {
         d->setValue(480);
         d->ButtonOK->click();
     });
@@ -121,7 +121,7 @@ void EventEditingTest::dispatcherEditsByTheLastMouseCell() {
 
     // A program change without a definition file: the patch tree; its name in angle brackets.
     clickCell(w, 8, document::ColComment);
-    whenShown<TSelPatch>([](TSelPatch* d) {
+    whenShown<PatchChooser>([](PatchChooser* d) {
         d->TreeView1->setCurrentItem(d->programNode(0));
         d->ButtonOK->click();
     });
@@ -132,7 +132,7 @@ void EventEditingTest::dispatcherEditsByTheLastMouseCell() {
     // Cancel and kinds without a dialog change nothing.
     const int steps = w.openDocument().undoStack().count();
     clickCell(w, 6, document::ColText);
-    whenShown<TSelCont>([](TSelCont* d) { d->ButtonCancel->click(); });
+    whenShown<ControllerChooser>([](ControllerChooser* d) { d->ButtonCancel->click(); });
     action(w, "mEditEvent")->trigger();
     clickCell(w, 9, document::ColEvent);  // a note
     action(w, "mEditEvent")->trigger();
@@ -148,10 +148,10 @@ void EventEditingTest::insertAndItsPropertyDialogAreOneStep() {
     // A tempo of three zero bytes: its dialog opens at 120 and OK writes 120.
     clickCell(w, 5, document::ColEvent);
     int preset = 0;
-    whenShown<events::ui::TSelInsert>([&](events::ui::TSelInsert* d) {
+    whenShown<events::ui::InsertEventDialog>([&](events::ui::InsertEventDialog* d) {
         d->RGType->button(11)->click();
         d->EditData->setText("00,00");
-        whenShown<events::ui::TTempo>([&](events::ui::TTempo* t) {
+        whenShown<events::ui::TempoDialog>([&](events::ui::TempoDialog* t) {
             preset = t->value();
             t->ButtonOK->click();
         });
@@ -174,12 +174,12 @@ void EventEditingTest::insertAndItsPropertyDialogAreOneStep() {
     // The last mouse release in the Sel column: Insert flips that row instead of editing.
     clickCell(w, 7, document::ColSel);
     bool controllerDialog = false;
-    whenShown<events::ui::TSelInsert>([](events::ui::TSelInsert* d) {
+    whenShown<events::ui::InsertEventDialog>([](events::ui::InsertEventDialog* d) {
         d->RGType->button(2)->click();
         d->EditChan->setValue(3);
         d->ButtonOK->click();
     });
-    whenShown<TSelCont>([&](TSelCont* d) {
+    whenShown<ControllerChooser>([&](ControllerChooser* d) {
         controllerDialog = true;
         d->ButtonCancel->click();
     });
@@ -190,7 +190,7 @@ void EventEditingTest::insertAndItsPropertyDialogAreOneStep() {
     QVERIFY(w.document().events.selected(7));
 
     // Cancel inserts nothing.
-    whenShown<events::ui::TSelInsert>([](events::ui::TSelInsert* d) { d->ButtonCancel->click(); });
+    whenShown<events::ui::InsertEventDialog>([](events::ui::InsertEventDialog* d) { d->ButtonCancel->click(); });
     QTest::keyClick(w.grid(), Qt::Key_Plus, Qt::KeypadModifier);
     QCOMPARE(w.document().events.eventCount(), rows + 1);
 }
@@ -204,12 +204,12 @@ void EventEditingTest::deleteProtectsNotesAndMoveFollowsTheEvent() {
 
     // One row, with the confirmation: No keeps it, Yes deletes it.
     w.setCurrentRow(6);
-    f.dialogs.answers = {app::ui::Answer::No};
+    f.dialogs.answers = {base::ui::Answer::No};
     w.findChild<QPushButton*>("ButtonDelete")->click();
     QCOMPARE(list.eventCount(), rows);
     QCOMPARE(f.dialogs.messages.back().caption, QString("Confirmation"));
     QCOMPARE(f.dialogs.messages.back().text, QString("Do you want to delete the current event?"));
-    f.dialogs.answers = {app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::Yes};
     QTest::keyClick(w.grid(), Qt::Key_Delete);
     QCOMPARE(list.eventCount(), rows - 1);
     QCOMPARE(cell(w, 6, document::ColData), QString("20 00 "));
@@ -226,7 +226,7 @@ void EventEditingTest::deleteProtectsNotesAndMoveFollowsTheEvent() {
     w.setCurrentRow(6);  // B0 20 00, C0 05 and three notes, selected with the Insert key
     for (int i = 0; i < 5; ++i) QTest::keyClick(w.grid(), Qt::Key_Insert);
     QCOMPARE(w.panelText(3), QString("Selected events: 5"));
-    f.dialogs.answers = {app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::Yes};
     action(w, "pmDelete")->trigger();
     QCOMPARE(f.dialogs.messages.back().text, QString("Do you want to delete selected events?"));
     QCOMPARE(list.eventCount(), rows - 3);
@@ -265,15 +265,15 @@ void EventEditingTest::commandsWaitWhileReading() {
         ++dialogs;
         d->reject();
     };
-    whenShown<events::ui::TTickPlus>(count);
-    whenShown<events::ui::TTempo>(count);
-    whenShown<events::ui::TSelInsert>(count);
+    whenShown<events::ui::TickShiftDialog>(count);
+    whenShown<events::ui::TempoDialog>(count);
+    whenShown<events::ui::InsertEventDialog>(count);
     bool reading = false;
     QTimer::singleShot(0, &w, [&] {
         reading = w.reading();
         for (const char* name : {"mEditTick", "mEditEvent", "mInsert", "mMoveUp", "mMoveDown"})
             action(w, name)->trigger();
-        f.dialogs.answers = {app::ui::Answer::Yes};
+        f.dialogs.answers = {base::ui::Answer::Yes};
         action(w, "mDelete")->trigger();
     });
     action(w, "mRemoveBank")->trigger();
@@ -290,12 +290,12 @@ void EventEditingTest::editsUndoneSaveTheFileAsOpened() {
     w.openFile(f.write("Demo.prs", original));
 
     clickCell(w, 2, document::ColEvent);
-    whenShown<events::ui::TTempo>([](events::ui::TTempo* d) {
+    whenShown<events::ui::TempoDialog>([](events::ui::TempoDialog* d) {
         d->setValue(90);
         d->ButtonOK->click();
     });
     action(w, "mEditEvent")->trigger();
-    whenShown<events::ui::TSelInsert>([](events::ui::TSelInsert* d) {
+    whenShown<events::ui::InsertEventDialog>([](events::ui::InsertEventDialog* d) {
         d->RGType->button(10)->click();  // track end: no dialog follows
         d->ButtonOK->click();
     });
@@ -304,7 +304,7 @@ void EventEditingTest::editsUndoneSaveTheFileAsOpened() {
     w.setCurrentRow(4);
     action(w, "mMoveDown")->trigger();
     clickCell(w, 15, document::ColTick);
-    whenShown<events::ui::TTickPlus>([](events::ui::TTickPlus* d) {
+    whenShown<events::ui::TickShiftDialog>([](events::ui::TickShiftDialog* d) {
         d->setValue(7);
         d->ButtonOK->click();
     });
@@ -313,14 +313,14 @@ void EventEditingTest::editsUndoneSaveTheFileAsOpened() {
         w.setCurrentRow(r);
         QTest::keyClick(w.grid(), Qt::Key_Insert);
     }
-    f.dialogs.answers = {app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::Yes};
     action(w, "mDelete")->trigger();
     const int steps = w.openDocument().undoStack().count();
     QCOMPARE(steps, 5);
 
     for (int i = 0; i < steps; ++i) action(w, "mUndo")->trigger();
     QVERIFY(!w.windowTitle().endsWith(" *"));
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path("Undone.prs"), document::FilterPrs});
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("Undone.prs"), document::FilterPrs});
     action(w, "mSaveas")->trigger();
     QCOMPARE(f.read("Undone.prs"), original);
 }

@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/profile.h"
-#include "app/ui/tmess.h"
-#include "app/ui/window_position.h"
+#include "base/profile.h"
+#include "base/ui/transient_message.h"
+#include "base/ui/window_position.h"
 #include "document/ui/event_row_painter.h"
 #include "document/ui/event_table_model.h"
 
@@ -85,7 +85,7 @@ void EventGridTest::modelServesTheListWithTheTrailingRow() {
 void EventGridTest::colourClassesAndTheCurrentRow() {
     Grid g;
     g.view.setCurrentIndex(g.at(4, 2));
-    const auto& builtin = app::builtinColours();
+    const auto& builtin = document::builtinColours();
     auto colours = [&g](int row, int col) { return g.painter.cellColours(g.at(row, col)); };
     // Note on is class 18, marker 10, an unknown meta type 0.
     QCOMPARE(colours(1, 4).background, settingsColour(builtin[18].brush));
@@ -144,16 +144,16 @@ void EventGridTest::selGlyphsWithColourMappingOnAndOff() {
 }
 
 void EventGridTest::noticeClosesItselfAndWaitWindowStays() {
-    app::ui::TMess notice(nullptr, "Find message", "Not found...");
+    base::ui::TransientMessage notice(nullptr, "Find message", "Not found...");
     QCOMPARE(notice.label()->text(), QString("Not found..."));
     notice.show();
     QTRY_VERIFY_WITH_TIMEOUT(!notice.isVisible(), 3000);
-    QCOMPARE(notice.counter(), app::ui::TMess::kCloseAfterTicks);
+    QCOMPARE(notice.counter(), base::ui::TransientMessage::kCloseAfterTicks);
 
-    auto* wait = app::ui::showWaitWindow(nullptr, "Removing Bank Change Messages...", "Wait...");
+    auto* wait = base::ui::showWaitWindow(nullptr, "Removing Bank Change Messages...", "Wait...");
     QTest::qWait(900);  // more than seven ticks
     QVERIFY(wait->isVisible());
-    QVERIFY(wait->counter() > app::ui::TMess::kWaitCounter);
+    QVERIFY(wait->counter() > base::ui::TransientMessage::kWaitCounter);
     delete wait;
 }
 
@@ -161,29 +161,29 @@ void EventGridTest::dialogPlacesAreKeptOnScreen() {
     QTemporaryDir dir;
     const std::filesystem::path ini = dir.filePath("Ctabber.INI").toStdString();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    app::Profile p(ini);
+    base::Profile p(ini);
     p.writeInt("Transpose", "Left", screen.width() + 500);
     p.writeInt("Transpose", "Top", 30);
     p.writeInt("Transpose", "Width", 300);
     p.writeInt("Transpose", "Height", 200);
     QVERIFY(p.save());
     {
-        app::ui::RememberedDialog dialog(nullptr, ini, "Transpose");
-        app::ui::restoreWindow(dialog, ini, "Transpose");
+        base::ui::RememberedDialog dialog(nullptr, ini, "Transpose");
+        base::ui::restoreWindow(dialog, ini, "Transpose");
         QCOMPARE(dialog.x(), screen.width() - 300);
         QCOMPARE(dialog.y(), 30);
         QCOMPARE(dialog.size(), QSize(300, 200));
         dialog.move(40, 50);
         dialog.done(QDialog::Accepted);
     }
-    const app::Profile back(ini);
+    const base::Profile back(ini);
     QCOMPARE(back.readInt("Transpose", "Left", 0), 40);
     QCOMPARE(back.readInt("Transpose", "Top", 0), 50);
     QCOMPARE(back.readInt("Transpose", "Width", 0), 300);
     // A dialog with no section keeps its present place.
     QWidget plain;
     plain.resize(123, 45);
-    app::ui::restoreWindow(plain, ini, "Chan");
+    base::ui::restoreWindow(plain, ini, "Chan");
     QCOMPARE(plain.size(), QSize(123, 45));
 }
 

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "app/ui/open_document.h"
-#include "names/ui/instrum.h"
-#include "names/ui/sel_inst.h"
+#include "names/ui/instrument_chooser.h"
+#include "names/ui/style_instruments_window.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
@@ -49,10 +49,10 @@ private slots:
         QString patch;
         QString preset;
         // "C&hange" edits the program change it points at: another set and instrument.
-        whenShown<TInstrum>([&](TInstrum* dialog) {
+        whenShown<StyleInstrumentsWindow>([&](StyleInstrumentsWindow* dialog) {
             patch = dialog->StringGrid1->item(0, 4)->text();
             dialog->StringGrid1->selectRow(0);
-            whenShown<TSelInst>([&](TSelInst* chooser) {
+            whenShown<InstrumentChooser>([&](InstrumentChooser* chooser) {
                 preset = chooser->BankList->currentItem()->text() + ":" + chooser->InstList->currentItem()->text();
                 chooser->BankList->setCurrentItem(chooser->BankList->findItems("Other", Qt::MatchExactly).front());
                 chooser->InstList->setCurrentRow(0);
@@ -73,9 +73,9 @@ private slots:
 
         // OK with no instrument chosen changes nothing.
         const int steps = window.openDocument().undoStack().count();
-        whenShown<TInstrum>([&](TInstrum* dialog) {
+        whenShown<StyleInstrumentsWindow>([&](StyleInstrumentsWindow* dialog) {
             dialog->StringGrid1->selectRow(0);
-            whenShown<TSelInst>([](TSelInst* chooser) {
+            whenShown<InstrumentChooser>([](InstrumentChooser* chooser) {
                 chooser->InstList->setCurrentRow(-1);
                 chooser->ButtonOK->click();
             });
@@ -87,7 +87,7 @@ private slots:
 
         // Cancel leaves the current row where it was.
         window.setCurrentRow(1);
-        whenShown<TInstrum>([](TInstrum* dialog) { dialog->ButtonCancel->click(); });
+        whenShown<StyleInstrumentsWindow>([](StyleInstrumentsWindow* dialog) { dialog->ButtonCancel->click(); });
         instruments->trigger();
         QCOMPARE(window.currentRow(), 1);
     }
@@ -98,9 +98,9 @@ private slots:
         window.openFile(f.write("song.mid", bankedSong()));
         const QString ins = f.write("keys.ins", kDefinitions);
         // Cancel, then a file that does not exist, then the file.
-        f.dialogs.files = {std::nullopt, app::ui::FileChoice{f.path("missing.ins")}, app::ui::FileChoice{ins}};
+        f.dialogs.files = {std::nullopt, base::ui::FileChoice{f.path("missing.ins")}, base::ui::FileChoice{ins}};
         QStringList patches;
-        whenShown<TInstrum>([&](TInstrum* dialog) {
+        whenShown<StyleInstrumentsWindow>([&](StyleInstrumentsWindow* dialog) {
             for (int i = 0; i < 3; ++i) {
                 dialog->ButtonIns->click();
                 patches << dialog->StringGrid1->horizontalHeaderItem(4)->text() + ":" +

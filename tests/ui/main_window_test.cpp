@@ -9,8 +9,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/profile.h"
-#include "app/ui/tmess.h"
+#include "base/profile.h"
+#include "base/ui/transient_message.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
 #include "document/ui/event_row_painter.h"
@@ -19,11 +19,11 @@
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
-using app::ui::TMain;
+using app::ui::MainWindow;
 
 namespace {
 
-QString cell(const TMain& w, int gridRow, int column) {
+QString cell(const MainWindow& w, int gridRow, int column) {
     const auto& m = w.model();
     return m.data(m.index(document::ui::EventTableModel::modelRow(gridRow), column), Qt::DisplayRole).toString();
 }
@@ -41,7 +41,7 @@ void clickItem(QListWidget* list, const QString& text) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
 }
 
-QAction* action(const TMain& w, const char* name) { return w.findChild<QAction*>(name); }
+QAction* action(const MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
 
 }  // namespace
 
@@ -70,7 +70,7 @@ void MainWindowTest::openedFileShowsTheReadersRows() {
 
     QTemporaryDir other;
     document::Document expected;
-    const auto result = document::readFile(file.toStdString(), expected, app::Workspace(other.path().toStdString()));
+    const auto result = document::readFile(file.toStdString(), expected, base::Workspace(other.path().toStdString()));
     QVERIFY(result.opened && !result.failed);
     QCOMPARE(w.model().rowCount(), expected.events.rowCount() - 1);
     for (int r = 1; r < expected.events.rowCount(); ++r)
@@ -152,7 +152,7 @@ void MainWindowTest::findStopsWithoutWrapping() {
     next->click();
     const int before = w.currentRow();
     QString notice;
-    whenShown<app::ui::TMess>([&notice](app::ui::TMess* m) { notice = m->windowTitle() + "|" + m->label()->text(); });
+    whenShown<base::ui::TransientMessage>([&notice](base::ui::TransientMessage* m) { notice = m->windowTitle() + "|" + m->label()->text(); });
     next->click();  // not found: the notice closes itself
     QCOMPARE(notice, QString("Find message|Not found..."));
     QCOMPARE(w.currentRow(), before);
@@ -162,7 +162,7 @@ void MainWindowTest::findStopsWithoutWrapping() {
     QCOMPARE(cell(w, w.currentRow(), document::ColText), QString("Pitch wheel change"));
     // No wrap: searching on from the hit finds nothing more.
     notice.clear();
-    whenShown<app::ui::TMess>([&notice](app::ui::TMess* m) { notice = m->label()->text(); });
+    whenShown<base::ui::TransientMessage>([&notice](base::ui::TransientMessage* m) { notice = m->label()->text(); });
     next->click();
     QCOMPARE(notice, QString("Not found..."));
     QCOMPARE(cell(w, w.currentRow(), document::ColText), QString("Pitch wheel change"));
@@ -202,7 +202,7 @@ void MainWindowTest::settingsWrittenOnCloseAndReadOnStart() {
         QCOMPARE(w.findChildren<QAction*>("mRecent1").size(), 0);
         f.close();
     }
-    const app::Profile written((f.home() / "Ctabber.INI"));
+    const base::Profile written((f.home() / "Ctabber.INI"));
     QCOMPARE(written.keys("Main").size(), size_t(41));
     QCOMPARE(written.keys("Colors").size(), size_t(38));
     QCOMPARE(written.readInt("Main", "MidiOut", 0), -1);
@@ -231,9 +231,9 @@ void MainWindowTest::settingsWrittenOnCloseAndReadOnStart() {
     QCOMPARE(action(w, "mSaveas")->text(), QString("&Save as ..."));
     QCOMPARE(w.size(), QSize(900, 650));
     QCOMPARE(w.painter().colours()[10].brush, 255);
-    QCOMPARE(w.painter().colours()[10].pen, app::builtinColours()[10].pen);
+    QCOMPARE(w.painter().colours()[10].pen, document::builtinColours()[10].pen);
     f.close();
-    const app::Profile again((f.home() / "Ctabber.INI"));
+    const base::Profile again((f.home() / "Ctabber.INI"));
     QCOMPARE(again.readInt("Main", "Panel5", 0), designedFind);
     QCOMPARE(again.readInt("Main", "Col4", 0), 120);
     QCOMPARE(again.readInt("Main", "FindIndex", 0), 10);
@@ -280,7 +280,7 @@ void MainWindowTest::saveAsAppliesTheExtensionRule() {
     const QString file = f.write("Demo.sty", style);
     w.openFile(file);
 
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path("out.txt"), 1});
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("out.txt"), 1});
     action(w, "mSaveas")->trigger();
     QCOMPARE(f.dialogs.requests.back().title, QString("Save as ..."));
     QCOMPARE(f.dialogs.requests.back().fileName, QString("Demo.sty"));  // the opened name without folder
@@ -291,7 +291,7 @@ void MainWindowTest::saveAsAppliesTheExtensionRule() {
     QVERIFY(!QFile::exists(f.path("out.txt")));
 
     // Capitals keep the name; the PSR type writes no add part.
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path("OUT.STY"), 2});
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("OUT.STY"), 2});
     action(w, "mSaveas")->trigger();
     QCOMPARE(f.dialogs.requests.back().filterIndex, 1);
     QCOMPARE(f.dialogs.requests.back().fileName, f.path("out.txt"));  // kept from the last save
@@ -302,8 +302,8 @@ void MainWindowTest::saveAsAppliesTheExtensionRule() {
 
     // A name that gains an extension onto an existing file asks first; No keeps it.
     f.write("keep.mid", "old");
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path("keep"), 1});
-    f.dialogs.answers.push_back(app::ui::Answer::No);
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("keep"), 1});
+    f.dialogs.answers.push_back(base::ui::Answer::No);
     action(w, "mSaveas")->trigger();
     QVERIFY(f.dialogs.messages.back().question);
     QCOMPARE(f.read("keep.mid"), QByteArray("old"));
@@ -316,7 +316,7 @@ void MainWindowTest::saveAsAppliesTheExtensionRule() {
     action(w, "mSaveas")->trigger();
     QCOMPARE(f.dialogs.requests.size(), asked + 1);
     QCOMPARE(f.dialogs.messages.back().caption, QString("Unsupported format"));
-    QCOMPARE(f.dialogs.messages.back().icon, app::Icon::Error);
+    QCOMPARE(f.dialogs.messages.back().icon, base::Icon::Error);
 }
 
 void MainWindowTest::exportThenImportGivesTheSameStyle() {
@@ -326,7 +326,7 @@ void MainWindowTest::exportThenImportGivesTheSameStyle() {
     w.openFile(f.write("Pop.sty", style));
 
     bool addShown = false;
-    whenShown<document::ui::TFExport>([&addShown](document::ui::TFExport* d) {
+    whenShown<document::ui::ExportDialog>([&addShown](document::ui::ExportDialog* d) {
         addShown = d->addPartShown();
         d->ButtonOk->click();
     });
@@ -339,7 +339,7 @@ void MainWindowTest::exportThenImportGivesTheSameStyle() {
     // A different document in between, then the pieces back.
     w.openFile(f.write("plain.mid", smf::header(0, 1, 96) + smf::track(smf::bytes({0, 0xFF, 0x2F, 0}))));
     QString fields;
-    whenShown<document::ui::TFImport>([&fields](document::ui::TFImport* d) {
+    whenShown<document::ui::ImportDialog>([&fields](document::ui::ImportDialog* d) {
         fields = d->EditMidi->text() + "|" + d->EditCasm->text() + "|" + d->EditAdd->text();
         d->ButtonOk->click();
     });
@@ -348,12 +348,12 @@ void MainWindowTest::exportThenImportGivesTheSameStyle() {
     QCOMPARE(f.dialogs.messages.back().text, QString("Files are imported. Use File/Save as to store a new style"));
     QVERIFY(action(w, "mExport")->isEnabled());
 
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path("again.prs"), 4});
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("again.prs"), 4});
     action(w, "mSaveas")->trigger();
     QCOMPARE(f.read("again.prs"), style);
 
     // The export dialog's place is kept under its own name.
-    const app::Profile settings(f.home() / "Ctabber.INI");
+    const base::Profile settings(f.home() / "Ctabber.INI");
     QVERIFY(settings.hasKey("FExport", "Width"));
     QVERIFY(settings.hasKey("FImport", "Left"));
 }
@@ -415,21 +415,21 @@ void MainWindowTest::bankRemovalIsUndoneAndUnsavedChangesAreKept() {
 
     // Opening another file asks first; No keeps the changed document.
     const QString other = f.write("Other.mid", smf::demoStyle());
-    f.dialogs.answers = {app::ui::Answer::No};
+    f.dialogs.answers = {base::ui::Answer::No};
     w.openFile(other);
     QVERIFY(f.dialogs.messages.back().question);
     QCOMPARE(cells(), removed);
     QVERIFY(w.windowTitle().endsWith(" *"));
 
     // A save makes the document clean; undoing after it makes it changed again.
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path("Saved.prs"), document::FilterPrs});
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("Saved.prs"), document::FilterPrs});
     action(w, "mSaveas")->trigger();
     QCOMPARE(w.windowTitle(), "Ctabber... " + f.path("Saved.prs"));
     action(w, "mUndo")->trigger();
     QVERIFY(w.windowTitle().endsWith(" *"));
 
     // Reading a file clears what can be undone.
-    f.dialogs.answers = {app::ui::Answer::Yes};
+    f.dialogs.answers = {base::ui::Answer::Yes};
     w.openFile(other);
     QCOMPARE(cells(), read);
     QVERIFY(!action(w, "mUndo")->isEnabled());

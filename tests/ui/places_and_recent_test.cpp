@@ -6,16 +6,16 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "app/profile.h"
 #include "app/ui/program_folder.h"
-#include "app/ui/window_position.h"
-#include "names/ui/instrum.h"
+#include "base/profile.h"
+#include "base/ui/window_position.h"
+#include "names/ui/style_instruments_window.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
 namespace {
 
-QAction* action(const app::ui::TMain& w, const char* name) { return w.findChild<QAction*>(name); }
+QAction* action(const app::ui::MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
 
 // Changes the current folder for one test and goes back after.
 class CurrentFolder {
@@ -28,7 +28,7 @@ private:
 };
 
 // A dialog that restores its place like every dialog of the program.
-class PlainDialog : public app::ui::RememberedDialog {
+class PlainDialog : public base::ui::RememberedDialog {
 public:
     PlainDialog(QWidget* parent, const std::filesystem::path& settings) : RememberedDialog(parent, settings, "Plain") {
         resize(200, 100);
@@ -68,7 +68,7 @@ private slots:
 
         // The Style Instruments window shows all sixteen channels the first time.
         names::InstrumentDefinitions definitions;
-        TInstrum instruments(w.document(), definitions, f.dialogs, f.home() / "Ctabber.INI", w.language(), &w);
+        StyleInstrumentsWindow instruments(w.document(), definitions, f.dialogs, f.home() / "Ctabber.INI", w.language(), &w);
         instruments.show();
         QCoreApplication::processEvents();
         QVERIFY((instruments.geometry().center() - centre).manhattanLength() <= 4);
@@ -118,7 +118,7 @@ private slots:
         WindowFixture f;
         auto& w = f.open();
         w.openFile(f.write("Demo.sty", smf::demoStyle()));
-        f.dialogs.files.push_back(app::ui::FileChoice{f.path("psr.sty"), 2});
+        f.dialogs.files.push_back(base::ui::FileChoice{f.path("psr.sty"), 2});
         action(w, "mSaveas")->trigger();
         QCOMPARE(f.dialogs.messages.back().caption, QString("Saved as a SFF style file..."));
         QCOMPARE(f.dialogs.messages.back().text,

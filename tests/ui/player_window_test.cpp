@@ -7,18 +7,18 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/ui/tmess.h"
-#include "app/ui/tsetup.h"
+#include "app/ui/setup_dialog.h"
+#include "base/ui/transient_message.h"
 #include "document/smf_reader.h"
 #include "playback/recording_port.h"
+#include "playback/ui/channel_led.h"
 #include "playback/ui/program_port.h"
-#include "playback/ui/tled.h"
-#include "playback/ui/tmmplayer.h"
+#include "playback/ui/section_player_window.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
 using playback::RecordingPort;
-using playback::ui::TMMPlayer;
+using playback::ui::SectionPlayerWindow;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
@@ -50,12 +50,12 @@ struct PlayerRig {
     document::Document doc;
     std::shared_ptr<RecordingPort> port = std::make_shared<RecordingPort>();
     playback::CMIDIOUT out{[p = port] { return playback::PortList{p}; }};
-    std::unique_ptr<TMMPlayer> player;
+    std::unique_ptr<SectionPlayerWindow> player;
 
     explicit PlayerRig(const QByteArray& bytes) {
-        const app::Workspace ws(dir.path().toStdString());
+        const base::Workspace ws(dir.path().toStdString());
         document::readBytes(smf::fromQt(bytes), doc, ws);
-        player = std::make_unique<TMMPlayer>(doc, out, dialogs, ws.settings());
+        player = std::make_unique<SectionPlayerWindow>(doc, out, dialogs, ws.settings());
     }
     bool sent(const Bytes& message) const {
         const auto all = port->sent();
@@ -75,7 +75,7 @@ struct PlayerRig {
     }
 };
 
-QStringList sectionNames(const TMMPlayer& p) {
+QStringList sectionNames(const SectionPlayerWindow& p) {
     QStringList names;
     for (auto* item : p.sectionItems) names << item->text();
     return names;
@@ -100,7 +100,7 @@ private slots:
 
         // Nothing open: the notice, and no player.
         QString notice;
-        whenShown<app::ui::TMess>([&](app::ui::TMess* mess) {
+        whenShown<base::ui::TransientMessage>([&](base::ui::TransientMessage* mess) {
             notice = mess->windowTitle() + ": " + mess->label()->text();
             mess->accept();
         });
@@ -110,7 +110,7 @@ private slots:
         window.openFile(f.write("style.sty", style()));
         QStringList sections;
         QString port;
-        whenShown<TMMPlayer>([&](TMMPlayer* p) {
+        whenShown<SectionPlayerWindow>([&](SectionPlayerWindow* p) {
             sections = sectionNames(*p);
             port = QString::fromStdString(playback::ui::programMidiOut().DeviceName());
             p->ButtonOK->click();
@@ -121,7 +121,7 @@ private slots:
 
         // The setup page lists the same ports; its Test plays through the chosen one.
         QStringList listed;
-        whenShown<app::ui::TSetup>([&](app::ui::TSetup* setup) {
+        whenShown<app::ui::SetupDialog>([&](app::ui::SetupDialog* setup) {
             for (int i = 0; i < setup->ListBoxOut->count(); ++i) listed << setup->ListBoxOut->item(i)->text();
             setup->ListBoxOut->item(0)->setSelected(true);
             setup->ButtonTest->click();

@@ -12,19 +12,18 @@
 #include <QtTest>
 #include <fstream>
 
-#include "app/profile.h"
-#include "casm/ui/tselnote.h"
-#include "casm/ui/tselnote.h"
+#include "base/profile.h"
+#include "casm/ui/note_picker.h"
+#include "events/ui/insert_event_dialog.h"
+#include "events/ui/key_aftertouch_dialog.h"
 #include "events/ui/meta_dialogs.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/radio_group.h"
-#include "events/ui/tkeyafter.h"
-#include "events/ui/tselinsert.h"
-#include "events/ui/tsysex.h"
-#include "events/ui/ttexts.h"
+#include "events/ui/sequencer_data_dialog.h"
+#include "events/ui/sysex_dialog.h"
+#include "events/ui/text_event_dialog.h"
 #include "support/fake_dialogs.h"
 #include "support/window_fixture.h"
-#include "tools/ui/tssi.h"
 
 using namespace events::ui;
 
@@ -65,7 +64,7 @@ private slots:
     }
 
     void numberDialogsKeepTheirBoundsAndAnswerOkOrCancel() {
-        TTempo tempo(120, settings);
+        TempoDialog tempo(120, settings);
         QCOMPARE(tempo.windowTitle(), QString("Tempo Event"));
         QCOMPARE(tempo.Label1->text(), QString("BPM:"));
         QCOMPARE(tempo.value(), 120);
@@ -79,9 +78,9 @@ private slots:
         QTest::mouseClick(tempo.ButtonOK, Qt::LeftButton);
         QVERIFY(accepted(tempo));
         QCOMPARE(tempo.value(), 100);
-        QCOMPARE(app::readProfileInt(settings, "Tempo", "Width", -1), tempo.width());
+        QCOMPARE(base::readProfileInt(settings, "Tempo", "Width", -1), tempo.width());
 
-        TPitch pitch(8192, settings);
+        PitchBendDialog pitch(8192, settings);
         QCOMPARE(pitch.windowTitle(), QString("Pitch wheel change"));
         QCOMPARE(pitch.Label1->text(), QString("Value:"));
         QCOMPARE(pitch.Edit1->maximum(), 16383);
@@ -90,30 +89,30 @@ private slots:
         ok(pitch, pitch.ButtonCancel);
         QVERIFY(!accepted(pitch));
 
-        TChan chan(0, settings);  // below the range: held at 1
+        ChannelDialog chan(0, settings);  // below the range: held at 1
         QCOMPARE(chan.windowTitle(), QString("MIDI Channel"));
         QCOMPARE(chan.value(), 1);
         QCOMPARE(chan.Edit1->maximum(), 16);
 
-        TTickPlus tick(480, settings);
+        TickShiftDialog tick(480, settings);
         QCOMPARE(tick.windowTitle(), QString("Edit Tick+"));
         QCOMPARE(tick.Edit1->maximum(), 32767);
         QCOMPARE(tick.value(), 480);
         // A longer Tick+ from a file is kept by OK, not cut to the bound.
-        TTickPlus longTick(100000, settings);
+        TickShiftDialog longTick(100000, settings);
         QCOMPARE(longTick.value(), 100000);
 
-        app::Language german;
+        base::Language german;
         german.set(340, "Tempo-Ereignis");
         german.set(80, "Gut");
-        TTempo translated(60, settings, german);
+        TempoDialog translated(60, settings, german);
         QCOMPARE(translated.windowTitle(), QString("Tempo-Ereignis"));
         QCOMPARE(translated.ButtonOK->text(), QString("Gut"));
         QCOMPARE(translated.ButtonCancel->text(), QString("&Cancel"));
     }
 
     void metaDialogsPresetsRangesAndValues() {
-        TTimeS ts({3, 8, 36, 256}, settings);
+        TimeSignatureDialog ts({3, 8, 36, 256}, settings);
         QCOMPARE(ts.windowTitle(), QString("Time Signature Event"));
         QCOMPARE(ts.EditNum->value(), 3);
         QCOMPARE(ts.EditDen->minimum(), 2);
@@ -127,7 +126,7 @@ private slots:
         QVERIFY(accepted(ts));
         QCOMPARE(ts.values().denominator, 12);  // the caller takes the power of two below
 
-        TKeySig key({5, 1}, settings);
+        KeySignatureDialog key({5, 1}, settings);
         QCOMPARE(key.windowTitle(), QString("Key Signature"));
         QCOMPARE(key.ComboBox1->count(), 15);
         QCOMPARE(key.ComboBox1->currentText(), QString("2 flats"));
@@ -138,7 +137,7 @@ private slots:
         QCOMPARE(key.values().index, 14);
         QCOMPARE(key.values().mode, 0);
 
-        TSmtpe smpte({1, 2, 3, 4, 5}, settings);
+        SmpteOffsetDialog smpte({1, 2, 3, 4, 5}, settings);
         QCOMPARE(smpte.windowTitle(), QString("SMTPE Offset"));
         const int maxima[] = {23, 59, 59, 74, 99};
         for (int i = 0; i < 5; ++i) QCOMPARE(smpte.Edits[static_cast<std::size_t>(i)]->maximum(), maxima[i]);
@@ -151,7 +150,7 @@ private slots:
     void textDialogOffersStandardMarkersAndGenres() {
         const auto genres = dir.filePath("Genre.INI").toStdString();
         std::ofstream(genres) << "[Genre]\n0=Pop\n1=Swing\n3=Jazz\n";
-        TTexts dialog({"Main A", 5}, genres, settings);
+        TextEventDialog dialog({"Main A", 5}, genres, settings);
         QCOMPARE(dialog.windowTitle(), QString("Text Event"));
         QCOMPARE(dialog.ListBox1->count(), 2);  // up to the first missing key
         dialog.show();
@@ -178,14 +177,14 @@ private slots:
 
         // Bytes of any value come back as they went in; no genre file, no genres.
         const std::string lyric("caf\xE9\r\nla\0", 9);
-        TTexts bytes({lyric, 0}, dir.filePath("none.ini").toStdString(), settings);
+        TextEventDialog bytes({lyric, 0}, dir.filePath("none.ini").toStdString(), settings);
         QCOMPARE(bytes.values().text, lyric);
         QCOMPARE(bytes.ListBox1->count(), 0);
         QVERIFY(!bytes.Standart->isEnabled());
     }
 
     void afterTouchDialogAndItsNotePicker() {
-        TKeyAfter key(60, 100, settings);
+        KeyAftertouchDialog key(60, 100, settings);
         QCOMPARE(key.windowTitle(), QString("Key after-touch"));
         QCOMPARE(key.EditN->text(), QString("60"));
         QCOMPARE(key.EditV->text(), QString("100"));
@@ -206,7 +205,7 @@ private slots:
 
         // A click on the keyboard picture opens the picker at the note; OK takes the picked one.
         QString pickerTitle;
-        whenShown<casm::ui::TSelNote>([&](casm::ui::TSelNote* picker) {
+        whenShown<casm::ui::NotePicker>([&](casm::ui::NotePicker* picker) {
             QCOMPARE(picker->note(), 64);
             QTest::mouseClick(picker->Image1, Qt::LeftButton, {}, QPoint(56 * 5 + 3, 30));
             pickerTitle = picker->windowTitle();
@@ -219,7 +218,7 @@ private slots:
         ok(key, key.ButtonOK);
         QVERIFY(accepted(key));
 
-        TKeyAfter channel(-1, 64, settings);
+        KeyAftertouchDialog channel(-1, 64, settings);
         channel.show();
         QCOMPARE(channel.windowTitle(), QString("Channel after-touch"));
         QVERIFY(!channel.GroupNote->isVisible());
@@ -227,7 +226,7 @@ private slots:
     }
 
     void notePickerMarksTheClickedNote() {
-        casm::ui::TSelNote picker(nullptr, app::builtinLanguage(), settings, 62);
+        casm::ui::NotePicker picker(nullptr, base::builtinLanguage(), settings, 62);
         picker.show();
         QCOMPARE(picker.windowTitle(), QString("Select Note"));
         QCOMPARE(picker.Image1->marked(), 62);
@@ -253,7 +252,7 @@ private slots:
         std::ofstream(xg) << "[SYSTEM]\n00=04 7E XX 09 01 GM System On\n01=02 41 10 Roland\n"
                              "[XGMEMORY]\n00=00 00 7E 00 XG System On\n";
         const auto descriptions = names::SysexDescriptions::fromFile(xg);
-        TSysex dialog({0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}, "XG System On", descriptions, dialogs, settings);
+        SysexDialog dialog({0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}, "XG System On", descriptions, dialogs, settings);
         QCOMPARE(dialog.windowTitle(), QString("System Exclusive Event"));
         QCOMPARE(dialog.Edit1->text(), QString("43,10,4C,00,00,7E,00,F7"));
         QCOMPARE(dialog.Label1->text(), QString("XG System On"));
@@ -270,8 +269,8 @@ private slots:
         QCOMPARE(dialog.Label1->text(), QString());
 
         // A file of another format is refused and the entry stays; a .syx file loads.
-        dialogs.files = {app::ui::FileChoice{write("bad.syx", {0x43, 0xF7})},
-                         app::ui::FileChoice{write("xg.syx", {0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7})}};
+        dialogs.files = {base::ui::FileChoice{write("bad.syx", {0x43, 0xF7})},
+                         base::ui::FileChoice{write("xg.syx", {0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7})}};
         QTest::mouseClick(dialog.ButtonLoadFile, Qt::LeftButton);
         QCOMPARE(dialogs.messages.back().text, QString("Unknown file format..."));
         QCOMPARE(dialogs.messages.back().caption, QString("Error"));
@@ -284,7 +283,7 @@ private slots:
         // Save proposes the description as the name and writes F0 and the bytes.
         dialog.Edit1->setText("7e, 1,,123");
         dialog.Label1->setText("GM: On");
-        dialogs.files = {app::ui::FileChoice{dir.filePath("saved.syx")}};
+        dialogs.files = {base::ui::FileChoice{dir.filePath("saved.syx")}};
         QTest::mouseClick(dialog.ButtonSaveFile, Qt::LeftButton);
         QCOMPARE(dialogs.requests.back().fileName, QString("GM- On"));
         QCOMPARE(dialogs.requests.back().defaultSuffix, QString("syx"));
@@ -302,7 +301,7 @@ private slots:
     }
 
     void sequencerDialogTextFilesAndLimits() {
-        tools::ui::TSsi dialog({0x43, 0x7B, 0x01}, dialogs, settings);
+        events::ui::SequencerDataDialog dialog({0x43, 0x7B, 0x01}, dialogs, settings);
         QCOMPARE(dialog.windowTitle(), QString("Sequencer specific information (3 Bytes)"));
         QCOMPARE(dialog.Memo1->toPlainText(), QString("43,7B,01,"));
         dialog.show();
@@ -313,8 +312,8 @@ private slots:
         QVERIFY(dialogs.requests.empty());
 
         std::vector<std::uint8_t> seventeen(17, 0x20);
-        dialogs.files = {app::ui::FileChoice{write("a.ssi", seventeen)},
-                         app::ui::FileChoice{write("big.ssi", std::vector<std::uint8_t>(4097, 1))}};
+        dialogs.files = {base::ui::FileChoice{write("a.ssi", seventeen)},
+                         base::ui::FileChoice{write("big.ssi", std::vector<std::uint8_t>(4097, 1))}};
         QTest::mouseClick(dialog.ButtonLoad, Qt::LeftButton);
         QCOMPARE(dialog.Memo1->toPlainText().split('\n').size(), 2);
         QCOMPARE(dialog.Memo1->toPlainText().split('\n').last(), QString("20,"));
@@ -322,7 +321,7 @@ private slots:
         QCOMPARE(dialogs.messages.back().text, dir.filePath("big.ssi"));
         QCOMPARE(dialog.Memo1->toPlainText().split('\n').size(), 2);  // the text stays
 
-        dialogs.files = {app::ui::FileChoice{dir.filePath("out.ssi")}};
+        dialogs.files = {base::ui::FileChoice{dir.filePath("out.ssi")}};
         QTest::mouseClick(dialog.ButtonSave, Qt::LeftButton);
         QCOMPARE(fileBytes(dir.filePath("out.ssi")), seventeen);
 
@@ -337,7 +336,7 @@ private slots:
     }
 
     void insertDialogEnablesFieldsByTypeAndPresetsHex() {
-        TSelInsert dialog(settings);
+        InsertEventDialog dialog(settings);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("Insert event..."));
         QCOMPARE(dialog.RGType->count(), 16);

@@ -8,18 +8,18 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/profile.h"
-#include "app/ui/tmess.h"
+#include "base/profile.h"
+#include "base/ui/transient_message.h"
 #include "document/smf_writer.h"
 #include "document/ui/event_table_model.h"
-#include "events/ui/radio_group.h"
 #include "events/ui/number_dialogs.h"
-#include "events/ui/tfselect.h"
-#include "events/ui/ttranspose.h"
+#include "events/ui/radio_group.h"
+#include "events/ui/select_events_dialog.h"
+#include "events/ui/transpose_dialog.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
-using app::ui::TMain;
+using app::ui::MainWindow;
 
 namespace {
 
@@ -29,21 +29,21 @@ enum DemoRow {
     kHello, kMainB, kNoteOn2, kPitch, kTimeSig, kEnd
 };
 
-QAction* action(const TMain& w, const char* name) { return w.findChild<QAction*>(name); }
+QAction* action(const MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
 
-QString cell(const TMain& w, int gridRow, int column) {
+QString cell(const MainWindow& w, int gridRow, int column) {
     const auto& m = w.model();
     return m.data(m.index(document::ui::EventTableModel::modelRow(gridRow), column), Qt::DisplayRole).toString();
 }
 
-QStringList cells(const TMain& w) {
+QStringList cells(const MainWindow& w) {
     QStringList all;
     for (int r = 1; r <= w.model().rowCount(); ++r)
         for (int c = 0; c < document::kColumnCount; ++c) all << cell(w, r, c);
     return all;
 }
 
-std::vector<int> selectedRows(const TMain& w) {
+std::vector<int> selectedRows(const MainWindow& w) {
     std::vector<int> rows;
     const auto& list = w.document().events;
     for (int r = 1; r < list.rowCount(); ++r)
@@ -51,7 +51,7 @@ std::vector<int> selectedRows(const TMain& w) {
     return rows;
 }
 
-void select(TMain& w, std::initializer_list<int> rows) {
+void select(MainWindow& w, std::initializer_list<int> rows) {
     action(w, "mUnselectAll")->trigger();
     for (int r : rows) {
         w.setCurrentRow(r);
@@ -60,8 +60,8 @@ void select(TMain& w, std::initializer_list<int> rows) {
 }
 
 // Saved with the add part, as the file was opened.
-QByteArray saveAs(WindowFixture& f, TMain& w, const QString& name) {
-    f.dialogs.files.push_back(app::ui::FileChoice{f.path(name), document::FilterPrs});
+QByteArray saveAs(WindowFixture& f, MainWindow& w, const QString& name) {
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path(name), document::FilterPrs});
     action(w, "mSaveas")->trigger();
     return f.read(name);
 }
@@ -84,11 +84,11 @@ void SelectionCommandsTest::selectEventsSectionsAndAll() {
     w.openFile(f.write("Demo.sty", smf::demoStyle()));
 
     // The filter starts from the stored settings and stores what OK takes.
-    app::Profile stored(f.home() / "Ctabber.INI");
+    base::Profile stored(f.home() / "Ctabber.INI");
     stored.writeInt("Select", "EventType", 3);
     QVERIFY(stored.save());
     int shownKind = -1;
-    whenShown<events::ui::TFSelect>([&](events::ui::TFSelect* d) {
+    whenShown<events::ui::SelectEventsDialog>([&](events::ui::SelectEventsDialog* d) {
         shownKind = d->RGType->itemIndex();
         d->RGType->button(1)->click();  // Note On
         d->ButtonOK->click();
@@ -97,11 +97,11 @@ void SelectionCommandsTest::selectEventsSectionsAndAll() {
     QCOMPARE(shownKind, 3);
     QCOMPARE(selectedRows(w), (std::vector<int>{kNoteOn, kDrum, kNoteOn2}));
     QCOMPARE(w.panelText(3), QString("Selected events: 3"));
-    QCOMPARE(app::Profile(f.home() / "Ctabber.INI").readInt("Select", "EventType", -1), 1);
+    QCOMPARE(base::Profile(f.home() / "Ctabber.INI").readInt("Select", "EventType", -1), 1);
     QVERIFY(!action(w, "mUndo")->isEnabled());  // flags are no edit
 
     // Unselect, channel 10 only; Cancel changes nothing.
-    whenShown<events::ui::TFSelect>([](events::ui::TFSelect* d) {
+    whenShown<events::ui::SelectEventsDialog>([](events::ui::SelectEventsDialog* d) {
         d->RGSelUnsel->button(1)->click();
         d->CheckBoxAnyChan->setChecked(false);
         d->EditChan->setValue(10);
@@ -109,7 +109,7 @@ void SelectionCommandsTest::selectEventsSectionsAndAll() {
     });
     action(w, "pmSelectEvents")->trigger();
     QCOMPARE(selectedRows(w), (std::vector<int>{kNoteOn, kNoteOn2}));
-    whenShown<events::ui::TFSelect>([](events::ui::TFSelect* d) {
+    whenShown<events::ui::SelectEventsDialog>([](events::ui::SelectEventsDialog* d) {
         d->RGType->button(18)->click();
         d->ButtonCancel->click();
     });
@@ -156,7 +156,7 @@ void SelectionCommandsTest::copyCutPasteAndUndoGiveTheFileBack() {
     select(w, {kBankMsb, kBankLsb, kSysex});
     w.setCurrentRow(kNoteOff);
     auto waitCaption = std::make_shared<QString>();
-    whenShown<app::ui::TMess>([waitCaption](app::ui::TMess* m) { *waitCaption = m->label()->text(); });
+    whenShown<base::ui::TransientMessage>([waitCaption](base::ui::TransientMessage* m) { *waitCaption = m->label()->text(); });
     action(w, "pmCut")->trigger();
     QCOMPARE(w.model().rowCount(), read.size() / document::kColumnCount - 3);
     QCOMPARE(w.panelText(4), QString("Cut 3 of 3"));
@@ -242,7 +242,7 @@ void SelectionCommandsTest::protectedNotesAndBadClipboards() {
         f.write("EventCopy.ini", bad);
         action(w, "mPaste")->trigger();
         QCOMPARE(cells(w), read);
-        QCOMPARE(f.dialogs.messages.back().icon, app::Icon::Error);
+        QCOMPARE(f.dialogs.messages.back().icon, base::Icon::Error);
         QVERIFY(f.dialogs.messages.back().text.contains("Nothing was pasted."));
     }
     QFile::remove(f.path("EventCopy.ini"));
@@ -260,7 +260,7 @@ void SelectionCommandsTest::channelAndTranspose() {
     const QStringList read = cells(w);
 
     int preset = 0;
-    whenShown<events::ui::TChan>([&preset](events::ui::TChan* d) {
+    whenShown<events::ui::ChannelDialog>([&preset](events::ui::ChannelDialog* d) {
         preset = d->value();
         d->setValue(5);
         d->ButtonOK->click();
@@ -279,7 +279,7 @@ void SelectionCommandsTest::channelAndTranspose() {
     QCOMPARE(cells(w), read);
 
     // Transpose the current section's notes on channel 1 an octave up.
-    whenShown<events::ui::TTranspose>([&preset](events::ui::TTranspose* d) {
+    whenShown<events::ui::TransposeDialog>([&preset](events::ui::TransposeDialog* d) {
         preset = d->channel();
         d->ButtonPlus->click();
         d->RGObject->button(0)->click();
@@ -296,7 +296,7 @@ void SelectionCommandsTest::channelAndTranspose() {
     action(w, "mUndo")->trigger();
     QCOMPARE(cells(w), read);
     // Cancel, or an amount of 0, changes nothing.
-    whenShown<events::ui::TTranspose>([](events::ui::TTranspose* d) { d->ButtonOK->click(); });
+    whenShown<events::ui::TransposeDialog>([](events::ui::TransposeDialog* d) { d->ButtonOK->click(); });
     action(w, "mTranspose")->trigger();
     QCOMPARE(cells(w), read);
     QVERIFY(!action(w, "mRedo")->isEnabled() || action(w, "mRedo")->text() == "&Redo Transpose");
@@ -314,7 +314,7 @@ void SelectionCommandsTest::commandsWaitWhileReading() {
     int dialogs = 0;
     auto reject = [&dialogs] {
         for (auto* top : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<QDialog*>(top); d && d->isVisible() && !qobject_cast<app::ui::TMess*>(d)) {
+            if (auto* d = qobject_cast<QDialog*>(top); d && d->isVisible() && !qobject_cast<base::ui::TransientMessage*>(d)) {
                 ++dialogs;
                 d->reject();
             }

@@ -1,4 +1,4 @@
-// TFSelect and TTranspose: presets, ranges, language texts, OK and Cancel.
+// SelectEventsDialog and TransposeDialog: presets, ranges, language texts, OK and Cancel.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "events/ui/radio_group.h"
-#include "events/ui/tfselect.h"
-#include "events/ui/ttranspose.h"
+#include "events/ui/select_events_dialog.h"
+#include "events/ui/transpose_dialog.h"
 
-using events::ui::TFSelect;
-using events::ui::TTranspose;
+using events::ui::SelectEventsDialog;
+using events::ui::TransposeDialog;
 
 class SelectionDialogsTest : public QObject {
     Q_OBJECT
@@ -29,7 +29,7 @@ private slots:
 void SelectionDialogsTest::filterDialogShowsAndTakesItsValues() {
     const events::EventFilter preset{true, 19, 7, false, 5, 200, 0, 255, false};
     {
-        TFSelect dialog(preset, settings);
+        SelectEventsDialog dialog(preset, settings);
         QCOMPARE(dialog.windowTitle(), QString("Select Events..."));
         QCOMPARE(dialog.RGType->count(), 24);
         QCOMPARE(dialog.RGType->button(23)->text(), QString("Sequencer specific information"));
@@ -69,12 +69,12 @@ void SelectionDialogsTest::filterDialogShowsAndTakesItsValues() {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
     // The dialog kept its place; Cancel closes it as rejected.
-    QVERIFY(app::Profile(settings).hasKey("FSelect", "Width"));
-    app::Language german;
+    QVERIFY(base::Profile(settings).hasKey("FSelect", "Width"));
+    base::Language german;
     german.set(269, "Ereignisse wählen");
     german.set(81, "Abbrechen");
     german.set(281, "Alle Werte");
-    TFSelect dialog(events::EventFilter{}, settings, german);
+    SelectEventsDialog dialog(events::EventFilter{}, settings, german);
     QCOMPARE(dialog.windowTitle(), QString("Ereignisse wählen"));
     QCOMPARE(dialog.ButtonCancel->text(), QString("Abbrechen"));
     QCOMPARE(dialog.ButtonAny1->text(), QString("Alle Werte"));
@@ -84,7 +84,7 @@ void SelectionDialogsTest::filterDialogShowsAndTakesItsValues() {
 }
 
 void SelectionDialogsTest::transposeDialogKeepsItsAmountInRange() {
-    TTranspose dialog(10, settings);
+    TransposeDialog dialog(10, settings);
     QCOMPARE(dialog.windowTitle(), QString("Transpose"));
     QCOMPARE(dialog.amount(), 0);
     QVERIFY(dialog.allSections());
@@ -108,11 +108,11 @@ void SelectionDialogsTest::transposeDialogKeepsItsAmountInRange() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     // A row without a channel presets channel 1.
-    TTranspose noChannel(0, settings);
+    TransposeDialog noChannel(0, settings);
     QCOMPARE(noChannel.channel(), 1);
     noChannel.ButtonCancel->click();
     QCOMPARE(noChannel.result(), int(QDialog::Rejected));
-    QVERIFY(app::Profile(settings).hasKey("Transpose", "Top"));
+    QVERIFY(base::Profile(settings).hasKey("Transpose", "Top"));
 }
 
 QTEST_MAIN(SelectionDialogsTest)

@@ -15,26 +15,26 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/ui/taboutbox.h"
-#include "app/ui/tsetup.h"
+#include "app/ui/about_dialog.h"
+#include "app/ui/setup_dialog.h"
 #include "document/ui/event_row_painter.h"
 #include "playback/recording_port.h"
 #include "playback/ui/program_port.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 #include "tools/hex_dump.h"
-#include "tools/ui/tbincasm.h"
-#include "tools/ui/tcompare.h"
+#include "tools/ui/casm_hex_window.h"
+#include "tools/ui/compare_window.h"
 
-using app::ui::TSetup;
-using app::ui::TMain;
+using app::ui::SetupDialog;
+using app::ui::MainWindow;
 
 namespace {
 
 QAction* action(const QWidget& w, const char* name) { return w.findChild<QAction*>(name); }
 
 // Every caption the main window shows, each with where it stands.
-QStringList captionsOf(const TMain& w) {
+QStringList captionsOf(const MainWindow& w) {
     QStringList out{"title=" + w.windowTitle()};
     for (auto* a : w.findChildren<QAction*>())
         if (!a->objectName().startsWith("mRecent")) out << a->objectName() + "=" + a->text();
@@ -61,12 +61,12 @@ void copyShippedLanguage(const WindowFixture& f) {
 }
 
 // Runs the setup dialog from the menu; `answer` sets it up and presses a button.
-void runSetup(TMain& w, std::function<void(TSetup*)> answer) {
-    whenShown<TSetup>(std::move(answer));
+void runSetup(MainWindow& w, std::function<void(SetupDialog*)> answer) {
+    whenShown<SetupDialog>(std::move(answer));
     action(w, "mSetup")->trigger();
 }
 
-void chooseLanguage(TSetup* d, const QString& name) {
+void chooseLanguage(SetupDialog* d, const QString& name) {
     const auto found = d->ListViewLang->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
     d->ListViewLang->setCurrentItem(found.front());
@@ -102,7 +102,7 @@ void ShellTest::setupShowsAndTakesPortOptionsAndColours() {
     auto& w = f.open();
     QStringList ports;
     bool testEnabled = false;
-    runSetup(w, [&](TSetup* d) {
+    runSetup(w, [&](SetupDialog* d) {
         QCOMPARE(d->windowTitle(), QString("Setup"));
         QCOMPARE(d->PageControl1->count(), 5);
         QCOMPARE(d->PageControl1->tabText(0), QString("MIDI Setup    "));
@@ -125,8 +125,8 @@ void ShellTest::setupShowsAndTakesPortOptionsAndColours() {
     QCOMPARE(ports, QStringList{"Built-in synthesizer (FluidSynth)"});
     QVERIFY(testEnabled);
     QCOMPARE(f.dialogs.colourRequests.size(), std::size_t(2));
-    QCOMPARE(f.dialogs.colourRequests[0], document::ui::fromSettingsColour(app::builtinColours()[10].brush));
-    QCOMPARE(f.dialogs.colourRequests[1], document::ui::fromSettingsColour(app::builtinColours()[18].pen));
+    QCOMPARE(f.dialogs.colourRequests[0], document::ui::fromSettingsColour(document::builtinColours()[10].brush));
+    QCOMPARE(f.dialogs.colourRequests[1], document::ui::fromSettingsColour(document::builtinColours()[18].pen));
     const auto& s = w.settings();
     QCOMPARE(s.midiOut, 0);
     QVERIFY(!s.delConfirm);
@@ -134,10 +134,10 @@ void ShellTest::setupShowsAndTakesPortOptionsAndColours() {
     QVERIFY(!s.overWrite);
     QCOMPARE(s.colours[10].brush, 0x563412);
     QCOMPARE(w.painter().colours()[10].brush, 0x563412);
-    QCOMPARE(s.colours[18].pen, app::builtinColours()[18].pen);
+    QCOMPARE(s.colours[18].pen, document::builtinColours()[18].pen);
 
     // Cancel takes nothing; the choices reach the settings file at close.
-    runSetup(w, [](TSetup* d) {
+    runSetup(w, [](SetupDialog* d) {
         QVERIFY(d->ListBoxOut->item(0)->isSelected());
         QVERIFY(!d->CheckBoxDelConfirm->isChecked());
         d->CheckBoxDelConfirm->setChecked(true);
@@ -145,7 +145,7 @@ void ShellTest::setupShowsAndTakesPortOptionsAndColours() {
     });
     QVERIFY(!w.settings().delConfirm);
     f.close();
-    const app::Profile saved(f.home() / "Ctabber.INI");
+    const base::Profile saved(f.home() / "Ctabber.INI");
     QCOMPARE(saved.readInt("Main", "MidiOut", -2), 0);
     QCOMPARE(saved.readInt("Colors", "Brush10", 0), 0x563412);
     QVERIFY(saved.hasSection("Setup"));
@@ -162,7 +162,7 @@ void ShellTest::testNoteEndsAfterItsTicksOrWithTheDialog() {
     app::SetupValues values;
     values.midiOut = 5;  // not below the port count: Test starts disabled
     {
-        TSetup d(nullptr, {dialogs, app::builtinLanguage(), home / "Ctabber.INI", home, {}}, values, ports);
+        SetupDialog d(nullptr, {dialogs, base::builtinLanguage(), home / "Ctabber.INI", home, {}}, values, ports);
         QVERIFY(!d.ButtonTest->isEnabled());
         d.ListBoxOut->item(1)->setSelected(true);
         QVERIFY(d.ButtonTest->isEnabled());
@@ -183,7 +183,7 @@ void ShellTest::testNoteEndsAfterItsTicksOrWithTheDialog() {
     }
     // No ports and the saved -1: an empty list, Test enabled, and it opens nothing.
     sent.clear();
-    TSetup empty(nullptr, {dialogs, app::builtinLanguage(), home / "Ctabber.INI", home, {}}, app::SetupValues{},
+    SetupDialog empty(nullptr, {dialogs, base::builtinLanguage(), home / "Ctabber.INI", home, {}}, app::SetupValues{},
                  {{}, ports.startTest, ports.endTest});
     QCOMPARE(empty.ListBoxOut->count(), 0);
     QVERIFY(empty.ButtonTest->isEnabled());
@@ -201,11 +201,11 @@ void ShellTest::languageChangesEveryCaptionAndEnglishComesBackExactly() {
     auto* find = w.findChild<QComboBox*>("ComboBoxFind");
     find->setCurrentIndex(3);
     action(w, "mCasmHex")->trigger();
-    auto* viewer = openWindow<tools::ui::TBinCasm>(w);
+    auto* viewer = openWindow<tools::ui::CasmHexWindow>(w);
     QVERIFY(viewer);
     const QStringList english = captionsOf(w);  // the viewer's menu among them
 
-    runSetup(w, [](TSetup* d) {
+    runSetup(w, [](SetupDialog* d) {
         QCOMPARE(d->ListViewLang->topLevelItemCount(), 1);
         QCOMPARE(d->ListViewLang->topLevelItem(0)->text(1), QString("Deutsche Übersetzung: die Ctabber-Entwickler"));
         chooseLanguage(d, "Deutsch.lng");
@@ -229,7 +229,7 @@ void ShellTest::languageChangesEveryCaptionAndEnglishComesBackExactly() {
     QCOMPARE(viewer->mCompare->text(), QString("&Vergleichen"));
 
     // Setup itself is German now; "English" goes back.
-    runSetup(w, [](TSetup* d) {
+    runSetup(w, [](SetupDialog* d) {
         QCOMPARE(d->windowTitle(), QString("Einstellungen"));
         QVERIFY(d->ListViewLang->topLevelItem(0)->isSelected());
         d->ButtonEnglish->click();
@@ -251,7 +251,7 @@ void ShellTest::refusedOrUnchangedLanguageLeavesTheCaptions() {
 
     // The language in use chosen again: nothing is translated again.
     w.findChild<QMenu*>("mFile")->setTitle("marked");
-    runSetup(w, [](TSetup* d) {
+    runSetup(w, [](SetupDialog* d) {
         QCOMPARE(d->ListViewLang->topLevelItemCount(), 2);
         chooseLanguage(d, "Deutsch.lng");
         d->ButtonOK->click();
@@ -259,7 +259,7 @@ void ShellTest::refusedOrUnchangedLanguageLeavesTheCaptions() {
     QCOMPARE(w.findChild<QMenu*>("mFile")->title(), QString("marked"));
 
     // A file that cannot be decoded is refused; the language and its setting stay.
-    runSetup(w, [](TSetup* d) {
+    runSetup(w, [](SetupDialog* d) {
         chooseLanguage(d, "Broken.lng");
         d->ButtonOK->click();
     });
@@ -278,7 +278,7 @@ void ShellTest::associationButtonWritesTheUsersFiles() {
     qputenv("XDG_CONFIG_HOME", (desktop.path() + "/config").toUtf8());
     auto& w = f.open();
     QStringList buttons;
-    runSetup(w, [&](TSetup* d) {
+    runSetup(w, [&](SetupDialog* d) {
         for (auto* b : d->AssociateButtons) buttons << b->text();
         d->AssociateButtons[2]->click();  // PRC
         d->ButtonCancel->click();
@@ -291,7 +291,7 @@ void ShellTest::associationButtonWritesTheUsersFiles() {
     QCOMPARE(f.dialogs.messages[0].caption, QString("Message"));
     QVERIFY(f.dialogs.messages[0].text.startsWith("PRC  files now are associated with Ctabber..."));
     QVERIFY(QFile::exists(desktop.path() + "/data/mime/packages/ctabber-prc.xml"));
-    const app::Profile entry((desktop.path() + "/data/applications/ctabber.desktop").toStdString());
+    const base::Profile entry((desktop.path() + "/data/applications/ctabber.desktop").toStdString());
     QCOMPARE(QString::fromStdString(entry.readString("Desktop Entry", "Exec", "")),
              "\"" + QCoreApplication::applicationFilePath() + "\" %f");
     QVERIFY(QString::fromStdString(entry.readString("Desktop Entry", "Icon", "")).endsWith("data/ctabber.svg"));
@@ -308,7 +308,7 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
     QCOMPARE(casm.size(), 16);
 
     action(w, "mCasmHex")->trigger();
-    auto* viewer = openWindow<tools::ui::TBinCasm>(w);
+    auto* viewer = openWindow<tools::ui::CasmHexWindow>(w);
     QVERIFY(viewer);
     QCOMPARE(viewer->windowTitle(), f.path("#casm.csm"));
     // A 16-byte section: one full line and the closing line without bytes.
@@ -321,10 +321,10 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
 
     // A second "CASM &Hex data" shows the same viewer again.
     action(w, "mCasmHex")->trigger();
-    QCOMPARE(w.findChildren<tools::ui::TBinCasm*>().size(), qsizetype(1));
+    QCOMPARE(w.findChildren<tools::ui::CasmHexWindow*>().size(), qsizetype(1));
 
     // Save as: the csm filter copies the shown file, the txt filter the dump.
-    f.dialogs.files = {app::ui::FileChoice{f.path("copy.csm"), 1}, app::ui::FileChoice{f.path("dump.txt"), 2}};
+    f.dialogs.files = {base::ui::FileChoice{f.path("copy.csm"), 1}, base::ui::FileChoice{f.path("dump.txt"), 2}};
     viewer->mSaveas->trigger();
     viewer->mSaveas->trigger();
     QCOMPARE(f.read("copy.csm"), casm);
@@ -336,10 +336,10 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
 
     // Compare with the section's first 10 bytes: "Different length..." after 10.
     const QString shorter = f.write("short.csm", casm.left(10));
-    f.dialogs.files = {app::ui::FileChoice{f.path("#casm.csm")}, app::ui::FileChoice{shorter}};
+    f.dialogs.files = {base::ui::FileChoice{f.path("#casm.csm")}, base::ui::FileChoice{shorter}};
     viewer->mCompare->trigger();
     viewer->mCompare->trigger();
-    const auto compares = w.findChildren<tools::ui::TCompare*>();
+    const auto compares = w.findChildren<tools::ui::CompareWindow*>();
     QCOMPARE(compares.size(), qsizetype(2));
     QCOMPARE(compares[0]->windowTitle(), QString("Compare results"));
     QCOMPARE(lines(compares[0]->ListBox1),
@@ -348,16 +348,16 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
     QCOMPARE(lines(compares[1]->ListBox1).mid(1, 1), QStringList{"___________________________________"});
 
     // A file that cannot be opened, and a folder, give "File is not open"; no window opens.
-    f.dialogs.files = {app::ui::FileChoice{f.path("none.csm")}, app::ui::FileChoice{f.dir.path()}};
+    f.dialogs.files = {base::ui::FileChoice{f.path("none.csm")}, base::ui::FileChoice{f.dir.path()}};
     viewer->mCompare->trigger();
     viewer->mCompare->trigger();
-    QCOMPARE(w.findChildren<tools::ui::TCompare*>().size(), qsizetype(2));
+    QCOMPARE(w.findChildren<tools::ui::CompareWindow*>().size(), qsizetype(2));
     QCOMPARE(f.dialogs.messages.size(), std::size_t(2));
     QCOMPARE(f.dialogs.messages[0].caption, QString("File is not open"));
     QCOMPARE(f.dialogs.messages[1].text, f.dir.path());
 
     // Opening a folder leaves an empty list and says why.
-    f.dialogs.files = {app::ui::FileChoice{f.dir.path()}};
+    f.dialogs.files = {base::ui::FileChoice{f.dir.path()}};
     viewer->mOpen->trigger();
     QCOMPARE(viewer->ListBox1->model()->rowCount(), 0);
     QCOMPARE(f.dialogs.messages.size(), std::size_t(3));
@@ -365,7 +365,7 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
 
     // Closing the main window closes the tool windows, which keep their places.
     f.close();
-    const app::Profile saved(f.home() / "Ctabber.INI");
+    const base::Profile saved(f.home() / "Ctabber.INI");
     QVERIFY(saved.hasSection("BinCasm"));
     QVERIFY(saved.hasSection("Compare"));
 }
@@ -376,7 +376,7 @@ void ShellTest::aboutBoxAndHelp() {
     auto& w = f.open();
     QString credit, title;
     QImage image;
-    whenShown<app::ui::TAboutBox>([&](app::ui::TAboutBox* box) {
+    whenShown<app::ui::AboutDialog>([&](app::ui::AboutDialog* box) {
         title = box->windowTitle();
         credit = box->Credit->text();
         image = box->grab().toImage();
@@ -387,13 +387,13 @@ void ShellTest::aboutBoxAndHelp() {
     QCOMPARE(credit, QString());
     // The grey gradient: row y has grey 255 - y / 2 (checked away from the labels, at x = 2).
     for (int y : {1, 40, 81}) QCOMPARE(image.pixelColor(2, y), QColor(255 - y / 2, 255 - y / 2, 255 - y / 2));
-    QCOMPARE(app::ui::TAboutBox::greyLevel(600), 0);
+    QCOMPARE(app::ui::AboutDialog::greyLevel(600), 0);
 
-    runSetup(w, [](TSetup* d) {
+    runSetup(w, [](SetupDialog* d) {
         chooseLanguage(d, "Deutsch.lng");
         d->ButtonOK->click();
     });
-    whenShown<app::ui::TAboutBox>([&](app::ui::TAboutBox* box) {
+    whenShown<app::ui::AboutDialog>([&](app::ui::AboutDialog* box) {
         title = box->windowTitle();
         credit = box->Credit->text();
         box->OKButton->click();

@@ -4,8 +4,8 @@
 
 namespace app::ui {
 
-Workspace programWorkspace() {
-    return Workspace::locate(QCoreApplication::applicationFilePath().toStdString());
+base::Workspace programWorkspace() {
+    return base::Workspace::locate(QCoreApplication::applicationFilePath().toStdString());
 }
 
 }  // namespace app::ui

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "casm/ui/mute_dialogs.h"
-#include "casm/ui/tselnote.h"
+#include "casm/ui/note_picker.h"
 #include "casm/values.h"
 
 namespace casm::ui {
@@ -120,19 +120,19 @@ std::optional<std::uint8_t> ChordAssignDialog::type() const {
 
 bool ChordAssignDialog::useForAll() const { return CheckBoxAll->isChecked(); }
 
-TChordRoot::TChordRoot(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix)
+ChordRootDialog::ChordRootDialog(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix)
     : ChordAssignDialog(parent, context, "ChordRoot", 209, true, false, current, suffix) {}
 
-TChordType::TChordType(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix)
+ChordTypeDialog::ChordTypeDialog(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix)
     : ChordAssignDialog(parent, context, "ChordType", 214, false, true, current, suffix) {}
 
-TChordRootType::TChordRootType(QWidget* parent, const DialogContext& context, const Entry& current,
+ChordRootTypeDialog::ChordRootTypeDialog(QWidget* parent, const DialogContext& context, const Entry& current,
                                const QString& suffix)
     : ChordAssignDialog(parent, context, "ChordRootType", 212, true, true, current, suffix) {}
 
-// ---------------------------------------------------------------- TFAssign
+// ---------------------------------------------------------------- RuleAssignDialog
 
-TFAssign::TFAssign(QWidget* parent, const DialogContext& context, const Entry& current, Zone shown,
+RuleAssignDialog::RuleAssignDialog(QWidget* parent, const DialogContext& context, const Entry& current, Zone shown,
                    bool channelVariant, const QString& caption)
     : RememberedDialog(parent, context.settingsFile, "FAssign"),
       context_(context),
@@ -236,7 +236,7 @@ TFAssign::TFAssign(QWidget* parent, const DialogContext& context, const Entry& c
     ButtonNoteMute = button(this, "ButtonNoteMute");
     captions_.add(249, [this](const QString& t) { ButtonNoteMute->setText(t); });
     connect(ButtonNoteMute, &QPushButton::clicked, this, [this] {
-        TFNoteM dialog(this, context_, noteMask_);
+        NoteMuteDialog dialog(this, context_, noteMask_);
         if (dialog.exec() == QDialog::Accepted) noteMask_ = dialog.mask();
     });
     control(ButtonNoteMute);
@@ -245,7 +245,7 @@ TFAssign::TFAssign(QWidget* parent, const DialogContext& context, const Entry& c
     ButtonChordMute = button(this, "ButtonChordMute");
     captions_.add(249, [this](const QString& t) { ButtonChordMute->setText(t); });
     connect(ButtonChordMute, &QPushButton::clicked, this, [this] {
-        TFChordM dialog(this, context_, chordMask_);
+        ChordMuteDialog dialog(this, context_, chordMask_);
         if (dialog.exec() == QDialog::Accepted) chordMask_ = dialog.mask();
     });
     control(ButtonChordMute);
@@ -304,19 +304,19 @@ TFAssign::TFAssign(QWidget* parent, const DialogContext& context, const Entry& c
     restorePlace();
 }
 
-void TFAssign::fillNtt(int ntr) {
+void RuleAssignDialog::fillNtt(int ntr) {
     const int index = ComboBoxNTT->currentIndex();
     ComboBoxNTT->clear();
     ComboBoxNTT->addItems(nttItems(kind_, ntr));
     ComboBoxNTT->setCurrentIndex(std::clamp(index, 0, ComboBoxNTT->count() - 1));
 }
 
-void TFAssign::pickNote(QSpinBox* spin) {
-    TSelNote picker(this, context_, spin->value());
+void RuleAssignDialog::pickNote(QSpinBox* spin) {
+    NotePicker picker(this, context_, spin->value());
     if (picker.exec() == QDialog::Accepted) spin->setValue(picker.note());
 }
 
-void TFAssign::ticked() {
+void RuleAssignDialog::ticked() {
     // Each box enables the control in its row; "&Assign" needs one box ticked.
     auto enable = [](QCheckBox* b, QWidget* w) {
         if (b && w) w->setEnabled(b->isChecked());
@@ -335,7 +335,7 @@ void TFAssign::ticked() {
     ButtonAssign->setEnabled(any);
 }
 
-RuleAssignment TFAssign::assignment() const {
+RuleAssignment RuleAssignDialog::assignment() const {
     RuleAssignment a;
     a.kind = kind_;
     auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
@@ -357,15 +357,15 @@ RuleAssignment TFAssign::assignment() const {
     return a;
 }
 
-std::optional<int> TFAssign::channel() const {
+std::optional<int> RuleAssignDialog::channel() const {
     const int index = ComboBoxChan->currentIndex();
     if (index < 0 || index >= 16) return std::nullopt;
     return index;
 }
 
-// ---------------------------------------------------------------- TSelSec
+// ---------------------------------------------------------------- SectionChooser
 
-TSelSec::TSelSec(QWidget* parent, const DialogContext& context, const std::vector<std::string>& sections,
+SectionChooser::SectionChooser(QWidget* parent, const DialogContext& context, const std::vector<std::string>& sections,
                  const std::string& current)
     : RememberedDialog(parent, context.settingsFile, "SelSec"), captions_(context.language) {
     auto* layout = new QVBoxLayout(this);
@@ -386,7 +386,7 @@ TSelSec::TSelSec(QWidget* parent, const DialogContext& context, const std::vecto
     restorePlace();
 }
 
-std::vector<std::string> TSelSec::ticked() const {
+std::vector<std::string> SectionChooser::ticked() const {
     std::vector<std::string> out;
     for (int i = 0; i < CheckListBox1->count(); ++i)
         if (CheckListBox1->item(i)->checkState() == Qt::Checked)

@@ -1,7 +1,7 @@
 #pragma once
 // The dialogs of the "&Assign" menu: the chord root and type dialogs
-// (`TChordRoot`, `TChordType`, `TChordRootType`), the rule assignment
-// `TFAssign`, and the section chooser `TSelSec`. Each is preset from the
+// (`ChordRootDialog`, `ChordTypeDialog`, `ChordRootTypeDialog`), the rule assignment
+// `RuleAssignDialog`, and the section chooser `SectionChooser`. Each is preset from the
 // current entry and returns what the user chose; the editor applies it to
 // its group of entries with the core's assignment.
 #include <array>
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/captions.h"
-#include "app/ui/window_position.h"
+#include "base/ui/captions.h"
+#include "base/ui/window_position.h"
 #include "casm/assign.h"
 #include "casm/ui/dialog_context.h"
 
@@ -27,7 +27,7 @@ class QSpinBox;
 namespace casm::ui {
 
 // Chord root and/or chord type radio groups, "    Use for all", "&Assign".
-class ChordAssignDialog : public app::ui::RememberedDialog {
+class ChordAssignDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
     std::optional<std::uint8_t> root() const;
@@ -48,35 +48,35 @@ protected:
 
 private:
     DialogContext context_;
-    app::ui::Captions captions_;
+    base::ui::Captions captions_;
 };
 
-class TChordRoot : public ChordAssignDialog {
+class ChordRootDialog : public ChordAssignDialog {
     Q_OBJECT
 public:
-    TChordRoot(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix);
+    ChordRootDialog(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix);
 };
 
-class TChordType : public ChordAssignDialog {
+class ChordTypeDialog : public ChordAssignDialog {
     Q_OBJECT
 public:
-    TChordType(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix);
+    ChordTypeDialog(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix);
 };
 
-class TChordRootType : public ChordAssignDialog {
+class ChordRootTypeDialog : public ChordAssignDialog {
     Q_OBJECT
 public:
-    TChordRootType(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix);
+    ChordRootTypeDialog(QWidget* parent, const DialogContext& context, const Entry& current, const QString& suffix);
 };
 
 // "Assign ...": nine "Assign ..." boxes, each enabling its control; for a
 // Ctb2 entry the names are the SFF2 ones, a zone choice says which zone the
 // rules go to and a tenth box assigns the middle range.
-class TFAssign : public app::ui::RememberedDialog {
+class RuleAssignDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
     // With `channelVariant` the channel combo shows, set to the entry's channel.
-    TFAssign(QWidget* parent, const DialogContext& context, const Entry& current, Zone shown, bool channelVariant,
+    RuleAssignDialog(QWidget* parent, const DialogContext& context, const Entry& current, Zone shown, bool channelVariant,
              const QString& caption);
 
     // The ticked boxes and their values (rules of the current entry's kind).
@@ -119,7 +119,7 @@ private:
     void pickNote(QSpinBox* spin);
 
     DialogContext context_;
-    app::ui::Captions captions_;
+    base::ui::Captions captions_;
     TableKind kind_;
     NoteMask noteMask_;
     ChordMask chordMask_;
@@ -127,10 +127,10 @@ private:
 };
 
 // "Select Sections": every section of the list once, the current one ticked.
-class TSelSec : public app::ui::RememberedDialog {
+class SectionChooser : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
-    TSelSec(QWidget* parent, const DialogContext& context, const std::vector<std::string>& sections,
+    SectionChooser(QWidget* parent, const DialogContext& context, const std::vector<std::string>& sections,
             const std::string& current);
     std::vector<std::string> ticked() const;
 
@@ -138,7 +138,7 @@ public:
     QPushButton* ButtonOK;
 
 private:
-    app::ui::Captions captions_;
+    base::ui::Captions captions_;
 };
 
 }  // namespace casm::ui

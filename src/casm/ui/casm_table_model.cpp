@@ -11,7 +11,7 @@ QColor rgb(std::uint32_t c) { return QColor::fromRgb(static_cast<QRgb>(0xFF00000
 
 }  // namespace
 
-CasmTableModel::CasmTableModel(const OpenCasm& casm, const app::Language& language, QObject* parent)
+CasmTableModel::CasmTableModel(const OpenCasm& casm, const base::Language& language, QObject* parent)
     : QAbstractTableModel(parent), casm_(casm), language_(language) {
     buildColumns();
     reorder();

@@ -8,7 +8,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "app/language.h"
+#include "base/language.h"
 #include "casm/columns.h"
 #include "casm/editor_grid.h"
 
@@ -19,7 +19,7 @@ class OpenCasm;
 class CasmTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    CasmTableModel(const OpenCasm& casm, const app::Language& language, QObject* parent = nullptr);
+    CasmTableModel(const OpenCasm& casm, const base::Language& language, QObject* parent = nullptr);
 
     static int gridRow(int modelRow) { return modelRow + 1; }
     static int modelRow(int gridRow) { return gridRow - 1; }
@@ -58,7 +58,7 @@ private:
     void refreshRow(int gridRow);
 
     const OpenCasm& casm_;
-    const app::Language& language_;
+    const base::Language& language_;
     std::vector<const Column*> columns_;
     std::vector<std::size_t> order_;  // grid row - 1 -> list index
     std::vector<int> rowOf_;          // list index -> grid row

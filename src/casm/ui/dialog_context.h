@@ -4,14 +4,14 @@
 // places.
 #include <filesystem>
 
-#include "app/language.h"
-#include "app/ui/user_dialogs.h"
+#include "base/language.h"
+#include "base/ui/user_dialogs.h"
 
 namespace casm::ui {
 
 struct DialogContext {
-    app::ui::UserDialogs& dialogs;
-    const app::Language& language;
+    base::ui::UserDialogs& dialogs;
+    const base::Language& language;
     std::filesystem::path settingsFile;
 };
 

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/profile.h"
+#include "base/profile.h"
 #include "casm/ui/chord_picture.h"
 #include "casm/values.h"
 
@@ -38,7 +38,7 @@ void addCheckItem(QListWidget* list, const QString& text) {
     item->setCheckState(Qt::Unchecked);
 }
 
-void okCancel(QDialog* dialog, QBoxLayout* layout, app::ui::Captions& captions, QPushButton*& ok, QPushButton*& cancel) {
+void okCancel(QDialog* dialog, QBoxLayout* layout, base::ui::Captions& captions, QPushButton*& ok, QPushButton*& cancel) {
     ok = button(dialog, "ButtonOK");
     ok->setDefault(true);
     cancel = button(dialog, "ButtonCancel");
@@ -58,9 +58,9 @@ QString listedChordName(int type) {
 
 }  // namespace
 
-// ---------------------------------------------------------------- TFNoteM
+// ---------------------------------------------------------------- NoteMuteDialog
 
-TFNoteM::TFNoteM(QWidget* parent, const DialogContext& context, const NoteMask& mask)
+NoteMuteDialog::NoteMuteDialog(QWidget* parent, const DialogContext& context, const NoteMask& mask)
     : RememberedDialog(parent, context.settingsFile, "FNoteM"),
       captions_(context.language),
       mask_{static_cast<std::uint8_t>(mask[0] & 0x0F), mask[1]} {
@@ -101,19 +101,19 @@ TFNoteM::TFNoteM(QWidget* parent, const DialogContext& context, const NoteMask& 
     restorePlace();
 }
 
-void TFNoteM::showMask() {
+void NoteMuteDialog::showMask() {
     filling_ = true;
     for (int n = 0; n < kNotes; ++n) CheckListBox1->item(n)->setCheckState(testBit(mask_, n) ? Qt::Checked : Qt::Unchecked);
     filling_ = false;
 }
 
-// ---------------------------------------------------------------- TFChordM
+// ---------------------------------------------------------------- ChordMuteDialog
 
-TFChordM::TFChordM(QWidget* parent, const DialogContext& context, const ChordMask& mask)
+ChordMuteDialog::ChordMuteDialog(QWidget* parent, const DialogContext& context, const ChordMask& mask)
     : RememberedDialog(parent, context.settingsFile, "FChordM"),
       context_(context),
       captions_(context.language),
-      presets_(readChordMutePresets(app::Profile(context.settingsFile))) {
+      presets_(readChordMutePresets(base::Profile(context.settingsFile))) {
     auto* layout = new QVBoxLayout(this);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
@@ -205,7 +205,7 @@ TFChordM::TFChordM(QWidget* parent, const DialogContext& context, const ChordMas
     restorePlace();
 }
 
-void TFChordM::setMask(const ChordMask& mask) {
+void ChordMuteDialog::setMask(const ChordMask& mask) {
     mask_ = mask;
     filling_ = true;
     for (int t = 0; t < 17; ++t) CheckListBox1->item(t)->setCheckState(testBit(mask_, t) ? Qt::Checked : Qt::Unchecked);
@@ -214,8 +214,8 @@ void TFChordM::setMask(const ChordMask& mask) {
     filling_ = false;
 }
 
-void TFChordM::Image1Click() {
-    TChords chords(this, context_, mask_);
+void ChordMuteDialog::Image1Click() {
+    ChordTypesDialog chords(this, context_, mask_);
     if (chords.exec() != QDialog::Accepted) return;
     ChordMask next = mask_;
     const ChordMask picked = chords.checked();
@@ -223,17 +223,17 @@ void TFChordM::Image1Click() {
     setMask(next);
 }
 
-void TFChordM::done(int result) {
+void ChordMuteDialog::done(int result) {
     // The presets are kept whether the dialog ends with OK or Cancel.
-    app::Profile settings(context_.settingsFile);
+    base::Profile settings(context_.settingsFile);
     writeChordMutePresets(settings, presets_);
     settings.save();
     RememberedDialog::done(result);
 }
 
-// ---------------------------------------------------------------- TChords
+// ---------------------------------------------------------------- ChordTypesDialog
 
-TChords::TChords(QWidget* parent, const DialogContext& context, const ChordMask& checked)
+ChordTypesDialog::ChordTypesDialog(QWidget* parent, const DialogContext& context, const ChordMask& checked)
     : RememberedDialog(parent, context.settingsFile, "Chords"), captions_(context.language) {
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -265,13 +265,13 @@ TChords::TChords(QWidget* parent, const DialogContext& context, const ChordMask&
     restorePlace();
 }
 
-ChordMask TChords::checked() const {
+ChordMask ChordTypesDialog::checked() const {
     ChordMask mask = emptyChordMask();
     for (int t = 0; t < kChordTypes; ++t) setBit(mask, t, boxes[static_cast<std::size_t>(t)]->isChecked());
     return mask;
 }
 
-int TChords::firstChecked() const {
+int ChordTypesDialog::firstChecked() const {
     for (int t = 0; t < kChordTypes; ++t)
         if (boxes[static_cast<std::size_t>(t)]->isChecked()) return t;
     return 0;
@@ -280,7 +280,7 @@ int TChords::firstChecked() const {
 std::optional<int> pickChordType(QWidget* parent, const DialogContext& context, int type) {
     ChordMask one = emptyChordMask();
     setBit(one, type, true);
-    TChords chords(parent, context, one);
+    ChordTypesDialog chords(parent, context, one);
     chords.setSingleChoice(true);
     if (chords.exec() != QDialog::Accepted) return std::nullopt;
     return chords.firstChecked();

@@ -1,13 +1,13 @@
 #pragma once
-// The mute dialogs and the chord picker: "Note Mute" (`TFNoteM`) edits a
-// 12-bit note mask, "Chord Mute" (`TFChordM`) a 34-bit chord mask with its
-// presets, "Chords from Root C" (`TChords`) shows every chord type as a
+// The mute dialogs and the chord picker: "Note Mute" (`NoteMuteDialog`) edits a
+// 12-bit note mask, "Chord Mute" (`ChordMuteDialog`) a 34-bit chord mask with its
+// presets, "Chords from Root C" (`ChordTypesDialog`) shows every chord type as a
 // picture with a check box, in single-choice mode a chord-type picker.
 // Each edits its own copy of the mask; the caller reads it after OK.
 #include <array>
 
-#include "app/ui/captions.h"
-#include "app/ui/window_position.h"
+#include "base/ui/captions.h"
+#include "base/ui/window_position.h"
 #include "casm/masks.h"
 #include "casm/ui/dialog_context.h"
 
@@ -22,10 +22,10 @@ namespace casm::ui {
 
 class ChordPicture;
 
-class TFNoteM : public app::ui::RememberedDialog {
+class NoteMuteDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
-    TFNoteM(QWidget* parent, const DialogContext& context, const NoteMask& mask);
+    NoteMuteDialog(QWidget* parent, const DialogContext& context, const NoteMask& mask);
     const NoteMask& mask() const { return mask_; }
 
     QLabel* Label1;
@@ -38,15 +38,15 @@ public:
 private:
     void showMask();
 
-    app::ui::Captions captions_;
+    base::ui::Captions captions_;
     NoteMask mask_;
     bool filling_ = false;
 };
 
-class TFChordM : public app::ui::RememberedDialog {
+class ChordMuteDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
-    TFChordM(QWidget* parent, const DialogContext& context, const ChordMask& mask);
+    ChordMuteDialog(QWidget* parent, const DialogContext& context, const ChordMask& mask);
     const ChordMask& mask() const { return mask_; }
     const ChordMutePresets& presets() const { return presets_; }
 
@@ -73,17 +73,17 @@ private:
     void Image1Click();
 
     DialogContext context_;
-    app::ui::Captions captions_;
+    base::ui::Captions captions_;
     ChordMask mask_;
     ChordMutePresets presets_;
     bool filling_ = false;
 };
 
-class TChords : public app::ui::RememberedDialog {
+class ChordTypesDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
     // The boxes checked from bits 0 to 33 of `checked`.
-    TChords(QWidget* parent, const DialogContext& context, const ChordMask& checked);
+    ChordTypesDialog(QWidget* parent, const DialogContext& context, const ChordMask& checked);
     // A chord-type picker: checking a box unchecks every other.
     void setSingleChoice(bool on) { singleChoice_ = on; }
     ChordMask checked() const;
@@ -96,7 +96,7 @@ public:
     QPushButton* ButtonCancel;
 
 private:
-    app::ui::Captions captions_;
+    base::ui::Captions captions_;
     bool singleChoice_ = false;
 };
 

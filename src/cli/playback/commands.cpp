@@ -64,7 +64,7 @@ int render(const Args& args) {
 }
 
 int chords(const Args& args) {
-    return runChords(args, [](std::vector<playback::TMidiEvent> startup, std::vector<playback::TMidiEvent> played,
+    return runChords(args, [](std::vector<playback::MidiEvent> startup, std::vector<playback::MidiEvent> played,
                               const playback::Timing& timing, const std::string& target) {
         playback::ports::RenderRequest request;
         request.startup = std::move(startup);

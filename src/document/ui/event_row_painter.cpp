@@ -33,7 +33,7 @@ EventRowPainter::CellColours EventRowPainter::cellColours(const QModelIndex& ind
     const int row = model_.rowAt(index);
     if (row > 0 && index.column() != document::ColN) {
         const int cls = document::colourClass(model_.list().eventBytes(row));
-        const auto& pair = colours_[static_cast<std::size_t>(std::clamp(cls, 0, app::kColourClassCount - 1))];
+        const auto& pair = colours_[static_cast<std::size_t>(std::clamp(cls, 0, document::kColourClassCount - 1))];
         c = {fromSettingsColour(pair.brush), fromSettingsColour(pair.pen)};
     }
     if (index.column() == document::ColSel) {

@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
-#include "app/main_settings.h"
+#include "document/event_colours.h"
 
 class QAbstractItemView;
 
@@ -24,8 +24,8 @@ class EventRowPainter : public QStyledItemDelegate {
 public:
     EventRowPainter(const EventTableModel& model, const QAbstractItemView& view, QObject* parent = nullptr);
 
-    void setColours(const app::ColourTable& colours) { colours_ = colours; }
-    const app::ColourTable& colours() const { return colours_; }
+    void setColours(const document::ColourTable& colours) { colours_ = colours; }
+    const document::ColourTable& colours() const { return colours_; }
     void setUseColor(bool on) { useColor_ = on; }
     bool useColor() const { return useColor_; }
 
@@ -50,7 +50,7 @@ private:
 
     const EventTableModel& model_;
     const QAbstractItemView& view_;
-    app::ColourTable colours_ = app::builtinColours();
+    document::ColourTable colours_ = document::builtinColours();
     bool useColor_ = true;
     mutable QHash<quint64, QPixmap> fills_;
 };

@@ -4,19 +4,19 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/file_names.h"
+#include "base/file_names.h"
 
 namespace document::ui {
 namespace {
 
-QString lookup(const app::Language& lang, int id, const char* builtin) {
+QString lookup(const base::Language& lang, int id, const char* builtin) {
     return QString::fromStdString(lang.text(id, builtin));
 }
 
 }  // namespace
 
 PiecesDialog::PiecesDialog(QWidget* parent, PieceDialogContext context, Mode mode, const document::PieceNames& names)
-    : app::ui::RememberedDialog(parent, context.settingsFile, mode == Mode::Export ? "FExport" : "FImport"),
+    : base::ui::RememberedDialog(parent, context.settingsFile, mode == Mode::Export ? "FExport" : "FImport"),
       context_(context),
       mode_(mode) {
     const bool out = mode == Mode::Export;
@@ -76,7 +76,7 @@ QGroupBox* PiecesDialog::addGroup(int textId, const char* builtin, QLineEdit*& e
 }
 
 void PiecesDialog::choose(QLineEdit* edit, const Piece& piece) {
-    app::ui::FileRequest request;
+    base::ui::FileRequest request;
     request.title = piece.title;
     request.directory = context_.directory;
     request.filters = {piece.filter};
@@ -85,7 +85,7 @@ void PiecesDialog::choose(QLineEdit* edit, const Piece& piece) {
     const auto choice = mode_ == Mode::Export ? context_.dialogs.saveFile(this, request)
                                               : context_.dialogs.openFile(this, request);
     if (!choice) return;
-    context_.directory = QString::fromStdString(std::string(app::folderOf(choice->path.toStdString())));
+    context_.directory = QString::fromStdString(std::string(base::folderOf(choice->path.toStdString())));
     edit->setText(choice->path);
 }
 
@@ -106,12 +106,12 @@ document::PieceNames PiecesDialog::names() const {
             addPartShown() ? EditAdd->text().toStdString() : std::string()};
 }
 
-TFExport::TFExport(QWidget* parent, PieceDialogContext context, const document::PieceNames& names, bool withAddPart)
+ExportDialog::ExportDialog(QWidget* parent, PieceDialogContext context, const document::PieceNames& names, bool withAddPart)
     : PiecesDialog(parent, context, Mode::Export, names) {
     if (!withAddPart) hideAddPart();
 }
 
-TFImport::TFImport(QWidget* parent, PieceDialogContext context, const document::PieceNames& names)
+ImportDialog::ImportDialog(QWidget* parent, PieceDialogContext context, const document::PieceNames& names)
     : PiecesDialog(parent, context, Mode::Import, names) {}
 
 }  // namespace document::ui

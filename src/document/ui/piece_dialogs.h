@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "app/language.h"
-#include "app/ui/user_dialogs.h"
-#include "app/ui/window_position.h"
+#include "base/language.h"
+#include "base/ui/user_dialogs.h"
+#include "base/ui/window_position.h"
 #include "document/export_import.h"
 
 class QGroupBox;
@@ -15,13 +15,13 @@ class QGroupBox;
 namespace document::ui {
 
 struct PieceDialogContext {
-    app::ui::UserDialogs& dialogs;
-    const app::Language& language;
+    base::ui::UserDialogs& dialogs;
+    const base::Language& language;
     std::filesystem::path settingsFile;
     QString& directory;  // setting "ExportImportDir": follows every "..." choice
 };
 
-class PiecesDialog : public app::ui::RememberedDialog {
+class PiecesDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
     document::PieceNames names() const;
@@ -57,17 +57,17 @@ private:
     QGroupBox* addGroupBox_ = nullptr;
 };
 
-class TFExport final : public PiecesDialog {
+class ExportDialog final : public PiecesDialog {
     Q_OBJECT
 public:
     // `withAddPart` false hides the add-part field (no add part to export).
-    TFExport(QWidget* parent, PieceDialogContext context, const document::PieceNames& names, bool withAddPart);
+    ExportDialog(QWidget* parent, PieceDialogContext context, const document::PieceNames& names, bool withAddPart);
 };
 
-class TFImport final : public PiecesDialog {
+class ImportDialog final : public PiecesDialog {
     Q_OBJECT
 public:
-    TFImport(QWidget* parent, PieceDialogContext context, const document::PieceNames& names);
+    ImportDialog(QWidget* parent, PieceDialogContext context, const document::PieceNames& names);
 };
 
 }  // namespace document::ui

@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "names/ui/chooser_parts.h"
+#include "base/ui/dialog_texts.h"
 
 namespace events::ui {
 
@@ -14,11 +14,11 @@ QSpinBox* upDown(QWidget* parent, const char* name, int minimum, int maximum, in
     return box;
 }
 
-void finishDialog(app::ui::RememberedDialog* dialog, QLayout* body, const app::Language& language, QPushButton*& ok,
+void finishDialog(base::ui::RememberedDialog* dialog, QLayout* body, const base::Language& language, QPushButton*& ok,
                   QPushButton*& cancel, bool acceptOnOk, bool fixedSize) {
     auto* layout = new QVBoxLayout(dialog);
     layout->addLayout(body);
-    layout->addLayout(names::ui::okCancelRow(dialog, language, "&OK", "&Cancel", ok, cancel));
+    layout->addLayout(base::ui::okCancelRow(dialog, language, "&OK", "&Cancel", ok, cancel));
     if (acceptOnOk) QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     if (fixedSize) dialog->setFixedSize(std::max(dialog->sizeHint().width(), 240), dialog->sizeHint().height());

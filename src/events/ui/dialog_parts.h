@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/language.h"
-#include "app/ui/window_position.h"
+#include "base/language.h"
+#include "base/ui/window_position.h"
 
 namespace events::ui {
 
@@ -17,7 +17,7 @@ QSpinBox* upDown(QWidget* parent, const char* name, int minimum, int maximum, in
 // captions through the language, 80 and 81). OK accepts unless
 // `acceptOnOk` is false (the dialog then connects its own check).
 // `fixedSize` fixes the dialog's size to fit.
-void finishDialog(app::ui::RememberedDialog* dialog, QLayout* body, const app::Language& language,
+void finishDialog(base::ui::RememberedDialog* dialog, QLayout* body, const base::Language& language,
                   QPushButton*& ok, QPushButton*& cancel, bool acceptOnOk = true, bool fixedSize = true);
 
 }  // namespace events::ui

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "base/ui/dialog_texts.h"
 #include "events/ui/dialog_parts.h"
 #include "events/ui/radio_group.h"
-#include "names/ui/chooser_parts.h"
 
 namespace events::ui {
 namespace {
 
-using names::ui::text;
+using base::ui::text;
 
 QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<QWidget*> widgets) {
     auto* box = new QGroupBox(title, parent);
@@ -29,9 +29,9 @@ constexpr const char* kKeyNames[15] = {"7 flats",  "6 flats",  "5 flats",  "4 fl
 
 }  // namespace
 
-TTimeS::TTimeS(const TimeSignatureValues& v, const std::filesystem::path& settingsFile, const app::Language& language,
+TimeSignatureDialog::TimeSignatureDialog(const TimeSignatureValues& v, const std::filesystem::path& settingsFile, const base::Language& language,
                QWidget* parent)
-    : app::ui::RememberedDialog(parent, settingsFile, "TimeS") {
+    : base::ui::RememberedDialog(parent, settingsFile, "TimeS") {
     setWindowTitle(text(language, 347, "Time Signature Event"));
     EditNum = upDown(this, "EditNum", 1, 32, v.numerator);
     EditDen = upDown(this, "EditDen", 2, 32, v.denominator);
@@ -46,13 +46,13 @@ TTimeS::TTimeS(const TimeSignatureValues& v, const std::filesystem::path& settin
     restorePlace();
 }
 
-TimeSignatureValues TTimeS::values() const {
+TimeSignatureValues TimeSignatureDialog::values() const {
     return {EditNum->value(), EditDen->value(), EditMet->value(), EditMC32->value()};
 }
 
-TKeySig::TKeySig(const KeySignatureValues& v, const std::filesystem::path& settingsFile, const app::Language& language,
+KeySignatureDialog::KeySignatureDialog(const KeySignatureValues& v, const std::filesystem::path& settingsFile, const base::Language& language,
                  QWidget* parent)
-    : app::ui::RememberedDialog(parent, settingsFile, "KeySig") {
+    : base::ui::RememberedDialog(parent, settingsFile, "KeySig") {
     setWindowTitle(text(language, 292, "Key Signature"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
@@ -68,11 +68,11 @@ TKeySig::TKeySig(const KeySignatureValues& v, const std::filesystem::path& setti
     restorePlace();
 }
 
-KeySignatureValues TKeySig::values() const { return {ComboBox1->currentIndex(), std::max(RadioGroup1->itemIndex(), 0)}; }
+KeySignatureValues KeySignatureDialog::values() const { return {ComboBox1->currentIndex(), std::max(RadioGroup1->itemIndex(), 0)}; }
 
-TSmtpe::TSmtpe(const SmpteValues& v, const std::filesystem::path& settingsFile, const app::Language& language,
+SmpteOffsetDialog::SmpteOffsetDialog(const SmpteValues& v, const std::filesystem::path& settingsFile, const base::Language& language,
                QWidget* parent)
-    : app::ui::RememberedDialog(parent, settingsFile, "Smtpe") {
+    : base::ui::RememberedDialog(parent, settingsFile, "Smtpe") {
     setWindowTitle(text(language, 330, "SMTPE Offset"));
     const QString labels[5] = {text(language, 331, "Hours"), text(language, 332, "Min"), text(language, 333, "Sec"),
                                text(language, 334, "Frames"), "FF"};
@@ -86,7 +86,7 @@ TSmtpe::TSmtpe(const SmpteValues& v, const std::filesystem::path& settingsFile, 
     restorePlace();
 }
 
-SmpteValues TSmtpe::values() const {
+SmpteValues SmpteOffsetDialog::values() const {
     SmpteValues v{};
     for (std::size_t i = 0; i < Edits.size(); ++i) v[i] = Edits[i]->value();
     return v;

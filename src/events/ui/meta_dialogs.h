@@ -3,8 +3,8 @@
 // meta events. Values in and out are those of events/event_properties.h.
 #include <filesystem>
 
-#include "app/language.h"
-#include "app/ui/window_position.h"
+#include "base/language.h"
+#include "base/ui/window_position.h"
 #include "events/event_properties.h"
 
 class QComboBox;
@@ -17,11 +17,11 @@ class RadioGroup;
 
 // "Time Signature Event": numerator 1-32, denominator 2-32, MIDI clocks per
 // metronome tick 1-128, 1/32 notes per 24 MIDI clocks 1-256.
-class TTimeS : public app::ui::RememberedDialog {
+class TimeSignatureDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
-    TTimeS(const TimeSignatureValues& values, const std::filesystem::path& settingsFile,
-           const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
+    TimeSignatureDialog(const TimeSignatureValues& values, const std::filesystem::path& settingsFile,
+           const base::Language& language = base::builtinLanguage(), QWidget* parent = nullptr);
     TimeSignatureValues values() const;
 
     QSpinBox* EditNum;
@@ -34,11 +34,11 @@ public:
 
 // "Key Signature": "7 flats" ... "7 sharps" (index = sharps/flats + 7) and
 // "  Major" / "  Minor" (index = mode).
-class TKeySig : public app::ui::RememberedDialog {
+class KeySignatureDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
-    TKeySig(const KeySignatureValues& values, const std::filesystem::path& settingsFile,
-            const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
+    KeySignatureDialog(const KeySignatureValues& values, const std::filesystem::path& settingsFile,
+            const base::Language& language = base::builtinLanguage(), QWidget* parent = nullptr);
     KeySignatureValues values() const;
 
     QComboBox* ComboBox1;
@@ -49,11 +49,11 @@ public:
 
 // "SMTPE Offset": hours 0-23, minutes 0-59, seconds 0-59, frames 0-74 and
 // fractional frames ("FF") 0-99.
-class TSmtpe : public app::ui::RememberedDialog {
+class SmpteOffsetDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
-    TSmtpe(const SmpteValues& values, const std::filesystem::path& settingsFile,
-           const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
+    SmpteOffsetDialog(const SmpteValues& values, const std::filesystem::path& settingsFile,
+           const base::Language& language = base::builtinLanguage(), QWidget* parent = nullptr);
     SmpteValues values() const;
 
     std::array<QSpinBox*, 5> Edits;  // hours, minutes, seconds, frames, FF

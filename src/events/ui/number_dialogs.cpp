@@ -6,16 +6,16 @@
 #include <QSpinBox>
 #include <limits>
 
+#include "base/ui/dialog_texts.h"
 #include "events/ui/dialog_parts.h"
-#include "names/ui/chooser_parts.h"
 
 namespace events::ui {
 
-using names::ui::text;
+using base::ui::text;
 
 NumberDialog::NumberDialog(const Shape& shape, int value, const std::filesystem::path& settingsFile,
-                           const app::Language& language, QWidget* parent)
-    : app::ui::RememberedDialog(parent, settingsFile, shape.section) {
+                           const base::Language& language, QWidget* parent)
+    : base::ui::RememberedDialog(parent, settingsFile, shape.section) {
     setWindowTitle(text(language, shape.captionId, shape.caption));
     Label1 = new QLabel(shape.labelId ? text(language, shape.labelId, shape.label) : QString(shape.label), this);
     Label1->setObjectName("Label1");
@@ -32,24 +32,24 @@ NumberDialog::NumberDialog(const Shape& shape, int value, const std::filesystem:
 int NumberDialog::value() const { return Edit1->value(); }
 void NumberDialog::setValue(int value) { Edit1->setValue(value); }
 
-TTempo::TTempo(int bpm, const std::filesystem::path& settingsFile, const app::Language& language, QWidget* parent)
+TempoDialog::TempoDialog(int bpm, const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent)
     : NumberDialog({"Tempo", 340, "Tempo Event", 341, "BPM:", 1, 480}, bpm, settingsFile, language, parent) {}
 
-TPitch::TPitch(int value, const std::filesystem::path& settingsFile, const app::Language& language, QWidget* parent)
+PitchBendDialog::PitchBendDialog(int value, const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent)
     : NumberDialog({"Pitch", 302, "Pitch wheel change", 303, "Value:", 0, 16383}, value, settingsFile, language,
                    parent) {}
 
-TChan::TChan(int position, const std::filesystem::path& settingsFile, const app::Language& language, QWidget* parent)
+ChannelDialog::ChannelDialog(int position, const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent)
     : NumberDialog({"Chan", 207, "MIDI Channel", 0, "", 1, 16}, position, settingsFile, language, parent) {}
 
 namespace {
 int tickBound(std::uint32_t delta) {
     const auto most = static_cast<std::uint32_t>(std::numeric_limits<int>::max());
-    return static_cast<int>(std::max<std::uint32_t>(TTickPlus::kMaximum, std::min(delta, most)));
+    return static_cast<int>(std::max<std::uint32_t>(TickShiftDialog::kMaximum, std::min(delta, most)));
 }
 }  // namespace
 
-TTickPlus::TTickPlus(std::uint32_t delta, const std::filesystem::path& settingsFile, const app::Language& language,
+TickShiftDialog::TickShiftDialog(std::uint32_t delta, const std::filesystem::path& settingsFile, const base::Language& language,
                      QWidget* parent)
     : NumberDialog({"TickPlus", 346, "Edit Tick+", 0, "Tick+", 0, tickBound(delta)},
                    static_cast<int>(std::min<std::uint32_t>(delta, static_cast<std::uint32_t>(tickBound(delta)))),

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/language.h"
-#include "app/ui/window_position.h"
+#include "base/language.h"
+#include "base/ui/window_position.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +14,7 @@ class QSpinBox;
 
 namespace events::ui {
 
-class NumberDialog : public app::ui::RememberedDialog {
+class NumberDialog : public base::ui::RememberedDialog {
     Q_OBJECT
 public:
     int value() const;
@@ -36,41 +36,41 @@ protected:
         int maximum;
     };
     NumberDialog(const Shape& shape, int value, const std::filesystem::path& settingsFile,
-                 const app::Language& language, QWidget* parent);
+                 const base::Language& language, QWidget* parent);
 };
 
 // "Tempo Event": BPM 1-480.
-class TTempo : public NumberDialog {
+class TempoDialog : public NumberDialog {
     Q_OBJECT
 public:
-    TTempo(int bpm, const std::filesystem::path& settingsFile, const app::Language& language = app::builtinLanguage(),
+    TempoDialog(int bpm, const std::filesystem::path& settingsFile, const base::Language& language = base::builtinLanguage(),
            QWidget* parent = nullptr);
 };
 
 // "Pitch wheel change": 0-16383, 8192 the centre.
-class TPitch : public NumberDialog {
+class PitchBendDialog : public NumberDialog {
     Q_OBJECT
 public:
-    TPitch(int value, const std::filesystem::path& settingsFile, const app::Language& language = app::builtinLanguage(),
+    PitchBendDialog(int value, const std::filesystem::path& settingsFile, const base::Language& language = base::builtinLanguage(),
            QWidget* parent = nullptr);
 };
 
 // "MIDI Channel": position 1-16; the caller sets the caption of a port.
-class TChan : public NumberDialog {
+class ChannelDialog : public NumberDialog {
     Q_OBJECT
 public:
-    TChan(int position, const std::filesystem::path& settingsFile, const app::Language& language = app::builtinLanguage(),
+    ChannelDialog(int position, const std::filesystem::path& settingsFile, const base::Language& language = base::builtinLanguage(),
           QWidget* parent = nullptr);
 };
 
 // "Edit Tick+": 0-32767. A Tick+ above that (a file may hold one) raises the
 // upper bound to it, so OK without a change keeps it.
-class TTickPlus : public NumberDialog {
+class TickShiftDialog : public NumberDialog {
     Q_OBJECT
 public:
     static constexpr int kMaximum = 32767;
-    TTickPlus(std::uint32_t delta, const std::filesystem::path& settingsFile,
-              const app::Language& language = app::builtinLanguage(), QWidget* parent = nullptr);
+    TickShiftDialog(std::uint32_t delta, const std::filesystem::path& settingsFile,
+              const base::Language& language = base::builtinLanguage(), QWidget* parent = nullptr);
 };
 
 }  // namespace events::ui

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "playback/ports/fluid_synth.h"
 
 namespace playback::ports {
@@ -40,11 +40,11 @@ struct ScratchFile {
     }
 };
 
-app::Outcome renderFailure(const std::string& text, int textId = 0) { return app::failure("Error", 366, text, textId); }
+base::Outcome renderFailure(const std::string& text, int textId = 0) { return base::failure("Error", 366, text, textId); }
 
 }  // namespace
 
-app::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target) {
+base::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target) {
     if (const auto timing = checkTiming(request.timing); !timing.ok) return timing;
     const std::uint64_t lengthMs = runLengthMs(request.startup, request.section, request.timing, request.passes);
     if (lengthMs > kMaxRenderMs)
@@ -89,8 +89,8 @@ app::Outcome renderWav(const RenderRequest& request, const std::filesystem::path
     renderUntil(player.runMs());
     out.SetActive(false);
     delete_fluid_file_renderer(renderer);
-    if (!written || !app::copyFileAtomic(scratch.path, target))
-        return app::failure("Write error", 102, target.string());
+    if (!written || !base::copyFileAtomic(scratch.path, target))
+        return base::failure("Write error", 102, target.string());
     return {};
 }
 

@@ -5,14 +5,14 @@
 // writes the samples of each millisecond before the next step.
 #include <filesystem>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "playback/player.h"
 
 namespace playback::ports {
 
 struct RenderRequest {
-    std::vector<TMidiEvent> startup;
-    std::vector<TMidiEvent> section;  // padded to the bar
+    std::vector<MidiEvent> startup;
+    std::vector<MidiEvent> section;  // padded to the bar
     Timing timing;
     int passes = 1;                        // how often the section plays
     std::uint16_t channelSwitches = 0xFFFF;  // bit c: channel c plays
@@ -23,6 +23,6 @@ inline constexpr std::uint64_t kMaxRenderMs = 60ull * 60 * 1000;
 
 // Writes `target` all or nothing: the start-up list once, then the section
 // `passes` times, runLengthMs() long.
-app::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target);
+base::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target);
 
 }  // namespace playback::ports

@@ -10,7 +10,7 @@ QString shown(const std::string& line) { return QString::fromLatin1(line.data(),
 
 }  // namespace
 
-void HexDumpModel::setBytes(app::Bytes bytes) {
+void HexDumpModel::setBytes(base::Bytes bytes) {
     beginResetModel();
     bytes_ = std::move(bytes);
     shown_ = true;

@@ -3,7 +3,7 @@
 // when the view asks for it, so a large file costs its bytes and no more.
 #include <QAbstractListModel>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "tools/compare.h"
 
 namespace tools::ui {
@@ -12,14 +12,14 @@ class HexDumpModel : public QAbstractListModel {
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
-    void setBytes(app::Bytes bytes);
+    void setBytes(base::Bytes bytes);
     void clear();
-    const app::Bytes& bytes() const { return bytes_; }
+    const base::Bytes& bytes() const { return bytes_; }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    app::Bytes bytes_;
+    base::Bytes bytes_;
     bool shown_ = false;  // false: no file, no lines
 };
 

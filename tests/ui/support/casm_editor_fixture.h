@@ -7,29 +7,29 @@
 #include <QTest>
 #include <memory>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "casm/casm_bytes.h"
+#include "casm/ui/casm_editor_window.h"
 #include "casm/ui/casm_table_model.h"
 #include "casm/ui/open_casm.h"
-#include "casm/ui/tcasmorder.h"
-#include "casm/ui/tctabber.h"
+#include "casm/ui/section_order_dialog.h"
 #include "support/fake_dialogs.h"
 #include "support/window_fixture.h"
 
 struct EditorFixture {
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    app::Language language;
-    std::unique_ptr<casm::ui::TCtabber> editor;
+    base::Language language;
+    std::unique_ptr<casm::ui::CasmEditorWindow> editor;
 
     std::filesystem::path home() const { return dir.path().toStdString(); }
     std::filesystem::path working() const { return home() / "#casm.csm"; }
-    app::Bytes workingBytes() const { return app::readFile(working()).value_or(app::Bytes{}); }
+    base::Bytes workingBytes() const { return base::readFile(working()).value_or(base::Bytes{}); }
 
-    casm::ui::TCtabber& open(const app::Bytes& casm, bool delConfirm = true) {
-        app::writeFileAtomic(working(), casm);
-        editor = std::make_unique<casm::ui::TCtabber>(
-            nullptr, casm::ui::CasmEditorContext{dialogs, language, app::Workspace(home()), "Test.sty", delConfirm});
+    casm::ui::CasmEditorWindow& open(const base::Bytes& casm, bool delConfirm = true) {
+        base::writeFileAtomic(working(), casm);
+        editor = std::make_unique<casm::ui::CasmEditorWindow>(
+            nullptr, casm::ui::CasmEditorContext{dialogs, language, base::Workspace(home()), "Test.sty", delConfirm});
         editor->show();
         QCoreApplication::processEvents();
         return *editor;
@@ -58,5 +58,5 @@ inline void chooseInMenu(const QString& text) {
 
 // Answers the next section order dialog of a save with OK (or Cancel).
 inline void answerOrder(bool ok = true) {
-    whenShown<casm::ui::TCasmOrder>([ok](casm::ui::TCasmOrder* d) { ok ? d->accept() : d->reject(); });
+    whenShown<casm::ui::SectionOrderDialog>([ok](casm::ui::SectionOrderDialog* d) { ok ? d->accept() : d->reject(); });
 }

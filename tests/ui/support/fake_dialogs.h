@@ -5,30 +5,30 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui/user_dialogs.h"
+#include "base/ui/user_dialogs.h"
 
 struct AskedMessage {
     QString caption;
     QString text;
-    app::Icon icon;
+    base::Icon icon;
     bool question;
 };
 
-class FakeDialogs final : public app::ui::UserDialogs {
+class FakeDialogs final : public base::ui::UserDialogs {
 public:
-    app::ui::Answer message(QWidget*, const QString& caption, const QString& text, app::Icon icon,
+    base::ui::Answer message(QWidget*, const QString& caption, const QString& text, base::Icon icon,
                             bool question) override {
         messages.push_back({caption, text, icon, question});
-        if (!question) return app::ui::Answer::Ok;
-        if (answers.empty()) return app::ui::Answer::No;
+        if (!question) return base::ui::Answer::Ok;
+        if (answers.empty()) return base::ui::Answer::No;
         auto a = answers.front();
         answers.pop_front();
         return a;
     }
-    std::optional<app::ui::FileChoice> openFile(QWidget*, const app::ui::FileRequest& r) override {
+    std::optional<base::ui::FileChoice> openFile(QWidget*, const base::ui::FileRequest& r) override {
         return next(r);
     }
-    std::optional<app::ui::FileChoice> saveFile(QWidget*, const app::ui::FileRequest& r) override {
+    std::optional<base::ui::FileChoice> saveFile(QWidget*, const base::ui::FileRequest& r) override {
         return next(r);
     }
     std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override {
@@ -50,9 +50,9 @@ public:
     }
 
     std::vector<AskedMessage> messages;
-    std::vector<app::ui::FileRequest> requests;
-    std::deque<app::ui::Answer> answers;
-    std::deque<std::optional<app::ui::FileChoice>> files;  // nullopt = Cancel
+    std::vector<base::ui::FileRequest> requests;
+    std::deque<base::ui::Answer> answers;
+    std::deque<std::optional<base::ui::FileChoice>> files;  // nullopt = Cancel
     std::deque<std::optional<QColor>> colours;              // nullopt = Cancel
     std::deque<std::optional<QString>> inputs;              // nullopt = Cancel
     std::vector<QColor> colourRequests;
@@ -60,7 +60,7 @@ public:
     bool browserWorks = true;
 
 private:
-    std::optional<app::ui::FileChoice> next(const app::ui::FileRequest& r) {
+    std::optional<base::ui::FileChoice> next(const base::ui::FileRequest& r) {
         requests.push_back(r);
         if (files.empty()) return std::nullopt;
         auto f = files.front();

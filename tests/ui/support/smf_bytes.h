@@ -8,11 +8,11 @@
 
 namespace smf {
 
-inline QByteArray toQt(const app::Bytes& b) {
+inline QByteArray toQt(const base::Bytes& b) {
     return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
 }
 
-inline app::Bytes fromQt(const QByteArray& q) { return app::Bytes(q.begin(), q.end()); }
+inline base::Bytes fromQt(const QByteArray& q) { return base::Bytes(q.begin(), q.end()); }
 
 // One track chunk around `events` (delta times included).
 inline QByteArray track(const QByteArray& events) { return toQt(document::chunk("MTrk", fromQt(events))); }

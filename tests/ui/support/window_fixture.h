@@ -7,13 +7,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/ui/tmain.h"
+#include "app/ui/main_window.h"
 #include "support/fake_dialogs.h"
 
 struct WindowFixture {
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    std::unique_ptr<app::ui::TMain> window;
+    std::unique_ptr<app::ui::MainWindow> window;
 
     std::filesystem::path home() const { return dir.path().toStdString(); }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -30,8 +30,8 @@ struct WindowFixture {
         return f.readAll();
     }
 
-    app::ui::TMain& open() {
-        window = std::make_unique<app::ui::TMain>(app::Workspace(home()), dialogs);
+    app::ui::MainWindow& open() {
+        window = std::make_unique<app::ui::MainWindow>(base::Workspace(home()), dialogs);
         window->show();
         QCoreApplication::processEvents();
         return *window;
@@ -43,7 +43,7 @@ struct WindowFixture {
     }
 };
 
-// Answers the next modal window of type T (a dialog or TMess) once it shows.
+// Answers the next modal window of type T (a dialog or TransientMessage) once it shows.
 template <typename T>
 void whenShown(std::function<void(T*)> answer) {
     QTimer::singleShot(0, [answer] {

@@ -1,0 +1,111 @@
+#include "base/termination.h"
+
+#include <limits.h>
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+namespace base {
+namespace {
+
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+// One registered path. `state` tells the handler whether the path is
+// complete: only async-signal-safe reads happen there.
+struct Slot {
+    enum : int { Free, Filling, Ready };
+    std::atomic<int> state{Free};
+    std::atomic<unsigned long> order{0};
+    bool folder = false;
+    char path[PATH_MAX] = {};
+};
+
+std::array<Slot, 48> slots;
+std::atomic<unsigned long> counter{0};
+
+void removeRegistered() {
+    // Newest first: the files of a folder go before the folder.
+    for (;;) {
+        Slot* newest = nullptr;
+        for (auto& slot : slots)
+            if (slot.state.load(std::memory_order_acquire) == Slot::Ready &&
+                (!newest || slot.order.load() > newest->order.load()))
+                newest = &slot;
+        if (!newest) return;
+        if (newest->folder) ::rmdir(newest->path);
+        else ::unlink(newest->path);
+        newest->state.store(Slot::Free, std::memory_order_release);
+    }
+}
+
+extern "C" void onTermination(int signal) {
+    const int saved = errno;
+    removeRegistered();
+    errno = saved;
+    // The handler was installed with SA_RESETHAND: the signal, pending until
+    // the handler returns, now ends the process the default way.
+    ::raise(signal);
+}
+
+}  // namespace
+
+int removeIfTerminated(const std::filesystem::path& path, bool folder) {
+    const std::string& text = path.native();
+    if (text.empty() || text.size() >= PATH_MAX) return kNoTicket;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        Slot& slot = slots[i];
+        int expected = Slot::Free;
+        if (!slot.state.compare_exchange_strong(expected, Slot::Filling)) continue;
+        std::memcpy(slot.path, text.c_str(), text.size() + 1);
+        slot.folder = folder;
+        slot.order.store(++counter);
+        slot.state.store(Slot::Ready, std::memory_order_release);
+        return static_cast<int>(i);
+    }
+    return kNoTicket;
+}
+
+void keepIfTerminated(int ticket) {
+    if (ticket < 0 || ticket >= static_cast<int>(slots.size())) return;
+    slots[static_cast<std::size_t>(ticket)].state.store(Slot::Free, std::memory_order_release);
+}
+
+void handleTermination() {
+    static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = onTermination;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        // A second signal waits until the first one's removals are done.
+        for (int s : kSignals) sigaddset(&action.sa_mask, s);
+        for (int s : kSignals) {
+            struct sigaction previous {};
+            ::sigaction(s, nullptr, &previous);
+            // A signal ignored by whoever started us (nohup) stays ignored.
+            if (previous.sa_handler == SIG_IGN) continue;
+            ::sigaction(s, &action, nullptr);
+        }
+        ::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)installed;
+}
+
+TerminationDeferred::TerminationDeferred() {
+    static_assert(sizeof(sigset_t) <= sizeof(saved_));
+    sigset_t block;
+    sigemptyset(&block);
+    for (int s : kSignals) sigaddset(&block, s);
+    ::pthread_sigmask(SIG_BLOCK, &block, reinterpret_cast<sigset_t*>(saved_));
+}
+
+TerminationDeferred::~TerminationDeferred() {
+    ::pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(saved_), nullptr);
+}
+
+}  // namespace base

@@ -1,0 +1,42 @@
+#pragma once
+// Files and folders a process makes for its own use (a save's temporary
+// file, the working folder of an instance) are removed by the code that made
+// them. When SIGINT, SIGTERM, SIGHUP or SIGQUIT ends the process first, the
+// handlers that handleTermination() installs remove what is registered here,
+// newest first, and then let the signal end the process as it would have.
+// Registering and dropping may be called from any thread; the table holds a
+// few dozen paths (what does not fit is not registered, and only a signal
+// would leave it behind).
+#include <filesystem>
+
+namespace base {
+
+// A registration; kNoTicket when the table was full or the path too long.
+inline constexpr int kNoTicket = -1;
+
+// `path` is removed (unlinked, or for a folder removed when it is empty) if
+// a signal ends the process. Register a folder before the files in it.
+int removeIfTerminated(const std::filesystem::path& path, bool folder = false);
+// Drops a registration (the path was removed or kept); kNoTicket is ignored.
+void keepIfTerminated(int ticket);
+
+// Holds SIGINT, SIGTERM, SIGHUP and SIGQUIT back on this thread while it
+// lives, so that what is made and then registered in its scope is never
+// left half done: a signal that came meanwhile ends the process once the
+// registration is in place.
+class TerminationDeferred {
+public:
+    TerminationDeferred();
+    ~TerminationDeferred();
+    TerminationDeferred(const TerminationDeferred&) = delete;
+    TerminationDeferred& operator=(const TerminationDeferred&) = delete;
+
+private:
+    unsigned char saved_[128];  // the thread's signal mask before, as sigset_t
+};
+
+// Installs the handlers, once per process, and ignores SIGXFSZ so that a
+// file-size limit makes a write fail with EFBIG instead of ending the process.
+void handleTermination();
+
+}  // namespace base
