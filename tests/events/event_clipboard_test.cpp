@@ -218,7 +218,8 @@ TEST(EventClipboard, CutAndPasteEditsUndoAndRedo) {
 
     // Without a track end at the bottom, the trailing row takes them after the last event.
     auto open = testing_support::listOf({{0, {0x90, 0x3C, 0x64}}});
-    redo(open, pasteRows(open, open.trailingRow(), parsed.rows));
+    auto afterLast = pasteRows(open, open.trailingRow(), parsed.rows);
+    redo(open, afterLast);
     ASSERT_EQ(open.eventCount(), 3);
     EXPECT_EQ(open.status(1), 0x90);
     EXPECT_EQ(open.row(3).bytes, (std::vector<std::uint8_t>{0x80, 0x3C, 0x00}));
