@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,5 +55,9 @@ struct RowAt {
 int eventCellLength(const std::vector<std::uint8_t>& bytes);
 // A row of `bytes` with its Tick+ and no explicit texts.
 EventRow eventRow(std::uint32_t delta, std::vector<std::uint8_t> bytes);
+// True for the bytes of an end-of-track meta event (FF 2F).
+inline bool isTrackEnd(std::span<const std::uint8_t> event) {
+    return event.size() >= 2 && event[0] == 0xFF && event[1] == 0x2F;
+}
 
 }  // namespace document

@@ -34,6 +34,11 @@ std::string applyExtensionRule(const std::string& name, int filter) {
     return name + std::string(wanted);
 }
 
+SaveTarget saveTarget(const std::string& name, int filter) {
+    if (const int named = filterForName(name)) return {name, named};
+    return {applyExtensionRule(name, filter), filter};
+}
+
 void appendVarLen(base::Bytes& out, std::uint32_t value) {
     std::uint8_t groups[5];
     int n = 0;
@@ -59,8 +64,6 @@ bool metaHasData(int type) {
         default: return false;
     }
 }
-
-bool isEndOfTrack(std::span<const std::uint8_t> event) { return event.size() >= 2 && event[0] == 0xFF && event[1] == 0x2F; }
 
 // Appends the row's Event bytes and its data by kind; false when the row
 // holds no event byte (such a row is not an event and is not written).
@@ -91,7 +94,7 @@ void encodeRows(const EventList& list, base::Bytes& out) {
         const std::uint32_t tick = list.delta(r) + carried;
         const auto mark = out.size();
         appendVarLen(out, tick);
-        if ((r < last && isEndOfTrack(list.eventBytes(r))) || !encodeEvent(list, r, out)) {
+        if ((r < last && isTrackEnd(list.eventBytes(r))) || !encodeEvent(list, r, out)) {
             out.resize(mark);
             carried = tick;
             continue;

@@ -22,6 +22,14 @@ int filterForName(const std::filesystem::path& name);
 // Appends the filter's extension unless the name already ends in it
 // (compared without regard to case): "x.txt" with MIDI gives "x.txt.mid".
 std::string applyExtensionRule(const std::string& name, int filter);
+// What the save dialog's choice writes: a name that ends in the extension of
+// a type the program writes is saved as that type whatever filter was chosen
+// (the filter follows the name); any other name gets the filter's extension.
+struct SaveTarget {
+    std::string name;
+    int filter = FilterMid;
+};
+SaveTarget saveTarget(const std::string& name, int filter);
 
 // Appends a variable-length quantity.
 void appendVarLen(base::Bytes& out, std::uint32_t value);

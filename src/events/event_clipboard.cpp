@@ -283,6 +283,9 @@ document::Edit pasteRows(const document::EventList& list, int at, std::vector<do
     document::Edit edit;
     edit.name = kPaste;
     if (at < 1 || at > list.trailingRow()) return edit;
+    // Pasted on the empty row after the track end, the events go before it:
+    // nothing may follow the end of the track.
+    if (at == list.trailingRow() && at > 1 && document::isTrackEnd(list.eventBytes(at - 1))) --at;
     edit.inserted.reserve(rows.size());
     for (auto& row : rows) {
         row.number = 0;

@@ -77,8 +77,9 @@ ClipboardRows readEventClipboard(const std::filesystem::path& file, const base::
 // Cut: removes the planned rows as Delete does (their Tick+ passes on).
 document::Edit cutRows(const document::EventList& list, const std::vector<int>& rows);
 // Paste: the rows stand, in their order, from grid row `at` on (1 to the
-// trailing row), above the row that stood there. The events below move later
-// by the pasted Tick+ values, as pasting them in one by one would.
+// trailing row), above the row that stood there; on the trailing row after a
+// track end, above the track end. The events below move later by the pasted
+// Tick+ values, as pasting them in one by one would.
 document::Edit pasteRows(const document::EventList& list, int at, std::vector<document::EventRow> rows);
 
 }  // namespace events

@@ -107,7 +107,7 @@ document::Edit insertEdit(const document::EventList& list, int at, document::Eve
     document::Edit edit;
     edit.name = kInsertEvent;
     at = std::clamp(at, 1, list.trailingRow());
-    const bool trackEnd = row.bytes.size() >= 2 && row.bytes[0] == 0xFF && row.bytes[1] == 0x2F;
+    const bool trackEnd = document::isTrackEnd(row.bytes);
     if (trackEnd) {
         if (at == list.trailingRow()) {
             row.delta = 1;

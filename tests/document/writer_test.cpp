@@ -97,6 +97,13 @@ TEST(Writer, ExtensionRule) {
     EXPECT_EQ(applyExtensionRule("song.sty", 9), "song.sty");
     EXPECT_EQ(filterForName("a/B.PCS"), FilterPcs);
     EXPECT_EQ(filterForName("a/b.txt"), 0);
+    // The filter follows a name that ends in a type the program writes.
+    EXPECT_EQ(saveTarget("x.mid", FilterSst).name, "x.mid");
+    EXPECT_EQ(saveTarget("x.mid", FilterSst).filter, FilterMid);
+    EXPECT_EQ(saveTarget("d/ferna.STY", FilterMid).filter, FilterSty);
+    EXPECT_EQ(saveTarget("x.txt", FilterMid).name, "x.txt.mid");
+    EXPECT_EQ(saveTarget("d.sty/x", FilterPrs).name, "d.sty/x.prs");
+    EXPECT_EQ(saveTarget("d.sty/x", FilterPrs).filter, FilterPrs);
 }
 
 TEST(Writer, EachTypeTakesItsPieces) {

@@ -205,10 +205,22 @@ TEST(EventClipboard, CutAndPasteEditsUndoAndRedo) {
     redo(list, paste);
     EXPECT_EQ(rowsOf(list), afterPaste);
 
-    // Pasting at the trailing row adds after the last event; outside the rows nothing.
+    // Pasting on the trailing row goes above the track end, which stays last;
+    // outside the rows nothing.
     auto atEnd = pasteRows(list, list.trailingRow(), parsed.rows);
     redo(list, atEnd);
-    EXPECT_EQ(list.row(list.eventCount()).bytes, (std::vector<std::uint8_t>{0x80, 0x3C, 0x00}));
+    const int last = list.eventCount();
+    EXPECT_EQ(list.row(last).bytes, (std::vector<std::uint8_t>{0xFF, 0x2F, 0x00}));
+    EXPECT_EQ(list.row(last - 1).bytes, (std::vector<std::uint8_t>{0x80, 0x3C, 0x00}));
+    EXPECT_EQ(list.absTick(last), endTime + 2 * (20 + 30));
     EXPECT_TRUE(pasteRows(list, 0, parsed.rows).empty());
     EXPECT_TRUE(pasteRows(list, list.rowCount(), parsed.rows).empty());
+
+    // Without a track end at the bottom, the trailing row takes them after the last event.
+    auto open = testing_support::listOf({{0, {0x90, 0x3C, 0x64}}});
+    auto afterLast = pasteRows(open, open.trailingRow(), parsed.rows);
+    redo(open, afterLast);
+    ASSERT_EQ(open.eventCount(), 3);
+    EXPECT_EQ(open.status(1), 0x90);
+    EXPECT_EQ(open.row(3).bytes, (std::vector<std::uint8_t>{0x80, 0x3C, 0x00}));
 }

@@ -175,10 +175,15 @@ void CasmMainWindowTest::createCasmSectionOpensTheEditorOnIt() {
     QVERIFY(created);
     QVERIFY(action(w, "mCasmEditor")->isEnabled());
 
+    // The created section is unsaved work: opening another file asks first.
+    QVERIFY(w.windowTitle().endsWith(" *"));
     // A MIDI part without section markers cannot get one.
     const QString bare = f.write("bare.mid", smf::toQt(document::smfFile(
         0, 96, {document::TrackBuilder().event(0, {0x90, 60, 1}).event(9, {0x80, 60, 0}).end().bytes()})));
+    const auto questions = f.dialogs.messages.size();
+    f.dialogs.answers = {base::ui::Answer::Yes};
     w.openFile(bare);
+    QCOMPARE(f.dialogs.messages.size(), questions + 1);
     action(w, "mCreateCasm")->trigger();
     QVERIFY(!f.dialogs.messages.empty());
     QCOMPARE(f.dialogs.messages.back().text, QString("No Markers in the MIDI part..."));

@@ -47,7 +47,10 @@ MainWindow::MainWindow(base::Workspace workspace, base::ui::UserDialogs& dialogs
     setWindowTitle("Ctabber");
     connect(open_, &app::ui::OpenDocument::modifiedChanged, this, [this] { updateTitle(); });
     connect(open_, &app::ui::OpenDocument::edited, this,
-            [this](const document::Touched& touched) { listsAfterEdit(touched); });
+            [this](const document::Touched& touched) {
+                listsAfterEdit(touched);
+                noticesAfterEdit();
+            });
     setAcceptDrops(true);
     resize(1000, 700);
 
@@ -67,6 +70,7 @@ MainWindow::MainWindow(base::Workspace workspace, base::ui::UserDialogs& dialogs
     loadSettings();
     translate();
     refreshRecentMenu();
+    StringGrid1->setFocus();  // the keys work on the events from the start
 }
 
 MainWindow::~MainWindow() = default;
@@ -210,6 +214,7 @@ void MainWindow::buildStatusBar() {
         bar->addWidget(label);
         panels_.push_back(label);
     }
+    notices_.resize(panels_.size());
     progress_ = new QProgressBar(bar);
     progress_->setObjectName("ReadProgress");
     progress_->setRange(0, 1000);
@@ -251,11 +256,8 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (reading_ || !mayDiscardChanges()) {
-        e->ignore();
-        return;
-    }
-    if (!closeToolWindows()) {
+    // The CASM editor closes first: what it saves on closing is then asked about with the rest.
+    if (reading_ || !closeToolWindows() || !mayDiscardChanges()) {
         e->ignore();
         return;
     }
@@ -285,7 +287,33 @@ QString MainWindow::panelText(int panel) const {
                                                                    : QString();
 }
 
-void MainWindow::setPanel(int panel, const QString& text) { panels_[static_cast<std::size_t>(panel)]->setText(text); }
+void MainWindow::setPanel(int panel, const QString& text) {
+    notices_[static_cast<std::size_t>(panel)] = {};
+    panels_[static_cast<std::size_t>(panel)]->setText(text);
+}
+
+void MainWindow::setNotice(int panel, std::function<QString()> make, bool countsDocument) {
+    const auto at = static_cast<std::size_t>(panel);
+    panels_[at]->setText(make());
+    notices_[at] = {std::move(make), countsDocument};
+}
+
+void MainWindow::noticesAfterEdit() {
+    for (std::size_t i = 0; i < notices_.size(); ++i) {
+        if (!notices_[i].make) continue;
+        if (notices_[i].countsDocument) {
+            panels_[i]->setText(notices_[i].make());
+        } else {
+            notices_[i] = {};
+            panels_[i]->clear();
+        }
+    }
+}
+
+void MainWindow::remakeNotices() {
+    for (std::size_t i = 0; i < notices_.size(); ++i)
+        if (notices_[i].make) panels_[i]->setText(notices_[i].make());
+}
 
 int MainWindow::currentRow() const {
     const auto index = StringGrid1->currentIndex();
@@ -303,7 +331,9 @@ void MainWindow::setCurrentRow(int gridRow) {
 void MainWindow::redrawRow(int gridRow) { model_->refreshRow(gridRow); }
 
 void MainWindow::showSelectionCount() {
-    setPanel(3, lookup(124, "Selected events:") + " " + QString::number(events::selectedCount(doc_.events)));
+    setNotice(
+        3, [this] { return lookup(124, "Selected events:") + " " + QString::number(events::selectedCount(doc_.events)); },
+        true);
 }
 
 void MainWindow::StringGrid1Click() {
@@ -335,7 +365,12 @@ void MainWindow::StringGrid1KeyDown(QKeyEvent* e, bool& handled) {
         case events::KeyCommand::FlipLeaving:
             if (events::flipSelected(doc_.events, currentRow())) redrawRow(currentRow());
             return;  // the grid moves as usual
-        case events::KeyCommand::Edit: trigger("mEditEvent"); break;
+        case events::KeyCommand::Edit:
+            // The dispatcher goes by the last mouse cell; a row reached without
+            // the mouse (keys, a list, Find) has its event edited.
+            if (lastMouseRow_ == currentRow()) trigger("mEditEvent");
+            else editEventAt(currentRow());
+            break;
         case events::KeyCommand::DeleteEvent: trigger("mDelete"); break;
         case events::KeyCommand::InsertEvent: trigger("mInsert"); break;
         case events::KeyCommand::UnselectAll: trigger("mUnselectAll"); break;

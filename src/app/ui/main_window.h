@@ -185,7 +185,14 @@ private:
 
     void redrawRow(int gridRow);
     void showSelectionCount();
+    // A fixed text: it stays until another replaces it.
     void setPanel(int panel, const QString& text);
+    // What a command did, in a status panel: made again when the language
+    // changes, and ended by the next edit, undo or redo (which it no longer
+    // describes), or made again then when it counts what the document holds.
+    void setNotice(int panel, std::function<QString()> make, bool countsDocument = false);
+    void noticesAfterEdit();
+    void remakeNotices();
     QString lookup(int id, const char* builtin) const;
 
     base::Workspace ws_;
@@ -220,6 +227,11 @@ private:
     QPushButton* ButtonNext = nullptr;
     QPushButton* ButtonCasm = nullptr;
     std::vector<QLabel*> panels_;
+    struct Notice {
+        std::function<QString()> make;  // empty: the panel holds a fixed text
+        bool countsDocument = false;
+    };
+    std::vector<Notice> notices_;  // one per panel
     QProgressBar* progress_ = nullptr;
 
     std::vector<QMenu*> mainMenus_;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/ui/main_window.h"
+#include "app/ui/open_document.h"
 #include "base/profile.h"
 #include "base/ui/user_dialogs.h"
 #include "casm/creation.h"
@@ -22,8 +23,14 @@ void MainWindow::mCasmEditorClick() {
         return;
     }
     casm::ui::CasmEditorContext context{dialogs_, language_, ws_, openedFile_, settings_.delConfirm};
+    // What the editor saves into the working file changes the document.
+    const auto follow = [this](casm::ui::CasmEditorWindow* editor) {
+        connect(editor, &casm::ui::CasmEditorWindow::workingFileWritten, open_,
+                [this] { open_->casmWritten(ws_.casm()); });
+    };
     if (!settings_.ctabberAdvanced) {
         casm::ui::CasmEditorWindow editor(this, std::move(context));
+        follow(&editor);
         if (editor.opened()) editor.exec();
         return;
     }
@@ -32,6 +39,7 @@ void MainWindow::mCasmEditorClick() {
         delete editor;
         return;
     }
+    follow(editor);
     connect(editor, &QDialog::finished, editor, &QObject::deleteLater);
     casmEditor_ = editor;
     editor->show();
@@ -61,6 +69,7 @@ void MainWindow::mCreateCasmClick() {
         return;
     }
     setCasmCommands(true);
+    open_->casmWritten(ws_.casm());
     if (casmEditor_) casmEditor_->reloadWorkingFile(openedFile_);
     mCasmEditorClick();
 }

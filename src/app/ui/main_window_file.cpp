@@ -81,7 +81,10 @@ void MainWindow::readDocument(const std::function<document::ReadResult(const doc
         statusBar()->repaint();
     };
     const auto result = read(options);
-    if (result.opened) open_->replaced();  // what the old document did cannot be undone into the new one
+    if (result.opened) {
+        open_->replaced();  // what the old document did cannot be undone into the new one
+        open_->casmSaved(ws_.casm());
+    }
     model_->setFrozen(false);
     rebuildLists();
     showReadResult(result);
@@ -123,7 +126,8 @@ void MainWindow::updateTitle() { setWindowTitle(open_->modified() ? titleBase_ +
 bool MainWindow::mayDiscardChanges() {
     if (!open_->modified()) return true;
     return dialogs_.message(this, lookup(110, "Confirmation"),
-                            "The events of the open document were changed and not saved. Discard the changes?",
+                            "The open document (its events or its CASM section) was changed and not saved. "
+                            "Discard the changes?",
                             base::Icon::Question, true) == base::ui::Answer::Yes;
 }
 
@@ -157,6 +161,7 @@ void MainWindow::openFile(const QString& givenName) {
     refreshRecentMenu();
     settings_.openDialog = std::string(base::folderOf(fileName.toStdString()));
     openedFile_ = fileName;
+    saveFileName_.clear();
     setTitle(lookup(0, "Ctabber... ") + fileName);
     const std::filesystem::path path = fileName.toStdString();
     readDocument([this, path](const document::ReadOptions& options) {
@@ -185,14 +190,18 @@ void MainWindow::mSaveasClick() {
     if (!casmInUse_) settings_.saveFilterIndex = document::FilterMid;
     request.filterIndex = settings_.saveFilterIndex;
     request.confirmOverwrite = settings_.overWrite;
-    if (saveFileName_.isEmpty() && !openedFile_.isEmpty()) saveFileName_ = QFileInfo(openedFile_).fileName();
+    // A document not yet saved proposes its own name in its own folder.
+    if (saveFileName_.isEmpty() && !openedFile_.isEmpty()) {
+        saveFileName_ = QFileInfo(openedFile_).fileName();
+        request.directory = QFileInfo(openedFile_).absolutePath();
+    }
     request.fileName = saveFileName_;
     const auto choice = dialogs_.saveFile(this, request);
     if (!choice) return;
-    settings_.saveFilterIndex = choice->filterIndex;
+    const auto [target, filter] = document::saveTarget(choice->path.toStdString(), choice->filterIndex);
+    settings_.saveFilterIndex = filter;
     saveFileName_ = choice->path;
     settings_.saveDialog = std::string(base::folderOf(choice->path.toStdString()));
-    const std::string target = document::applyExtensionRule(choice->path.toStdString(), choice->filterIndex);
     // The dialog asked about the name it was given; a name that gained an
     // extension may name another file that exists.
     if (target != choice->path.toStdString() && settings_.overWrite && base::fileExists(target) &&
@@ -200,12 +209,14 @@ void MainWindow::mSaveasClick() {
                          QString::fromStdString(target) + "\n\nThis file already exists. Replace it?",
                          base::Icon::Question, true) != base::ui::Answer::Yes)
         return;
-    const auto outcome = document::saveAs(doc_, target, choice->filterIndex, ws_, language_);
+    const auto outcome = document::saveAs(doc_, target, filter, ws_, language_);
     base::ui::showOutcome(dialogs_, this, outcome);
     if (!outcome.ok) return;
     document::addRecentFile(settings_.recentFiles, target);
     refreshRecentMenu();
     open_->saved();
+    // A MIDI file holds no CASM section: its changes stay unsaved.
+    if (filter != document::FilterMid) open_->casmSaved(ws_.casm());
     setTitle(lookup(0, "Ctabber... ") + QString::fromStdString(target));
 }
 
@@ -236,6 +247,7 @@ void MainWindow::mImportClick() {
     const auto names = dialog.names();
     if (!mayDiscardChanges()) return;
     openedFile_ = QString::fromStdString(names.mid);
+    saveFileName_.clear();
     setTitle(lookup(0, "Ctabber... ") + openedFile_);
     document::ImportResult imported;
     readDocument([this, &names, &imported](const document::ReadOptions& options) {
@@ -270,7 +282,7 @@ void MainWindow::runBankRemoval(const std::function<void(document::Document&, in
     wait->deleteLater();
     reading_ = false;
     setCurrentRow(std::min(std::max(row, 1), doc_.events.rowCount() - 1));
-    setPanel(4, QString::number(removed) + " " + lookup(123, "Bank messages removed..."));
+    setNotice(4, [this, removed] { return QString::number(removed) + " " + lookup(123, "Bank messages removed..."); });
 }
 
 void MainWindow::runCommandLine(const std::vector<std::string>& args) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
+#include <QTableView>
 
 #include "app/ui/main_window_parts.h"
 #include "base/ui/transient_message.h"
@@ -37,6 +38,7 @@ void MainWindow::ListBoxMarkersClick() {
     const auto jump = events::findMarker(doc_.events, toBytes(ListBoxMarkers->currentItem()->text()));
     if (!jump) return;
     setCurrentRow(jump->row);
+    StringGrid1->setFocus();  // the keys go on from the row found
     ListBoxChan->clear();
     for (int ch : jump->channels) ListBoxChan->addItem("Chan " + QString::number(ch));
 }
@@ -45,8 +47,10 @@ void MainWindow::ListBoxAllClick() {
     if (reading_ || !ListBoxAll->currentItem()) return;
     ListBoxMarkers->clearSelection();
     ListBoxChan->clear();
-    if (const auto row = events::findTextRow(doc_.events, toBytes(ListBoxAll->currentItem()->text())))
+    if (const auto row = events::findTextRow(doc_.events, toBytes(ListBoxAll->currentItem()->text()))) {
         setCurrentRow(*row);
+        StringGrid1->setFocus();
+    }
 }
 
 void MainWindow::ButtonNextClick() {

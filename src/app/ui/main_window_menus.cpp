@@ -150,6 +150,7 @@ void MainWindow::translate() {
     for (const auto& caption : captions_) caption.apply(lookup(caption.id, caption.builtin.toUtf8().constData()));
     fillFindLists();
     layoutColumns();
+    remakeNotices();
 }
 
 QString MainWindow::lookup(int id, const char* builtin) const { return QString::fromStdString(language_.text(id, builtin)); }

@@ -66,7 +66,7 @@ void MainWindow::mDeleteClick() {
     if (!plan.rows.empty()) {
         work(plan.rows);
         const QString count = QString::number(plan.rows.size());
-        setPanel(4, lookup(113, "Deleted") + " " + count + " " + lookup(114, "of") + " " + count);
+        setNotice(4, [this, count] { return lookup(113, "Deleted") + " " + count + " " + lookup(114, "of") + " " + count; });
     }
     setPanel(3, QString());
 }

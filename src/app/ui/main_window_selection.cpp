@@ -109,7 +109,7 @@ void MainWindow::copyOrCut(bool cut) {
         open_->apply(events::cutRows(doc_.events, plan.rows));
         // The current row follows its event, as after Delete.
         setCurrentRow(std::min(events::rowAfterDelete(plan.rows, current), doc_.events.trailingRow()));
-        if (walk) setPanel(4, progressText(total));
+        if (walk) setNotice(4, [progressText, total] { return progressText(total); });
     }
     if (wait) {
         wait->close();
@@ -151,7 +151,8 @@ void MainWindow::mTransposeClick() {
                                              sectionOnly, dialog.channel(), dialog.amount());
     open_->apply(std::move(transposed.edit));
     // Each note is counted at its note on and at its note off.
-    setPanel(3, lookup(129, "Notes transposed:") + " " + QString::number(transposed.notes / 2));
+    const int notes = transposed.notes / 2;
+    setNotice(3, [this, notes] { return lookup(129, "Notes transposed:") + " " + QString::number(notes); });
 }
 
 }  // namespace app::ui

@@ -30,7 +30,7 @@ private:
 
 OpenDocument::OpenDocument(QObject* parent)
     : QObject(parent), model_(new document::ui::EventTableModel(doc_, this)) {
-    connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this] { emit modifiedChanged(modified()); });
 }
 
 OpenDocument::~OpenDocument() {
@@ -47,6 +47,21 @@ void OpenDocument::apply(document::Edit edit) {
 void OpenDocument::replaced() {
     undo_.clear();
     undo_.setClean();
+}
+
+void OpenDocument::casmSaved(const std::filesystem::path& working) {
+    casmBaseline_ = base::readFile(working);
+    setCasmChanged(false);
+}
+
+void OpenDocument::casmWritten(const std::filesystem::path& working) {
+    setCasmChanged(base::readFile(working) != casmBaseline_);
+}
+
+void OpenDocument::setCasmChanged(bool changed) {
+    const bool was = modified();
+    casmChanged_ = changed;
+    if (modified() != was) emit modifiedChanged(modified());
 }
 
 void OpenDocument::touched(const document::Touched& t) {

@@ -279,8 +279,7 @@ RuleAssignDialog::RuleAssignDialog(QWidget* parent, const DialogContext& context
     auto* bottom = new QHBoxLayout;
     ComboBoxChan = new QComboBox(this);
     ComboBoxChan->setObjectName("ComboBoxChan");
-    const QString chan = captions_.text(50);
-    for (int c = 1; c <= 16; ++c) ComboBoxChan->addItem(chan + QString::number(c));
+    ComboBoxChan->addItems(channelItems(captions_.text(50)));
     ComboBoxChan->addItem(captions_.text(250));
     ComboBoxChan->setCurrentIndex(current[MidiChan] % 16);
     ComboBoxChan->setVisible(channelVariant);

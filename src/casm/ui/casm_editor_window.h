@@ -73,6 +73,12 @@ public:
     // A double click on a cell: what the column's editor does.
     void StringGrid1DblClick(int gridRow, int column);
 
+signals:
+    // The CASM working file was written (Save, Open, Save on closing).
+    void workingFileWritten();
+
+public:
+
     // The menus and the popup menu; actions are found by object name.
     QMenuBar* MainMenu1;
     QMenu* PopupMenu1;

@@ -108,9 +108,7 @@ void CasmEditorWindow::StringGrid1DblClick(int gridRow, int columnIndex) {
             break;
         }
         case CellEditor::ChannelMenu: {
-            QStringList items;
-            for (int c = 1; c <= 16; ++c) items << text(50) + QString::number(c);
-            if (const auto c = popupChoice(items, value, mouse)) editByte(clicked, column, byteOf(*c));
+            if (const auto c = popupChoice(channelItems(text(50)), value, mouse)) editByte(clicked, column, byteOf(*c));
             break;
         }
         case CellEditor::KeyMenu:
@@ -166,7 +164,7 @@ void CasmEditorWindow::StringGrid1DblClick(int gridRow, int columnIndex) {
             const auto name = askName(latin1(entry.name()).trimmed(),
                                       StringGrid1->viewport()->mapToGlobal(cell.bottomLeft()));
             if (!name) return;
-            const std::string typed = name->toLatin1().toStdString();
+            const std::string typed = nameBytes(*name);
             change(heading, [&](CasmList& list) { editName(list.entries, clicked, typed); });
             break;
         }

@@ -15,6 +15,7 @@
 #include "casm/ui/casm_table_model.h"
 #include "casm/ui/create_casm_dialog.h"
 #include "casm/ui/open_casm.h"
+#include "casm/ui/qt_text.h"
 #include "casm/ui/section_order_dialog.h"
 #include "casm/writer.h"
 
@@ -65,6 +66,7 @@ void CasmEditorWindow::mOpenClick() {
         context_.dialogs.message(this, text(100), QString::fromStdString(working.string()), base::Icon::Error, false);
         return;
     }
+    emit workingFileWritten();
     casm_->reread({std::move(read.entries), std::move(read.keptCntt)}, text(2, "&Open...").remove('&'));
 }
 
@@ -78,6 +80,7 @@ bool CasmEditorWindow::writeTo(const std::filesystem::path& file) {
         return false;
     }
     casm_->saved();
+    if (file == context_.workspace.casm()) emit workingFileWritten();
     return true;
 }
 
@@ -149,7 +152,13 @@ void CasmEditorWindow::insertBeforeCurrent(std::vector<Entry> entries, const QSt
         return;
     }
     for (auto& e : entries) e.changed = true;
+    const std::vector<Entry> before = casm_->entries();
     casm_->apply(insertEntries(casm_->list(), static_cast<std::size_t>(at), std::move(entries), name.toStdString()));
+    // A section with two entries for one source channel is kept (Undo takes it back), but said at once.
+    QStringList duplicates;
+    for (const auto& line : addedDuplicateWarnings(before, casm_->entries(), context_.language)) duplicates << latin1(line);
+    if (!duplicates.isEmpty())
+        context_.dialogs.message(this, text(91), duplicates.join('\n'), base::Icon::Warning, false);
 }
 
 void CasmEditorWindow::mPasteClick() {

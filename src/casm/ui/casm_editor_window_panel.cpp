@@ -203,9 +203,9 @@ void CasmEditorWindow::showEntry() {
     showing_ = true;
     const Entry* e = current();
     Panel1->setEnabled(e != nullptr);
-    if (ComboBoxChan->count() == 0 || ComboBoxChan->itemText(0) != text(50) + "1") {
+    if (const auto items = channelItems(text(50)); ComboBoxChan->count() == 0 || ComboBoxChan->itemText(0) != items[0]) {
         ComboBoxChan->clear();
-        for (int c = 1; c <= 16; ++c) ComboBoxChan->addItem(text(50) + QString::number(c));
+        ComboBoxChan->addItems(items);
     }
     fillRuleNames(e);
     const bool anyCtb2 = hasCtb2(casm_->entries());
@@ -261,7 +261,7 @@ void CasmEditorWindow::connectPanel() {
         onCurrent("Change", [field, value](Entry& e) { e[field] = static_cast<std::uint8_t>(value); });
     };
     connect(EditName, &QLineEdit::editingFinished, this, [this, onCurrent] {
-        const std::string name = EditName->text().toLatin1().toStdString();
+        const std::string name = nameBytes(EditName->text());
         onCurrent("Name", [name](Entry& e) { e.setName(name); });
     });
     connect(ComboBoxChan, &QComboBox::activated, this, [byte](int i) { byte(MidiChan, i); });

@@ -4,11 +4,28 @@
 #include <QString>
 #include <QStringList>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace casm::ui {
 
 inline QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A typed name as the bytes an entry stores: a character of Latin-1 keeps its
+// byte, any other is a space (as a byte at or above 0x80 becomes one), one
+// per character, never the question mark a Latin-1 conversion puts there.
+inline std::string nameBytes(const QString& typed) {
+    std::string out;
+    for (const char32_t c : typed.toUcs4()) out.push_back(c <= 0xFF ? static_cast<char>(c) : ' ');
+    return out;
+}
+
+// The sixteen channel items: the language's word, a space and 1 to 16 ("Chan 1" ... "Chan 16").
+inline QStringList channelItems(const QString& word) {
+    QStringList out;
+    for (int c = 1; c <= 16; ++c) out << word + ' ' + QString::number(c);
+    return out;
+}
 
 inline QStringList names(std::span<const std::string_view> list) {
     QStringList out;
