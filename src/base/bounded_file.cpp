@@ -12,27 +12,27 @@
 namespace base {
 namespace {
 
-BoundedFile refused(const std::filesystem::path& path, const base::Language& language, int captionId) {
+BoundedFile refused(const std::filesystem::path& path, const Language& language, int captionId) {
     BoundedFile file;
-    file.failure = base::Message{language.text(captionId), path.string(), base::Icon::Error, captionId, 0};
+    file.failure = Message{language.text(captionId), path.string(), Icon::Error, captionId, 0};
     return file;
 }
 
 }  // namespace
 
-BoundedFile readBoundedFile(const std::filesystem::path& path, const base::Language& language, std::uintmax_t limit) {
+BoundedFile readBoundedFile(const std::filesystem::path& path, const Language& language, std::uintmax_t limit) {
     // Non-blocking, so opening a pipe without a writer returns at once and is
     // then refused as not a regular file.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return refused(path, language, base::text::fileNotOpen);
+    if (fd < 0) return refused(path, language, text::fileNotOpen);
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return refused(path, language, base::text::fileNotOpen);
+        return refused(path, language, text::fileNotOpen);
     }
     if (static_cast<std::uintmax_t>(info.st_size) > limit) {
         ::close(fd);
-        return refused(path, language, base::text::fileTooLarge);
+        return refused(path, language, text::fileTooLarge);
     }
     BoundedFile file;
     file.bytes.resize(static_cast<std::size_t>(info.st_size));
@@ -54,8 +54,8 @@ BoundedFile readBoundedFile(const std::filesystem::path& path, const base::Langu
         have += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    if (failed) return refused(path, language, base::text::fileNotOpen);
-    if (have > limit) return refused(path, language, base::text::fileTooLarge);
+    if (failed) return refused(path, language, text::fileNotOpen);
+    if (have > limit) return refused(path, language, text::fileTooLarge);
     file.bytes.resize(have);
     return file;
 }

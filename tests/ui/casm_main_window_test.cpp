@@ -12,8 +12,8 @@
 #include "base/ui/cut_texts.h"
 #include "casm/ui/create_casm_dialog.h"
 #include "document/smf_builder.h"
-#include "support/smf_bytes.h"
 #include "support/casm_editor_fixture.h"
+#include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
 using namespace casm_test;

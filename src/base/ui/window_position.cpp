@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <vector>
 
-#include "base/window_bounds.h"
 #include "base/profile.h"
+#include "base/window_bounds.h"
 
 namespace base::ui {
 
@@ -45,7 +45,7 @@ void applyBounds(QWidget& window, const base::WindowBounds& stored) {
 void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, const std::string& section) {
     const Profile profile(settingsFile);
     const QRect present = window.geometry();
-    base::WindowBounds b;
+    WindowBounds b;
     b.top = profile.readInt(section, "Top", present.y());
     b.left = profile.readInt(section, "Left", present.x());
     b.height = profile.readInt(section, "Height", present.height());
