@@ -60,6 +60,11 @@ std::filesystem::path fromEnvironment(const char* variable, const char* fallback
 
 }  // namespace
 
+std::vector<std::string_view> extensionsOf(std::string_view buttonExtension) {
+    if (upperCase(buttonExtension) == "PRS") return {buttonExtension, "PRC"};
+    return {buttonExtension};
+}
+
 std::string styleMimeType(std::string_view extension) { return "application/x-yamaha-" + lowerCase(extension); }
 
 std::string mimePackage(const std::vector<std::string_view>& extensions) {
@@ -134,21 +139,25 @@ DesktopPlaces DesktopPlaces::ofUser() {
 base::Outcome associate(const DesktopPlaces& places, const AssociationRequest& request, const base::Language& language) {
     if (places.dataHome.empty() || places.configHome.empty())
         return cannotWrite("$HOME", language);
-    const std::string type = styleMimeType(request.extension);
+    const auto extensions = extensionsOf(request.extension);
+    for (const auto extension : extensions) {
+        const auto package = places.dataHome / "mime" / "packages" / ("ctabber-" + lowerCase(extension) + ".xml");
+        if (!writeText(package, mimePackage({extension}))) return cannotWrite(package, language);
+    }
 
-    const auto package = places.dataHome / "mime" / "packages" / ("ctabber-" + lowerCase(request.extension) + ".xml");
-    if (!writeText(package, mimePackage({request.extension}))) return cannotWrite(package, language);
-
-    // The entry keeps the types associated before and gains this one.
+    // The entry keeps the types associated before and gains these.
     const auto applications = places.dataHome / "applications";
     const auto entry = applications / kDesktopEntryName;
     auto types = listItems(base::Profile(entry).readString(kEntrySection, "MimeType", ""));
-    if (std::find(types.begin(), types.end(), type) == types.end()) types.push_back(type);
+    for (const auto extension : extensions)
+        if (const auto type = styleMimeType(extension); std::find(types.begin(), types.end(), type) == types.end())
+            types.push_back(type);
     if (!writeText(entry, desktopEntry(request.program.string(), request.icon, types))) return cannotWrite(entry, language);
 
     const auto defaults = places.configHome / "mimeapps.list";
     base::Profile list(defaults);
-    list.writeString(kDefaultsSection, type, std::string(kDesktopEntryName) + ";");
+    for (const auto extension : extensions)
+        list.writeString(kDefaultsSection, styleMimeType(extension), std::string(kDesktopEntryName) + ";");
     std::error_code ec;
     std::filesystem::create_directories(places.configHome, ec);
     if (!list.save()) return cannotWrite(defaults, language);

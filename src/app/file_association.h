@@ -15,7 +15,16 @@
 namespace app {
 
 // The extensions of the setup dialog's six buttons, in their order.
-inline constexpr std::array<std::string_view, 6> kStyleExtensions{"STY", "BCS", "PRC", "SST", "PST", "PCS"};
+inline constexpr std::array<std::string_view, 6> kStyleExtensions{"STY", "BCS", "PRS", "SST", "PST", "PCS"};
+
+// Every extension the program is associated with: the buttons' and "PRC",
+// which earlier versions associated in place of "PRS" and which the "PRS"
+// button keeps, so files of that name still open with the program.
+inline constexpr std::array<std::string_view, 7> kAssociatedExtensions{"STY", "BCS", "PRS", "PRC",
+                                                                        "SST", "PST", "PCS"};
+
+// The extensions one button associates: "PRS" brings "PRC"; any other itself.
+std::vector<std::string_view> extensionsOf(std::string_view buttonExtension);
 
 // The name of the program's desktop entry (in applications/).
 inline constexpr std::string_view kDesktopEntryName = "ctabber.desktop";
@@ -51,7 +60,8 @@ struct AssociationRequest {
     std::string icon;  // an icon file's path, or an icon name
 };
 
-// Writes <data>/mime/packages/ctabber-<ext>.xml and
+// For each of extensionsOf(request.extension): writes
+// <data>/mime/packages/ctabber-<ext>.xml and
 // <data>/applications/ctabber.desktop (keeping the types associated before),
 // makes the entry the type's default in <config>/mimeapps.list, then runs
 // update-mime-database and update-desktop-database on the user's folders when

@@ -1,5 +1,7 @@
 #include "app/main_settings.h"
 
+#include <algorithm>
+
 namespace app {
 namespace {
 
@@ -50,6 +52,12 @@ MainSettings loadMainSettings(const base::Profile& p, const MainSettings& presen
     s.exportCsm = p.readString(kMain, "ImortExporCsm", "Casm part");
     s.exportAdd = p.readString(kMain, "ImortExporAdd", "Add part");
     return s;
+}
+
+void fitWidths(MainSettings& s, int screenWidth) {
+    const int widest = std::max(screenWidth, 2 * kMinPanelWidth);
+    for (auto& panel : s.panels) panel = std::clamp(panel, kMinPanelWidth, widest / 2);
+    for (auto& column : s.columns) column = std::clamp(column, 0, widest);
 }
 
 void saveMainSettings(base::Profile& p, const MainSettings& s) {

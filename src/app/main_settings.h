@@ -46,6 +46,11 @@ struct MainSettings {
 // of `present` (the window as it stands); everything else to the defaults above.
 MainSettings loadMainSettings(const base::Profile& profile, const MainSettings& present);
 
+// Keeps widths read from a garbled file within a screen `screenWidth` wide:
+// a panel at most half of it, so the grid keeps room; a column at most all of
+// it, and a negative column width as 0 (the computed width).
+void fitWidths(MainSettings& settings, int screenWidth);
+
 // Writes every key of "Main" and "Colors" in the file's fixed order.
 void saveMainSettings(base::Profile& profile, const MainSettings& settings);
 

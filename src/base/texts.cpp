@@ -394,7 +394,7 @@ constexpr BuiltinText kTexts[] = {
     {377, "Saved as a SFF style file..."},
     {378, "Saved as a SFF style file for TYROS keyboard..."},
     {379, "Associate BCS files with Ctabber"},
-    {380, "Associate PRC files with Ctabber"},
+    {380, "Associate PRS files with Ctabber"},
     {381, "Associate SST files with Ctabber"},
     {382, "Additional data filename (*.add)"},
     {383, "ReadOnly"},

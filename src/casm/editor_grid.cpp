@@ -45,11 +45,19 @@ CellColours entryCellColours(bool marked, bool changed, bool currentRow) {
     return {kRed, currentRow ? kLime : kYellow};
 }
 
-std::vector<int> columnWidths(std::span<const int> shares, int clientWidth, int margin) {
+std::vector<int> columnWidths(std::span<const int> shares, int clientWidth, int margin, std::span<const int> least) {
     const int room = std::max(clientWidth - margin, 0);
     std::vector<int> widths;
     widths.reserve(shares.size());
-    for (int share : shares) widths.push_back(room * share / 100);
+    long long needed = 0;
+    for (std::size_t c = 0; c < shares.size(); ++c) needed += c < least.size() ? std::max(least[c], 0) : 0;
+    if (least.empty() || needed > room) {
+        for (int share : shares) widths.push_back(room * share / 100);
+        return widths;
+    }
+    const long long spare = room - needed;
+    for (std::size_t c = 0; c < shares.size(); ++c)
+        widths.push_back(static_cast<int>((c < least.size() ? std::max(least[c], 0) : 0) + spare * shares[c] / 100));
     return widths;
 }
 

@@ -32,8 +32,12 @@ struct CellColours {
 CellColours fixedCellColours(bool currentRow);
 CellColours entryCellColours(bool marked, bool changed, bool currentRow);
 
-// Column widths from percentage shares of `clientWidth` less `margin`.
-std::vector<int> columnWidths(std::span<const int> shares, int clientWidth, int margin);
+// Column widths from percentage shares of `clientWidth` less `margin`. When
+// the room holds every column's `least` width (its heading and widest text),
+// each column gets that and the rest is shared out: no text is cut that need
+// not be.
+std::vector<int> columnWidths(std::span<const int> shares, int clientWidth, int margin,
+                              std::span<const int> least = {});
 
 // What a mark command picks: the entries sharing the current entry's
 // section, source channel or destination channel, or all.

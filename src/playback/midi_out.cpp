@@ -71,6 +71,11 @@ std::string CMIDIOUT::status() const {
     return ports_[static_cast<std::size_t>(deviceId_)]->status();
 }
 
+std::string CMIDIOUT::audioNotice() const {
+    if (ports_.empty()) return {};
+    return ports_[static_cast<std::size_t>(deviceId_)]->audioNotice();
+}
+
 std::vector<std::string> portNames(CMIDIOUT& out) {
     out.refresh();
     return out.names();

@@ -50,6 +50,9 @@ public:
     int deviceId() const { return deviceId_; }
     // The open port's trouble, empty when it works or nothing is open.
     std::string status() const;
+    // Why the chosen port, when it was last opened, could not be heard;
+    // empty when it could (or there is no port).
+    std::string audioNotice() const;
 
 private:
     PortSource source_;

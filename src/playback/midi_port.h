@@ -27,6 +27,10 @@ public:
     // Empty while the port works; else a sentence saying why it stopped
     // working (a keyboard unplugged). Safe from any thread.
     virtual std::string status() const { return {}; }
+    // Empty when what the port plays can be heard, as far as its last open
+    // could tell; else a sentence saying why nothing is heard (no audio
+    // output) and what to do instead. From the window thread.
+    virtual std::string audioNotice() const { return {}; }
 };
 
 using PortList = std::vector<std::shared_ptr<MidiPort>>;

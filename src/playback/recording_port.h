@@ -28,6 +28,7 @@ public:
     void reset() override;
     bool send(std::span<const std::uint8_t> message) override;
     std::string status() const override;
+    std::string audioNotice() const override { return audioNotice_; }
 
     // What stamps each entry; 0 without one. Set before the port is used.
     void setClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
@@ -35,6 +36,8 @@ public:
     void refuseOpen(bool refuse) { refuseOpen_ = refuse; }
     // The device goes away: sends fail and status() says so.
     void vanish();
+    // What audioNotice() says, as a synthesizer without a sound card would.
+    void setAudioNotice(std::string notice) { audioNotice_ = std::move(notice); }
 
     // A copy of the entries so far (safe while another thread sends).
     std::vector<Entry> entries() const;
@@ -51,6 +54,7 @@ private:
     std::function<std::uint64_t()> clock_;
     bool refuseOpen_ = false;
     bool gone_ = false;
+    std::string audioNotice_;
     mutable std::mutex mutex_;
     std::vector<Entry> entries_;
 };

@@ -88,20 +88,26 @@ TEST(FileAssociation, WritesPackageEntryAndDefaultKeepingWhatWasThere) {
                              "<match type=\"string\" value=\"MThd\" offset=\"0\"/>", "<sub-class-of type=\"audio/midi\"/>"})
         EXPECT_NE(package.find(part), std::string::npos) << part;
 
-    ASSERT_TRUE(associate(places, {"prc", sty.program, sty.icon}, builtinLanguage()).ok);
+    // The keyboards write ".prs"; ".prc", associated by earlier versions, stays associated with it.
+    const auto prs = associate(places, {"PRS", sty.program, sty.icon}, builtinLanguage());
+    ASSERT_TRUE(prs.ok);
+    EXPECT_TRUE(prs.message.text.starts_with("PRS  files now are associated with Ctabber..."));
     const Profile entry(dir / "data/applications/ctabber.desktop");
     EXPECT_EQ(entry.readString("Desktop Entry", "Exec", ""), "\"/opt/my apps/ctabber\" %f");
     EXPECT_EQ(entry.readString("Desktop Entry", "Icon", ""), "/opt/ctabber.svg");
-    EXPECT_EQ(entry.readString("Desktop Entry", "MimeType", ""), "application/x-yamaha-sty;application/x-yamaha-prc;");
-    EXPECT_TRUE(std::filesystem::exists(dir / "data/mime/packages/ctabber-prc.xml"));
+    EXPECT_EQ(entry.readString("Desktop Entry", "MimeType", ""),
+              "application/x-yamaha-sty;application/x-yamaha-prs;application/x-yamaha-prc;");
+    EXPECT_EQ(dir.readText("data/mime/packages/ctabber-prs.xml"), mimePackage({"PRS"}));
+    EXPECT_EQ(dir.readText("data/mime/packages/ctabber-prc.xml"), mimePackage({"PRC"}));
 
     // Associating again adds nothing twice; the user's other defaults stay.
     ASSERT_TRUE(associate(places, sty, builtinLanguage()).ok);
     EXPECT_EQ(Profile(dir / "data/applications/ctabber.desktop").readString("Desktop Entry", "MimeType", ""),
-              "application/x-yamaha-sty;application/x-yamaha-prc;");
+              "application/x-yamaha-sty;application/x-yamaha-prs;application/x-yamaha-prc;");
     EXPECT_EQ(dir.readText("config/mimeapps.list"),
               "[Default Applications]\ntext/plain=editor.desktop\napplication/x-yamaha-sty=ctabber.desktop;\n"
-              "application/x-yamaha-prc=ctabber.desktop;\n\n[Added Associations]\ntext/plain=editor.desktop;\n");
+              "application/x-yamaha-prs=ctabber.desktop;\napplication/x-yamaha-prc=ctabber.desktop;\n\n"
+              "[Added Associations]\ntext/plain=editor.desktop;\n");
 }
 
 TEST(FileAssociation, AFolderThatCannotBeWrittenIsNamed) {
@@ -157,9 +163,9 @@ TEST(FileAssociation, TheDesktopOpensAssociatedFilesWithTheProgram) {
 
 TEST(FileAssociation, InstalledFilesMatchWhatTheProgramWrites) {
     const std::filesystem::path data = std::filesystem::path(CTABBER_SOURCE_DIR) / "data";
-    std::vector<std::string_view> all(kStyleExtensions.begin(), kStyleExtensions.end());
+    std::vector<std::string_view> all(kAssociatedExtensions.begin(), kAssociatedExtensions.end());
     std::vector<std::string> types;
-    for (auto extension : kStyleExtensions) types.push_back(styleMimeType(extension));
+    for (auto extension : kAssociatedExtensions) types.push_back(styleMimeType(extension));
     auto read = [](const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});

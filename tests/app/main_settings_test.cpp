@@ -102,3 +102,20 @@ TEST(MainSettings, SaveWritesEveryKeyInOrderAndReadsBack) {
     EXPECT_EQ(back.saveFilterIndex, 4);
     EXPECT_EQ(back.exportCsm, "/tmp/#Pop.csm");
 }
+
+TEST(MainSettings, GarbledWidthsComeBackWithinTheScreen) {
+    testing_support::TempDir dir;
+    const auto path = dir.writeText("garbled.ini",
+        "[Main]\nPanel2=2147483647\nPanel3=100000\nPanel4=300\nCol1=2147483647\nCol2=-2147483648\nCol3=150\n");
+    auto s = loadMainSettings(Profile(path), presentWindow());
+    fitWidths(s, 1920);
+    EXPECT_EQ(s.panels[0], 960);
+    EXPECT_EQ(s.panels[1], 960);
+    EXPECT_EQ(s.panels[2], 300);  // a width that fits stays
+    EXPECT_EQ(s.columns[0], 1920);
+    EXPECT_EQ(s.columns[1], 0);
+    EXPECT_EQ(s.columns[2], 150);
+    // A screen reported as nothing still leaves each panel its minimum.
+    fitWidths(s, 0);
+    EXPECT_EQ(s.panels[2], kMinPanelWidth);
+}

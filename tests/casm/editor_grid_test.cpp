@@ -44,6 +44,12 @@ TEST(CasmEditorGrid, CellColoursFollowMarkChangeAndCurrentRow) {
     const int shares[] = {4, 9, 87};
     EXPECT_EQ(columnWidths(shares, 210, 10), (std::vector<int>{8, 18, 174}));
     EXPECT_EQ(columnWidths(shares, 5, 10), (std::vector<int>{0, 0, 0}));
+    // Room for each column's least width: each gets it and a share of the rest.
+    const int least[] = {30, 40, 50};
+    EXPECT_EQ(columnWidths(shares, 210, 10, least), (std::vector<int>{33, 47, 119}));
+    EXPECT_EQ(columnWidths(shares, 130, 10, least), (std::vector<int>{30, 40, 50}));
+    // No room for them all: the shares alone, as without least widths.
+    EXPECT_EQ(columnWidths(shares, 129, 10, least), (std::vector<int>{4, 10, 103}));
 }
 
 TEST(CasmEditorGrid, MarksBySectionTrackChannelAndSections) {

@@ -2,12 +2,18 @@
 // entries, the side panel, undo, delete, sorting, saving and closing, and
 // files that are refused.
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QToolTip>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
+#include "base/ui/cut_texts.h"
 #include "casm/ctab_file.h"
 #include "casm/reader.h"
 #include "casm/ui/entry_bytes_dialog.h"
@@ -38,6 +44,7 @@ private slots:
     void saveRefusesWhatTheReaderWouldRefuse();
     void refusedFilesChangeNothing();
     void ctb2EntriesShowAndEditTheChosenZone();
+    void opensWideEnoughAndCutTextsShowTheirTooltip();
 };
 
 void CasmEditorTest::doubleClickEditsGoToMarkedEntries() {
@@ -385,6 +392,37 @@ void CasmEditorTest::ctb2EntriesShowAndEditTheChosenZone() {
     f.trigger("mByteEditor");
     QCOMPARE(f.entries()[0][46], std::uint8_t{7});
     QCOMPARE(w.panelText(0), QString("Ctab Len:47"));
+}
+
+void CasmEditorTest::opensWideEnoughAndCutTextsShowTheirTooltip() {
+    EditorFixture f;
+    // A width stored narrow (or by a version that opened too narrow) does not cut the columns.
+    base::writeFileAtomic(f.home() / "Ctabber.INI", std::string_view("[Ctabber]\nWidth=300\nHeight=300\n"));
+    auto& w = f.open(fourEntries());
+    auto* grid = w.findChild<QTableView*>("StringGrid1");
+    const auto whole = base::ui::wholeTextWidths(*grid);
+    int needed = base::ui::gridChrome(*grid);
+    for (int c = 0; c < casm::kGridColumns; ++c) needed += whole[static_cast<std::size_t>(c)];
+    const int room = QGuiApplication::primaryScreen()->availableGeometry().width();
+    QVERIFY2(w.width() >= std::min(needed, room - 10), qPrintable(QString("width %1").arg(w.width())));
+    // Within the screen, as far as the window's own least width allows.
+    QVERIFY(w.width() <= std::max(room, w.minimumSizeHint().width()));
+
+    // Narrowed by the user: a cut cell and a cut heading show their whole text as a tooltip.
+    w.resize(200, w.height());
+    grid->setColumnWidth(kSectionCol, 12);
+    grid->setColumnWidth(kNttCol, 12);
+    QCoreApplication::processEvents();
+    const QRect cell = grid->visualRect(w.model().index(0, kSectionCol));
+    QHelpEvent overCell(QEvent::ToolTip, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
+    QCoreApplication::sendEvent(grid->viewport(), &overCell);
+    QCOMPARE(QToolTip::text(), QString("Main A"));
+    auto* header = grid->horizontalHeader();
+    const QPoint heading(header->sectionViewportPosition(kNttCol) + 4, header->height() / 2);
+    QHelpEvent overHeading(QEvent::ToolTip, heading, header->viewport()->mapToGlobal(heading));
+    QCoreApplication::sendEvent(header->viewport(), &overHeading);
+    QCOMPARE(QToolTip::text(), QString("NTT"));
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(CasmEditorTest)

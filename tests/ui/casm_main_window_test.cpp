@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "base/profile.h"
 #include "casm/ui/casm_check_dialog.h"
+#include "base/ui/cut_texts.h"
 #include "casm/ui/create_casm_dialog.h"
 #include "document/smf_builder.h"
 #include "support/casm_editor_fixture.h"
@@ -156,6 +158,11 @@ void CasmMainWindowTest::createCasmSectionOpensTheEditorOnIt() {
     whenShown<casm::ui::CreateCasmDialog>([](casm::ui::CreateCasmDialog* d) {
         QCOMPARE(d->kinds()[8], casm::Kind::Melody);
         QCOMPARE(d->kinds()[9], casm::Kind::Drums);
+        // Wide enough that no heading or instrument name is cut.
+        QCoreApplication::processEvents();
+        const auto whole = base::ui::wholeTextWidths(*d->StringGrid1);
+        for (int c = 0; c < d->StringGrid1->columnCount(); ++c)
+            QVERIFY2(d->StringGrid1->columnWidth(c) >= whole[static_cast<std::size_t>(c)], qPrintable(QString::number(c)));
         d->chooseKind(9, casm::Kind::Bass);
         d->accept();
     });

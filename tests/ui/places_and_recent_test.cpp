@@ -2,12 +2,17 @@
 // relative name, and "&Save as ..." after a read that failed.
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "app/ui/program_folder.h"
 #include "base/profile.h"
+#include "base/ui/user_dialogs.h"
 #include "base/ui/window_position.h"
 #include "names/ui/style_instruments_window.h"
 #include "support/smf_bytes.h"
@@ -53,8 +58,8 @@ private slots:
     void dialogsFirstOpenCentredOnTheMainWindowThenWhereTheyWereLeft() {
         WindowFixture f;
         auto& w = f.open();
-        w.move(300, 200);
-        w.resize(1000, 700);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        w.setGeometry(area.adjusted(20, 30, -20, -20));
         QCoreApplication::processEvents();
         const QPoint centre = w.frameGeometry().center();
         {
@@ -75,6 +80,67 @@ private slots:
         auto* grid = instruments.StringGrid1;
         const QRect lastChannel = grid->visualItemRect(grid->item(15, 0));
         QVERIFY2(grid->viewport()->rect().contains(lastChannel), "channel 16 is out of view");
+    }
+
+    void theMainWindowOpensWhereItWasClosedStartAfterStart() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        WindowFixture f;
+        const QSize least = f.open().minimumSizeHint();
+        f.close();
+        const QRect placed(area.x() + 40, area.y() + 30, std::min(least.width() + 20, area.width() - 60),
+                           std::min(least.height() + 20, area.height() - 60));
+        f.write("Ctabber.INI", QString("[Main]\nLeft=%1\nTop=%2\nWidth=%3\nHeight=%4\n")
+                                   .arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height()).toLatin1());
+        // The stored values are the client area's, restored as such: no start
+        // moves the window by its frame.
+        for (int start = 0; start < 3; ++start) {
+            auto& w = f.open();
+            QCoreApplication::processEvents();
+            QCOMPARE(w.geometry(), placed);
+            f.close();
+            const base::Profile saved(f.home() / "Ctabber.INI");
+            QCOMPARE(QRect(saved.readInt("Main", "Left", 0), saved.readInt("Main", "Top", 0),
+                           saved.readInt("Main", "Width", 0), saved.readInt("Main", "Height", 0)),
+                     placed);
+        }
+    }
+
+    void aGarbledSettingsFileGivesAUsableWindowOnTheScreen() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        WindowFixture f;
+        f.write("Ctabber.INI", "[Main]\nLeft=-2147483648\nTop=2147483647\nWidth=2147483647\nHeight=100000\n"
+                               "Panel2=2147483647\nPanel5=100000\nCol1=2147483647\nCol4=-7\n"
+                               "[Plain]\nLeft=99999\nTop=-99999\nWidth=2147483647\nHeight=0\n");
+        auto& w = f.open();
+        QCoreApplication::processEvents();
+        QVERIFY2(area.contains(w.frameGeometry()), "the main window lies off the screen");
+        const QImage painted = w.grab().toImage();  // painting a garbled width crashed
+        QCOMPARE(painted.size(), w.size());
+        for (auto* grid : w.findChildren<QTableView*>())
+            for (int c = 0; c < grid->model()->columnCount(); ++c) QVERIFY(grid->columnWidth(c) <= area.width());
+        // A dialog's place is fitted the same way.
+        {
+            PlainDialog dialog(&w, f.home() / "Ctabber.INI");
+            QVERIFY(area.contains(dialog.geometry()));
+            QVERIFY(dialog.height() > 0 && dialog.width() <= area.width());
+        }
+        f.close();
+        // What the next start reads is sane.
+        const base::Profile saved(f.home() / "Ctabber.INI");
+        QVERIFY(saved.readInt("Main", "Width", 0) <= area.width());
+        QVERIFY(saved.readInt("Main", "Left", -1) >= area.left());
+    }
+
+    void aMessageBoxShowsACaptionItsTitleBarWouldCut() {
+        const auto saved = base::ui::messageBox(nullptr, "Saved as a MIDI SMF0 file...", "/tmp/x.mid",
+                                                base::Icon::Information, false);
+        QCOMPARE(saved->windowTitle(), QString("Saved as a MIDI SMF0 file..."));
+        QCOMPARE(saved->text(), QString("Saved as a MIDI SMF0 file...\n\n/tmp/x.mid"));
+        QCOMPARE(saved->textFormat(), Qt::PlainText);
+        // A short caption over a wide box stays in the title bar alone.
+        const QString question = "Do you want to delete selected events? " + QString(60, 'x');
+        const auto asked = base::ui::messageBox(nullptr, "Confirmation", question, base::Icon::Question, true);
+        QCOMPARE(asked->text(), question);
     }
 
     void recentFilesKeepTheFullNameOfAFileGivenRelatively() {

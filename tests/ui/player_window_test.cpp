@@ -253,6 +253,46 @@ private slots:
         QVERIFY(!rig.out.opened());
         QVERIFY(p.ButtonStart->isEnabled());
     }
+
+    void aSynthesizerWithoutAudioOutputSaysSoInThePlayerAndOnTheSetupPage() {
+        const std::string notice = "The built-in synthesizer has no audio output: no audio device could be opened.";
+        PlayerRig rig(style());
+        auto& p = *rig.player;
+        rig.port->setAudioNotice(notice);
+        QVERIFY(p.LabelNoSound->isHidden());
+        p.ButtonStartClick();
+        QVERIFY(p.playing());  // it still plays: the LEDs and the position go on
+        QVERIFY(!p.LabelNoSound->isHidden());
+        QCOMPARE(p.LabelNoSound->text(), QString::fromStdString(notice));
+        p.ButtonStopClick();
+        // One line in the window, no message box at each start.
+        p.ButtonStartClick();
+        p.ButtonStopClick();
+        QVERIFY(rig.dialogs.messages.empty());
+        QVERIFY(!p.LabelNoSound->isHidden());
+        // A port that is heard shows nothing.
+        rig.port->setAudioNotice({});
+        p.ButtonStartClick();
+        p.ButtonStopClick();
+        QVERIFY(p.LabelNoSound->isHidden());
+
+        // The setup page's "Test" says the same, through the program's port object.
+        QTemporaryDir dir;
+        const std::filesystem::path home = dir.path().toStdString();
+        rig.port->setAudioNotice(notice);
+        app::ui::MidiPortList ports{playback::portNames(rig.out),
+                                    [&](int port) { playback::testNoteOn(rig.out, port); },
+                                    [&] { playback::testNoteOff(rig.out); }, [&] { return rig.out.audioNotice(); }};
+        app::SetupValues values;
+        values.midiOut = 0;
+        app::ui::SetupDialog d(nullptr, {rig.dialogs, base::builtinLanguage(), home / "Ctabber.INI", home, {}}, values,
+                               ports);
+        QVERIFY(d.LabelNoSound->isHidden());
+        d.ButtonTest->click();
+        QVERIFY(!d.LabelNoSound->isHidden());
+        QCOMPARE(d.LabelNoSound->text(), QString::fromStdString(notice));
+        d.reject();
+    }
 };
 
 QTEST_MAIN(PlayerWindowTest)

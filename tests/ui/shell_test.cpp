@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QtTest>
 
 #include "app/ui/about_dialog.h"
@@ -280,7 +282,7 @@ void ShellTest::associationButtonWritesTheUsersFiles() {
     QStringList buttons;
     runSetup(w, [&](SetupDialog* d) {
         for (auto* b : d->AssociateButtons) buttons << b->text();
-        d->AssociateButtons[2]->click();  // PRC
+        d->AssociateButtons[2]->click();  // PRS, and PRC with it
         d->ButtonCancel->click();
     });
     qunsetenv("XDG_DATA_HOME");
@@ -289,7 +291,9 @@ void ShellTest::associationButtonWritesTheUsersFiles() {
     QCOMPARE(buttons.back(), QString("Associate PCS files with Ctabber"));
     QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
     QCOMPARE(f.dialogs.messages[0].caption, QString("Message"));
-    QVERIFY(f.dialogs.messages[0].text.startsWith("PRC  files now are associated with Ctabber..."));
+    QCOMPARE(buttons[2], QString("Associate PRS files with Ctabber"));
+    QVERIFY(f.dialogs.messages[0].text.startsWith("PRS  files now are associated with Ctabber..."));
+    QVERIFY(QFile::exists(desktop.path() + "/data/mime/packages/ctabber-prs.xml"));
     QVERIFY(QFile::exists(desktop.path() + "/data/mime/packages/ctabber-prc.xml"));
     const base::Profile entry((desktop.path() + "/data/applications/ctabber.desktop").toStdString());
     QCOMPARE(QString::fromStdString(entry.readString("Desktop Entry", "Exec", "")),
@@ -307,10 +311,15 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
     const QByteArray casm = f.read("#casm.csm");
     QCOMPARE(casm.size(), 16);
 
+    // Opened the first time: centred on the main window, titled with the user's file.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    w.setGeometry(QRect(QPoint(0, 0), QSize(660, 440)).translated(area.center() - QPoint(330, 220)));
+    QCoreApplication::processEvents();
     action(w, "mCasmHex")->trigger();
     auto* viewer = openWindow<tools::ui::CasmHexWindow>(w);
     QVERIFY(viewer);
-    QCOMPARE(viewer->windowTitle(), f.path("#casm.csm"));
+    QCOMPARE(viewer->windowTitle(), f.path("Demo.sty"));
+    QVERIFY((viewer->frameGeometry().center() - w.frameGeometry().center()).manhattanLength() <= 6);
     // A 16-byte section: one full line and the closing line without bytes.
     const auto shown = lines(viewer->ListBox1);
     QCOMPARE(shown.size(), 2);
@@ -342,8 +351,9 @@ void ShellTest::hexViewerDumpsSavesAndCompares() {
     const auto compares = w.findChildren<tools::ui::CompareWindow*>();
     QCOMPARE(compares.size(), qsizetype(2));
     QCOMPARE(compares[0]->windowTitle(), QString("Compare results"));
+    QVERIFY((compares[0]->frameGeometry().center() - w.frameGeometry().center()).manhattanLength() <= 6);
     QCOMPARE(lines(compares[0]->ListBox1),
-             (QStringList{"HEXPosition  " + f.path("#casm.csm") + "   " + f.path("#casm.csm"),
+             (QStringList{"HEXPosition  " + f.path("#casm.csm") + "   " + f.path("Demo.sty"),
                           "___________________________________", "Compared: 16   No match:0"}));
     QCOMPARE(lines(compares[1]->ListBox1).mid(1, 1), QStringList{"___________________________________"});
 
@@ -410,7 +420,8 @@ void ShellTest::aboutBoxAndHelp() {
     f.dialogs.browserWorks = false;
     action(w, "mContents")->trigger();
     QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
-    QCOMPARE(f.dialogs.messages[0].text, f.dialogs.openedUrls[0].toLocalFile());
+    QCOMPARE(f.dialogs.messages[0].text, f.dialogs.openedUrls[0].toLocalFile() +
+                                             "\n\nNo web browser could be started: open this file in one to read the manual.");
 }
 
 QTEST_MAIN(ShellTest)

@@ -5,13 +5,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 
 #include "app/ui/main_window_parts.h"
 #include "base/ui/transient_message.h"
+#include "base/ui/window_position.h"
 #include "document/recent_files.h"
 #include "document/smf_writer.h"
 #include "document/ui/event_row_painter.h"
@@ -25,8 +28,9 @@ using namespace main_window;
 
 app::MainSettings MainWindow::presentSettings() const {
     app::MainSettings s = settings_;
-    const QRect frame = isMaximized() ? normalGeometry() : QRect(pos(), size());
-    s.bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
+    // The client area, as applyMainBounds sets it: the window opens where it was.
+    const QRect client = isMaximized() ? normalGeometry() : geometry();
+    s.bounds = {client.x(), client.y(), client.width(), client.height()};
     const auto sizes = panelSplitter_->sizes();
     for (int i = 0; i < app::kPanelCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -43,6 +47,8 @@ app::MainSettings MainWindow::presentSettings() const {
 void MainWindow::loadSettings() {
     const base::Profile profile(ws_.settings());
     settings_ = app::loadMainSettings(profile, presentSettings());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        app::fitWidths(settings_, screen->availableGeometry().width());
     definitions_->setFile(settings_.insFile);
     // A panel narrower than the minimum was not read: the designed width stays.
     QList<int> sizes;
@@ -71,9 +77,7 @@ void MainWindow::saveSettings() {
 }
 
 void MainWindow::applyMainBounds() {
-    const auto& b = settings_.bounds;
-    move(b.left, b.top);
-    resize(b.width, b.height);
+    base::ui::applyBounds(*this, settings_.bounds);
     // The window system may deliver the new size a little later; until then
     // every new layout of the columns keeps the stored widths.
     keepStoredColumns_ = true;

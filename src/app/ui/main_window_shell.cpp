@@ -33,7 +33,7 @@ std::optional<std::filesystem::path> shippedFile(const std::filesystem::path& na
 app::ui::MidiPortList MainWindow::midiPorts() {
     auto& out = playback::ui::programMidiOut();
     return {playback::portNames(out), [&out](int port) { playback::testNoteOn(out, port); },
-            [&out] { playback::testNoteOff(out); }};
+            [&out] { playback::testNoteOff(out); }, [&out] { return out.audioNotice(); }};
 }
 
 base::Outcome MainWindow::associate(std::string_view extension) {
@@ -82,7 +82,8 @@ void MainWindow::mCasmHexClick() {
     if (!binCasm_)
         binCasm_ = new tools::ui::CasmHexWindow(
             this, {dialogs_, language_, ws_.settings(), ws_.dir(), ws_.casmText()});
-    binCasm_->load(ws_.casm());
+    // Titled with the user's file, not the working file that holds its CASM section.
+    binCasm_->load(ws_.casm(), openedFile_.isEmpty() ? lookup(base::text::casmHexView, "CASM HEX View") : openedFile_);
     binCasm_->show();
     binCasm_->raise();
     binCasm_->activateWindow();
@@ -91,9 +92,13 @@ void MainWindow::mCasmHexClick() {
 void MainWindow::mContentsClick() {
     const auto index = shippedFile(std::filesystem::path("help") / "index.html");
     const QString where = index ? QString::fromStdString(index->string()) : QStringLiteral("help/index.html");
+    // Without a web browser (or without the manual) the user learns where it is.
     if (!index || !dialogs_.openUrl(QUrl::fromLocalFile(where)))
-        dialogs_.message(this, lookup(base::text::unableToOpen, "Unable to open the file"), where, base::Icon::Error,
-                         false);
+        dialogs_.message(this, lookup(base::text::unableToOpen, "Unable to open the file"),
+                         where + "\n\n" +
+                             (index ? QStringLiteral("No web browser could be started: open this file in one to read the manual.")
+                                    : QStringLiteral("The manual was not found; it is installed with the program.")),
+                         base::Icon::Error, false);
 }
 
 void MainWindow::mAboutClick() {

@@ -17,6 +17,7 @@
 
 #include "base/texts.h"
 #include "document/ui/event_row_painter.h"
+#include "playback/ui/program_port.h"
 
 namespace app::ui {
 namespace {
@@ -104,6 +105,8 @@ QWidget* SetupDialog::buildMidiPage() {
     g->addWidget(ListBoxOut, 1);
     g->addWidget(ButtonTest, 0, Qt::AlignTop);
     v->addWidget(GroupBoxOut);
+    LabelNoSound = playback::ui::makeAudioNoticeLabel(page);
+    v->addWidget(LabelNoSound);
     // The input port group of older versions; kept for its text number, never shown.
     GroupBoxIn = new QGroupBox(page);
     GroupBoxIn->setObjectName("GroupBoxIn");
@@ -254,6 +257,7 @@ void SetupDialog::ButtonTestClick() {
     // A test still sounding ends before the next one starts.
     if (countdown_ > 0 && ports_.endTest) ports_.endTest();
     ports_.startTest(ListBoxOut->row(selected.front()));
+    if (ports_.audioNotice) playback::ui::showAudioNotice(LabelNoSound, ports_.audioNotice());
     countdown_ = kTestTicks;
     Timer1.start();
 }

@@ -35,6 +35,8 @@ struct MidiPortList {
     std::function<void(int port)> startTest;
     // Sends the note-off of note 48; called about 2 seconds later.
     std::function<void()> endTest;
+    // Why the tested port is not heard (the port's audio notice); empty when it is.
+    std::function<std::string()> audioNotice;
 };
 
 struct SetupContext {
@@ -73,6 +75,7 @@ public:
     QGroupBox* GroupBoxOut;
     QListWidget* ListBoxOut;
     QPushButton* ButtonTest;
+    QLabel* LabelNoSound;  // why the tested port is not heard; hidden while it is
     QGroupBox* GroupBoxIn;
     QCheckBox* CheckBoxClearCasm;
     QCheckBox* CheckBoxDelConfirm;

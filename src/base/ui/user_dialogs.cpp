@@ -1,10 +1,14 @@
 #include "base/ui/user_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace base::ui {
 namespace {
@@ -38,15 +42,46 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileRequest& requ
     return choice;
 }
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+bool desktopCanOpen(const QUrl& url) {
+    if (!qEnvironmentVariable("BROWSER").isEmpty()) return true;
+    if (QStandardPaths::findExecutable("xdg-open").isEmpty()) return false;
+    if (QStandardPaths::findExecutable("xdg-mime").isEmpty()) return true;  // cannot tell: let xdg-open try
+    QProcess query;
+    query.start("xdg-mime", {"query", "default", QMimeDatabase().mimeTypeForUrl(url).name()});
+    if (!query.waitForFinished(3000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return true;
+    }
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+#endif
+
 }  // namespace
 
 Answer QtUserDialogs::message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                               bool question) {
-    QMessageBox box(qtIcon(icon), caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    parent);
-    const int result = box.exec();
+    const auto box = messageBox(parent, caption, text, icon, question);
+    const int result = box->exec();
     if (!question) return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& caption, const QString& text, base::Icon icon,
+                                        bool question) {
+    auto box = std::make_unique<QMessageBox>(qtIcon(icon), caption, text,
+                                             question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The title bar loses room to the window buttons and its own font; a
+    // caption that would come near the box's width is shown in the box too.
+    constexpr int kTitleBarButtons = 140;
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    const int captionWidth = QFontMetrics(titleFont).horizontalAdvance(caption) * 5 / 4 + kTitleBarButtons;
+    if (!caption.isEmpty() && captionWidth > box->sizeHint().width()) {
+        box->setTextFormat(Qt::PlainText);
+        box->setText(caption + "\n\n" + text);
+    }
+    return box;
 }
 
 std::optional<FileChoice> QtUserDialogs::openFile(QWidget* parent, const FileRequest& request) {
@@ -71,7 +106,14 @@ std::optional<QColor> QtUserDialogs::chooseColour(QWidget* parent, const QColor&
     return chosen;
 }
 
-bool QtUserDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtUserDialogs::openUrl(const QUrl& url) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // xdg-open is started whether or not any program can show the page, and
+    // that start is all QDesktopServices reports: ask first whether one can.
+    if (!desktopCanOpen(url)) return false;
+#endif
+    return QDesktopServices::openUrl(url);
+}
 
 void showMessage(UserDialogs& dialogs, QWidget* parent, const Message& message) {
     dialogs.message(parent, QString::fromStdString(message.caption), QString::fromStdString(message.text),

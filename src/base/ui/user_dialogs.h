@@ -5,11 +5,13 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "base/message.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace base::ui {
@@ -59,6 +61,12 @@ public:
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     bool openUrl(const QUrl& url) override;
 };
+
+// The box QtUserDialogs::message shows. A caption that the title bar of a box
+// this narrow would cut ("Saved as a MIDI SMF0 file..." over a file name) is
+// also the box's first line, so what the box says can always be read.
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& caption, const QString& text, base::Icon icon,
+                                        bool question);
 
 // Shows a core message in an OK box.
 void showMessage(UserDialogs& dialogs, QWidget* parent, const Message& message);

@@ -5,16 +5,28 @@
 #include <filesystem>
 #include <string>
 
+#include "base/window_bounds.h"
+
 namespace base::ui {
 
+// "Top", "Left", "Width" and "Height" are the client area's, stored and
+// restored alike, so a window opens where it was closed (not a frame higher).
+
+// Applies stored client bounds fitted to the screens' available areas, less
+// the window frame, so that the whole window and its title bar are visible
+// whatever the settings file holds.
+void applyBounds(QWidget& window, const base::WindowBounds& stored);
 // Reads "Top", "Left", "Height", "Width" (each defaulting to the present
-// value), applies them and brings a window that lies past the screen's right
-// or bottom edge back onto it.
+// value) and applies them.
 void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, const std::string& section);
 // Moves a window so that its centre is that of the visible window it belongs
 // to, or else of its screen.
 void centreOnOwner(QWidget& window);
-// Writes the four present values; false when the file could not be written.
+// restoreWindow, but shown for the first time (nothing stored) the window
+// opens centred on the window it belongs to, or on the screen, rather than at
+// the screen's corner.
+void restoreOrCentre(QWidget& window, const std::filesystem::path& settingsFile, const std::string& section);
+// Writes the four present values of the client area; false when the file could not be written.
 bool storeWindow(const QWidget& window, const std::filesystem::path& settingsFile, const std::string& section);
 
 // A dialog that restores its place on creation and stores it when it closes;

@@ -12,10 +12,15 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
+#include <span>
 
 #include "base/file_io.h"
 #include "base/profile.h"
+#include "base/ui/cut_texts.h"
 #include "base/ui/row_grid.h"
+#include "base/ui/window_position.h"
 #include "casm/editor_grid.h"
 #include "casm/reader.h"
 #include "casm/ui/casm_row_painter.h"
@@ -82,6 +87,7 @@ CasmEditorWindow::CasmEditorWindow(QWidget* parent, CasmEditorContext context)
     for (auto* paste : pasteActions_) paste->setEnabled(clipboard);
     panels_[2]->setText(context_.styleFile);
     setCurrentRow(1);
+    applyPlace();
 }
 
 void CasmEditorWindow::showEvent(QShowEvent* e) {
@@ -109,6 +115,7 @@ void CasmEditorWindow::buildGrid() {
     StringGrid1->setModel(model_);
     StringGrid1->setItemDelegate(new CasmRowPainter(StringGrid1));
     base::ui::setUpRowGrid(StringGrid1, kRowHeight);
+    base::ui::showCutTextsAsTooltips(*StringGrid1);
     StringGrid1->installEventFilter(this);
     connect(StringGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         StringGrid1DblClick(CasmTableModel::gridRow(index.row()), index.column());
@@ -328,14 +335,18 @@ void CasmEditorWindow::layoutColumns() {
         const int heading = metrics.horizontalAdvance(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 10;
         StringGrid1->setColumnWidth(c, std::max(width, heading));
     };
-    const auto widths = columnWidths(shares(gridColumns()), visible, 10);
+    // Where the room allows, no heading or text is cut.
+    const auto whole = base::ui::wholeTextWidths(*StringGrid1);
+    const std::span<const int> least(whole);
+    const auto widths = columnWidths(shares(gridColumns()), visible, 10, least.first(std::min<std::size_t>(whole.size(), kGridColumns)));
     for (int c = 0; c < kGridColumns; ++c) {
         const int stored = storedWidths_[static_cast<std::size_t>(c)];
         if (keepStoredWidths_ && stored > 0) StringGrid1->setColumnWidth(c, stored);
         else set(c, widths[static_cast<std::size_t>(c)]);
     }
     if (!model_->allZones()) return;
-    const auto extra = columnWidths(shares(ctb2Columns()), visible, 10);
+    const auto extra = columnWidths(shares(ctb2Columns()), visible, 10,
+                                    whole.size() > kGridColumns ? least.subspan(kGridColumns) : std::span<const int>{});
     for (int c = 0; c < kCtb2Columns; ++c) set(kGridColumns + c, extra[static_cast<std::size_t>(c)]);
 }
 
@@ -355,10 +366,8 @@ void CasmEditorWindow::translate() {
 
 void CasmEditorWindow::loadSettings() {
     const base::Profile p(context_.workspace.settings());
-    const int top = p.readInt(kSettings, "Top", 102);
-    const int left = p.readInt(kSettings, "Left", 218);
-    resize(p.readInt(kSettings, "Width", 796), p.readInt(kSettings, "Height", 453));
-    move(left, top);
+    stored_ = {p.readInt(kSettings, "Left", 218), p.readInt(kSettings, "Top", 102), p.readInt(kSettings, "Width", 796),
+               p.readInt(kSettings, "Height", 453)};
     openDir_ = QString::fromStdString(p.readString(kSettings, "OpenDialog", ""));
     saveDir_ = QString::fromStdString(p.readString(kSettings, "SaveDialog", ""));
     openDir2_ = QString::fromStdString(p.readString(kSettings, "OpenDialog2", ""));
@@ -366,15 +375,28 @@ void CasmEditorWindow::loadSettings() {
     panelAction_->setChecked(p.readBool(kSettings, "Panel", true));
     // Stored widths hold until the window is resized; without them the shares apply.
     for (int c = 0; c < kGridColumns; ++c)
-        storedWidths_[static_cast<std::size_t>(c)] = p.readInt(kSettings, "ColWidths" + std::to_string(c), 0);
+        storedWidths_[static_cast<std::size_t>(c)] = std::clamp(p.readInt(kSettings, "ColWidths" + std::to_string(c), 0),
+                                                                0, base::ui::widthWithinScreen(*this, 4096));
+}
+
+void CasmEditorWindow::applyPlace() {
+    // Wide enough for every column's heading and texts (within the screen),
+    // however narrow the stored width; then fitted to the screen, whatever
+    // the settings file holds.
+    const auto whole = base::ui::wholeTextWidths(*StringGrid1);
+    const int columns = std::accumulate(whole.begin(), whole.begin() + std::min<std::ptrdiff_t>(std::ssize(whole), kGridColumns), 0);
+    auto place = stored_;
+    place.width = std::max(place.width, base::ui::widthWithinScreen(*this, columns + base::ui::gridChrome(*StringGrid1) + 10));
+    base::ui::applyBounds(*this, place);
 }
 
 void CasmEditorWindow::saveSettings() {
     base::Profile p(context_.workspace.settings());
-    p.writeInt(kSettings, "Top", y());
-    p.writeInt(kSettings, "Left", x());
-    p.writeInt(kSettings, "Height", height());
-    p.writeInt(kSettings, "Width", width());
+    const QRect client = geometry();
+    p.writeInt(kSettings, "Top", client.y());
+    p.writeInt(kSettings, "Left", client.x());
+    p.writeInt(kSettings, "Height", client.height());
+    p.writeInt(kSettings, "Width", client.width());
     p.writeString(kSettings, "OpenDialog", openDir_.toStdString());
     p.writeString(kSettings, "SaveDialog", saveDir_.toStdString());
     p.writeString(kSettings, "OpenDialog2", openDir2_.toStdString());

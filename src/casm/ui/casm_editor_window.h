@@ -15,6 +15,7 @@
 
 #include "base/ui/captions.h"
 #include "base/ui/user_dialogs.h"
+#include "base/window_bounds.h"
 #include "base/workspace.h"
 #include "casm/columns.h"
 #include "casm/entry_edit.h"
@@ -129,6 +130,8 @@ private:
                      void (CasmEditorWindow::*run)());
     void layoutColumns();
     void loadSettings();
+    // Applies the stored place once the grid holds its rows.
+    void applyPlace();
     void saveSettings();
     DialogContext dialogContext() const;
     QString text(int id) const;
@@ -202,6 +205,7 @@ private:
     bool showing_ = false;  // the panel is being filled: its signals change nothing
     bool closing_ = false;
     std::array<int, kGridColumns> storedWidths_{};
+    base::WindowBounds stored_;  // the client bounds read from the settings file
     bool keepStoredWidths_ = false;
     int laidOutWidth_ = -1;
     QString openDir_, saveDir_, openDir2_, saveDir2_;

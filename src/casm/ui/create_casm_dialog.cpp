@@ -9,7 +9,10 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <numeric>
 
+#include "base/ui/cut_texts.h"
+#include "base/ui/window_position.h"
 #include "casm/editor_grid.h"
 
 namespace casm::ui {
@@ -74,7 +77,17 @@ CreateCasmDialog::CreateCasmDialog(QWidget* parent, const DialogContext& context
     connect(ButtonCreate, &QPushButton::clicked, this, &QDialog::accept);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     fill();
+    base::ui::showCutTextsAsTooltips(*StringGrid1);
     restorePlace();
+    // Wide enough for every instrument name (within the screen), however
+    // narrow the stored width.
+    const auto whole = base::ui::wholeTextWidths(*StringGrid1);
+    const int wanted = std::accumulate(whole.begin(), whole.end(), 0) + base::ui::gridChrome(*StringGrid1) +
+                       width() - StringGrid1->width() + 2;
+    if (wanted > width()) {
+        const QRect client = geometry();
+        base::ui::applyBounds(*this, {client.x(), client.y(), base::ui::widthWithinScreen(*this, wanted), client.height()});
+    }
 }
 
 QString CreateCasmDialog::kindText(Kind kind) const {
@@ -111,7 +124,8 @@ Kinds CreateCasmDialog::kinds() const {
 }
 
 void CreateCasmDialog::layoutColumns() {
-    const auto widths = columnWidths(kShares, StringGrid1->viewport()->width(), 2);
+    const auto whole = base::ui::wholeTextWidths(*StringGrid1);
+    const auto widths = columnWidths(kShares, StringGrid1->viewport()->width(), 2, whole);
     for (int c = 0; c < 8; ++c) StringGrid1->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
 }
 

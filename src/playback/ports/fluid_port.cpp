@@ -19,7 +19,46 @@ std::vector<std::string> audioDrivers(fluid_settings_t* settings) {
     return order;
 }
 
+// FluidSynth's error lines while `work` runs (its log is quiet otherwise).
+template <typename Work>
+std::string errorsDuring(Work work) {
+    std::string errors;
+    fluid_set_log_function(
+        FLUID_ERR,
+        [](int, const char* message, void* data) {
+            auto& out = *static_cast<std::string*>(data);
+            if (!out.empty()) out += "; ";
+            out += message;
+        },
+        &errors);
+    work();
+    fluid_set_log_function(FLUID_ERR, nullptr, nullptr);
+    return errors;
+}
+
+std::string renderHint() {
+    return " Nothing played through it is heard; \"ctabber-cli render FILE --section NAME --out OUT.wav\" "
+           "plays a section into a WAV file instead.";
+}
+
 }  // namespace
+
+std::string noAudioNotice(const std::vector<std::string>& tried, const std::string& errors) {
+    std::string why;
+    if (tried.empty()) {
+        why = "this FluidSynth has no audio driver";
+    } else {
+        why = "no audio device could be opened (tried ";
+        for (std::size_t i = 0; i < tried.size(); ++i) why += (i ? ", " : "") + tried[i];
+        why += errors.empty() ? ")" : "; " + errors + ")";
+    }
+    return "The built-in synthesizer has no audio output: " + why + "." + renderHint();
+}
+
+std::string noSoundFontNotice() {
+    return "The built-in synthesizer has no sounds: no General MIDI SoundFont is installed (fluid-soundfont-gm "
+           "or timgm6mb-soundfont)." + renderHint();
+}
 
 FluidSynthPort::~FluidSynthPort() {
     if (driver_) delete_fluid_audio_driver(driver_);
@@ -32,11 +71,19 @@ bool FluidSynthPort::open() {
         synth_ = std::move(synth);
     }
     synth_->resetState();
-    for (const auto& driver : audioDrivers(synth_->settings())) {
-        fluid_settings_setstr(synth_->settings(), "audio.driver", driver.c_str());
-        driver_ = new_fluid_audio_driver(synth_->settings(), synth_->synth());
-        if (driver_) break;
-    }
+    // Without a sound card the port still opens and plays, silently; the
+    // notice says so (and why) where the user plays.
+    const auto drivers = audioDrivers(synth_->settings());
+    const auto errors = errorsDuring([&] {
+        for (const auto& driver : drivers) {
+            fluid_settings_setstr(synth_->settings(), "audio.driver", driver.c_str());
+            driver_ = new_fluid_audio_driver(synth_->settings(), synth_->synth());
+            if (driver_) break;
+        }
+    });
+    if (!driver_) notice_ = noAudioNotice(drivers, errors);
+    else if (!synth_->hasSoundFont()) notice_ = noSoundFontNotice();
+    else notice_.clear();
     return true;
 }
 

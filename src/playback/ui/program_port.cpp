@@ -1,5 +1,6 @@
 #include "playback/ui/program_port.h"
 
+#include <QLabel>
 #include <QTimer>
 
 #include "playback/ports/system_ports.h"
@@ -21,6 +22,21 @@ CMIDIOUT& programMidiOut() {
 }
 
 void setProgramMidiOut(std::unique_ptr<CMIDIOUT> out) { instance() = std::move(out); }
+
+QLabel* makeAudioNoticeLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName("LabelNoSound");
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setStyleSheet("QLabel { color: #a00000; }");
+    label->hide();
+    return label;
+}
+
+void showAudioNotice(QLabel* label, const std::string& notice) {
+    label->setText(QString::fromStdString(notice));
+    label->setVisible(!notice.empty());
+}
 
 void playTestNote(CMIDIOUT& out, int index, QObject* context) {
     testNoteOn(out, index);

@@ -131,9 +131,14 @@ void SectionPlayerWindow::buildControls() {
     buttons->addWidget(ButtonOK);
     right->addStretch();
     right->addLayout(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(RGSection, 1);
-    layout->addLayout(right);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(RGSection, 1);
+    columns->addLayout(right);
+    // Below both: why nothing is heard, once a run has shown it.
+    LabelNoSound = makeAudioNoticeLabel(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(LabelNoSound);
 }
 
 int SectionPlayerWindow::selectedIndex() const { return sectionGroup_->checkedId(); }
@@ -179,6 +184,7 @@ void SectionPlayerWindow::ButtonStartClick() {
         QMetaObject::invokeMethod(this, [this, run] { runFinished(run); }, Qt::QueuedConnection);
     };
     if (!thread_.start(startup_, std::move(section), timing_, controls_, std::move(reports))) return;
+    showAudioNotice(LabelNoSound, out_.audioNotice());
     ButtonStart->setEnabled(false);
     ButtonStop->setEnabled(true);
 }

@@ -52,6 +52,7 @@ public:
     QGroupBox* RGSection;
     std::vector<QRadioButton*> sectionItems;
     QLabel* LabelPos;
+    QLabel* LabelNoSound;  // why the port is not heard; hidden while it is
     std::array<ChannelLed*, 16> LED{};
     std::array<QLabel*, 16> Label{};
     QCheckBox* CheckBoxLoop;

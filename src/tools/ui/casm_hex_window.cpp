@@ -64,7 +64,7 @@ CasmHexWindow::CasmHexWindow(QWidget* parent, BinCasmContext context)
     layout->addWidget(ListBox1);
     showCaption();
     resize(640, 400);
-    base::ui::restoreWindow(*this, context_.settingsFile, "BinCasm");
+    base::ui::restoreOrCentre(*this, context_.settingsFile, "BinCasm");
 }
 
 void CasmHexWindow::translate() {
@@ -73,15 +73,17 @@ void CasmHexWindow::translate() {
 }
 
 void CasmHexWindow::showCaption() {
-    setWindowTitle(shownFile_.empty() ? captions_.text(base::text::casmHexView) : pathText(shownFile_));
+    if (!shownName_.isEmpty()) setWindowTitle(shownName_);
+    else setWindowTitle(shownFile_.empty() ? captions_.text(base::text::casmHexView) : pathText(shownFile_));
 }
 
 void CasmHexWindow::report(const base::Message& message) { base::ui::showMessage(context_.dialogs, this, message); }
 
-void CasmHexWindow::load(const std::filesystem::path& file) {
+void CasmHexWindow::load(const std::filesystem::path& file, const QString& shownName) {
     base::removeFile(context_.dumpFile);
     model_->clear();
     shownFile_ = file;
+    shownName_ = shownName;
     showCaption();
     auto read = base::readBoundedFile(file, context_.language);
     if (read.failure) {
@@ -128,8 +130,10 @@ void CasmHexWindow::mCompareClick() {
     if (fileA.failure) return report(*fileA.failure);
     const auto fileB = base::readBoundedFile(shownFile_, context_.language);
     if (fileB.failure) return report(*fileB.failure);
+    // The file B stands for is the one the title names, not a working file.
+    const std::string nameB = shownName_.isEmpty() ? shownFile_.string() : shownName_.toStdString();
     auto* window = new CompareWindow(parentWidget(), context_.language, context_.settingsFile,
-                                tools::compareBytes(fileA.bytes, fileB.bytes, a.string(), shownFile_.string()));
+                                     tools::compareBytes(fileA.bytes, fileB.bytes, a.string(), nameB));
     window->show();
 }
 

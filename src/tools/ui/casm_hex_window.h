@@ -35,8 +35,9 @@ public:
 
     // Shows `file`: the old dump file is removed, the new one written, the
     // list shows its lines. A file that is refused leaves an empty list and
-    // its message.
-    void load(const std::filesystem::path& file);
+    // its message. `shownName` (the user's file a working file holds the
+    // CASM section of) titles the window instead of the file's own path.
+    void load(const std::filesystem::path& file, const QString& shownName = {});
     const std::filesystem::path& shownFile() const { return shownFile_; }
     void translate() override;
 
@@ -62,6 +63,7 @@ private:
     base::ui::Captions captions_;
     HexDumpModel* model_;
     std::filesystem::path shownFile_;
+    QString shownName_;
 };
 
 }  // namespace tools::ui

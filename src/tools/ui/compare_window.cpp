@@ -25,7 +25,7 @@ CompareWindow::CompareWindow(QWidget* parent, const base::Language& language, co
     ListBox1->setModel(new CompareModel(std::move(comparison), ListBox1));
     layout->addWidget(ListBox1);
     resize(520, 360);
-    base::ui::restoreWindow(*this, settingsFile_, "Compare");
+    base::ui::restoreOrCentre(*this, settingsFile_, "Compare");
 }
 
 void CompareWindow::closeEvent(QCloseEvent* e) {
