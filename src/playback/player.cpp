@@ -13,6 +13,8 @@ void PlayerControls::setChannel(int channel, bool on) {
     else channelSwitches.fetch_and(static_cast<std::uint16_t>(~bit));
 }
 
+std::uint16_t partSwitches(std::uint16_t on, std::uint16_t solo) { return solo != 0 ? solo : on; }
+
 Player::Player(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, Timing timing,
                const PlayerControls& controls)
     : startup_(std::move(startup)), section_(std::move(section)), timing_(timing), controls_(controls) {}

@@ -21,10 +21,16 @@ struct PlayerControls {
     std::atomic<std::uint16_t> channelSwitches{0xFFFF};  // bit c: channel c (0-15) is sent
     std::atomic<bool> loop{true};
     std::atomic<bool> initEveryLoop{false};
+    std::atomic<std::uint32_t> tempo{0};  // microseconds per quarter note for bar play; 0: the file's
+
 
     bool channelOn(int channel) const { return channelSwitches.load() >> channel & 1; }
     void setChannel(int channel, bool on);
 };
+
+// The channels that sound with parts switched on and parts soloed (bit c:
+// channel c): any solo leaves only the soloed parts, whether switched on or not.
+std::uint16_t partSwitches(std::uint16_t on, std::uint16_t solo);
 
 // A step costs one comparison plus the sends of the events due. One thread
 // at a time steps a player (the player thread while it runs).
