@@ -3,7 +3,6 @@
 namespace playback {
 
 constexpr std::uint32_t kDisplayEveryMs = 50;
-constexpr std::uint8_t kAllNotesOff = 123;
 
 BarPlayer::BarPlayer(std::vector<MidiEvent> startup, BarQueue& bars, Timing timing, const PlayerControls& controls)
     : startup_(std::move(startup)), bars_(bars), timing_(timing), controls_(controls) {}
@@ -35,17 +34,9 @@ void BarPlayer::send(CMIDIOUT& out, const MidiEvent& e) {
     else if (e.message != 0 && controls_.channelOn(static_cast<int>(e.message & 0x0F))) out.SendPacked(e.message);
 }
 
-void BarPlayer::silenceSwitchedOff(CMIDIOUT& out) {
-    const std::uint16_t now = controls_.channelSwitches.load();
-    const auto off = static_cast<std::uint16_t>(heard_ & ~now);
-    heard_ = now;
-    for (int c = 0; off >> c; ++c)
-        if (off >> c & 1) out.SendPacked(packMessage(static_cast<std::uint8_t>(0xB0 | c), kAllNotesOff, 0));
-}
-
 BarPlayer::Step BarPlayer::step(CMIDIOUT& out) {
     Step result;
-    silenceSwitchedOff(out);
+    silenceSwitchedOff(heard_, controls_, out);
     tick_ = clock();
     if (playingStartup_) {
         while (next_ < startup_.size() && startup_[next_].tick <= tick_) send(out, startup_[next_++]);

@@ -30,7 +30,6 @@ private:
     Step step(CMIDIOUT& out);
     std::uint64_t clock();
     void send(CMIDIOUT& out, const MidiEvent& e);
-    void silenceSwitchedOff(CMIDIOUT& out);
 
     std::vector<MidiEvent> startup_;
     BarQueue& bars_;

@@ -60,9 +60,6 @@ public:
 
 private:
     Step step(CMIDIOUT& out);
-    // All Notes Off on each channel switched off since the last step, so its
-    // sounding notes stop at once.
-    void silenceSwitchedOff(CMIDIOUT& out);
 
     std::vector<MidiEvent> startup_;
     std::vector<MidiEvent> section_;
@@ -81,6 +78,11 @@ private:
 // and a list after the first starts one step after the one before ended.
 std::uint64_t runLengthMs(const std::vector<MidiEvent>& startup, const std::vector<MidiEvent>& section,
                           const Timing& timing, int passes);
+
+// All Notes Off on each channel switched off since `heard` (the switches as
+// the last step saw them), so its sounding notes stop at once; `heard` becomes
+// the switches now.
+void silenceSwitchedOff(std::uint16_t& heard, const PlayerControls& controls, CMIDIOUT& out);
 
 // All Notes Off (controller 123) on every channel.
 void allNotesOff(CMIDIOUT& out);
