@@ -33,34 +33,41 @@ std::vector<std::uint8_t> trackBytes(const playback::MidiEvent& e) {
 
 }  // namespace
 
-std::vector<playback::MidiEvent> performanceEvents(const Performance& performance) {
-    struct Timed {
-        std::uint64_t tick;
-        int order;  // note-offs 0, other messages 1, note-ons 2
-        playback::MidiEvent event;
-    };
-    std::vector<Timed> timed;
-    timed.reserve(performance.notes.size() * 2 + performance.events.size());
-    for (const auto& n : performance.notes) {
-        const auto on = static_cast<std::uint8_t>(0x90 | n.channel);
-        const auto off = static_cast<std::uint8_t>(0x80 | n.channel);
-        timed.push_back({n.tick, 2, playback::MidiEvent::shortEvent(0, n.tick, on, n.note, n.velocity)});
-        timed.push_back({n.tick + n.duration, 0,
-                         playback::MidiEvent::shortEvent(0, n.tick + n.duration, off, n.note, 0x40)});
-    }
-    for (const auto& e : performance.events) timed.push_back({e.tick, 1, e});
-    std::stable_sort(timed.begin(), timed.end(),
-                     [](const Timed& a, const Timed& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+PlacedEvent noteOnOf(const PlayedNote& n) {
+    return {n.tick, 2, playback::MidiEvent::shortEvent(0, n.tick, static_cast<std::uint8_t>(0x90 | n.channel), n.note,
+                                                       n.velocity)};
+}
+
+PlacedEvent noteOffOf(const PlayedNote& n) {
+    const std::uint64_t end = n.tick + n.duration;
+    return {end, 0, playback::MidiEvent::shortEvent(0, end, static_cast<std::uint8_t>(0x80 | n.channel), n.note, 0x40)};
+}
+
+std::vector<playback::MidiEvent> inPlayOrder(std::vector<PlacedEvent> placed, std::uint64_t from) {
+    std::stable_sort(placed.begin(), placed.end(), [](const PlacedEvent& a, const PlacedEvent& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     std::vector<playback::MidiEvent> out;
-    out.reserve(timed.size());
-    std::uint64_t last = 0;
-    for (auto& t : timed) {
-        t.event.tick = t.tick;
-        t.event.delta = static_cast<std::uint32_t>(t.tick - last);
-        last = t.tick;
-        out.push_back(std::move(t.event));
+    out.reserve(placed.size());
+    std::uint64_t last = from;
+    for (auto& p : placed) {
+        p.event.tick = p.tick;
+        p.event.delta = static_cast<std::uint32_t>(p.tick - last);
+        last = p.tick;
+        out.push_back(std::move(p.event));
     }
     return out;
+}
+
+std::vector<playback::MidiEvent> performanceEvents(const Performance& performance) {
+    std::vector<PlacedEvent> placed;
+    placed.reserve(performance.notes.size() * 2 + performance.events.size());
+    for (const auto& n : performance.notes) {
+        placed.push_back(noteOnOf(n));
+        placed.push_back(noteOffOf(n));
+    }
+    for (const auto& e : performance.events) placed.push_back({e.tick, 1, e});
+    return inPlayOrder(std::move(placed));
 }
 
 std::vector<std::uint8_t> performanceFile(const std::vector<playback::MidiEvent>& startup,

@@ -16,6 +16,19 @@ namespace chords {
 // pitch: a pitch bend would bend every note of its channel.
 std::vector<playback::MidiEvent> performanceEvents(const Performance& performance);
 
+// One message at its tick with its place among the messages of that tick:
+// note-offs first, then other messages, then note-ons.
+struct PlacedEvent {
+    std::uint64_t tick = 0;
+    int order = 1;
+    playback::MidiEvent event;
+};
+PlacedEvent noteOnOf(const PlayedNote& note);
+PlacedEvent noteOffOf(const PlayedNote& note);
+// The messages in tick and place order, with their ticks and their deltas
+// (the first counted from `from`).
+std::vector<playback::MidiEvent> inPlayOrder(std::vector<PlacedEvent> placed, std::uint64_t from = 0);
+
 // A format 0 file at `division`: tempo and time signature, the start-up
 // events, then the performance events after the last of them.
 std::vector<std::uint8_t> performanceFile(const std::vector<playback::MidiEvent>& startup,

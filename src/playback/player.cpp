@@ -13,6 +13,8 @@ void PlayerControls::setChannel(int channel, bool on) {
     else channelSwitches.fetch_and(static_cast<std::uint16_t>(~bit));
 }
 
+std::uint16_t partSwitches(std::uint16_t on, std::uint16_t solo) { return solo != 0 ? solo : on; }
+
 Player::Player(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, Timing timing,
                const PlayerControls& controls)
     : startup_(std::move(startup)), section_(std::move(section)), timing_(timing), controls_(controls) {}
@@ -33,17 +35,17 @@ Player::Step Player::tick(CMIDIOUT& out) {
     return step(out);
 }
 
-void Player::silenceSwitchedOff(CMIDIOUT& out) {
-    const std::uint16_t now = controls_.channelSwitches.load();
-    const auto off = static_cast<std::uint16_t>(heard_ & ~now);
-    heard_ = now;
+void silenceSwitchedOff(std::uint16_t& heard, const PlayerControls& controls, CMIDIOUT& out) {
+    const std::uint16_t now = controls.channelSwitches.load();
+    const auto off = static_cast<std::uint16_t>(heard & ~now);
+    heard = now;
     for (int c = 0; off >> c; ++c)
         if (off >> c & 1) out.SendPacked(packMessage(static_cast<std::uint8_t>(0xB0 | c), kAllNotesOff, 0));
 }
 
 Player::Step Player::step(CMIDIOUT& out) {
     Step result;
-    silenceSwitchedOff(out);
+    silenceSwitchedOff(heard_, controls_, out);
     const std::uint64_t now = tickAt(timing_, elapsed_);
     if (elapsed_ % kDisplayEveryMs == 0) result.position = Position{now, next_, sectionCount()};
     const auto& list = playingStartup_ ? startup_ : section_;

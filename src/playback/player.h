@@ -21,10 +21,16 @@ struct PlayerControls {
     std::atomic<std::uint16_t> channelSwitches{0xFFFF};  // bit c: channel c (0-15) is sent
     std::atomic<bool> loop{true};
     std::atomic<bool> initEveryLoop{false};
+    std::atomic<std::uint32_t> tempo{0};  // microseconds per quarter note for bar play; 0: the file's
+
 
     bool channelOn(int channel) const { return channelSwitches.load() >> channel & 1; }
     void setChannel(int channel, bool on);
 };
+
+// The channels that sound with parts switched on and parts soloed (bit c:
+// channel c): any solo leaves only the soloed parts, whether switched on or not.
+std::uint16_t partSwitches(std::uint16_t on, std::uint16_t solo);
 
 // A step costs one comparison plus the sends of the events due. One thread
 // at a time steps a player (the player thread while it runs).
@@ -54,9 +60,6 @@ public:
 
 private:
     Step step(CMIDIOUT& out);
-    // All Notes Off on each channel switched off since the last step, so its
-    // sounding notes stop at once.
-    void silenceSwitchedOff(CMIDIOUT& out);
 
     std::vector<MidiEvent> startup_;
     std::vector<MidiEvent> section_;
@@ -75,6 +78,11 @@ private:
 // and a list after the first starts one step after the one before ended.
 std::uint64_t runLengthMs(const std::vector<MidiEvent>& startup, const std::vector<MidiEvent>& section,
                           const Timing& timing, int passes);
+
+// All Notes Off on each channel switched off since `heard` (the switches as
+// the last step saw them), so its sounding notes stop at once; `heard` becomes
+// the switches now.
+void silenceSwitchedOff(std::uint16_t& heard, const PlayerControls& controls, CMIDIOUT& out);
 
 // All Notes Off (controller 123) on every channel.
 void allNotesOff(CMIDIOUT& out);

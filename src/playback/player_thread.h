@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "playback/bar_player.h"
 #include "playback/periodic_timer.h"
 #include "playback/player.h"
 
@@ -34,6 +35,11 @@ public:
     // runs at once on the new thread.
     bool start(std::vector<MidiEvent> startup, std::vector<MidiEvent> section, const Timing& timing,
                const PlayerControls& controls, Reports reports);
+    // Plays the start-up list, then the bars of `bars` as they come, until
+    // the queue is closed and empty (reported as finished). The queue must
+    // outlive the run.
+    bool startBars(std::vector<MidiEvent> startup, BarQueue& bars, const Timing& timing, const PlayerControls& controls,
+                   Reports reports);
     // Ends the thread first, then sends All Notes Off on every channel and
     // closes the port, so no note hangs and nothing is sent after the close.
     // True when a player was running.
@@ -45,9 +51,13 @@ public:
     const Player* player() const { return player_.get(); }
 
 private:
+    // Runs `step` (true for the first) every period until it reports the end.
+    bool run(std::function<Player::Step(bool first)> step, Reports reports);
+
     CMIDIOUT& out_;
     std::function<void()> prepareThread_;
     std::unique_ptr<Player> player_;
+    std::unique_ptr<BarPlayer> barPlayer_;
     PeriodicTimer timer_;
 };
 

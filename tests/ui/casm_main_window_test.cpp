@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "base/profile.h"
-#include "casm/ui/casm_check_dialog.h"
 #include "base/ui/cut_texts.h"
+#include "casm/ui/casm_check_dialog.h"
 #include "casm/ui/create_casm_dialog.h"
 #include "document/smf_builder.h"
 #include "support/casm_editor_fixture.h"

@@ -4,10 +4,16 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
+#include <QPointer>
 #include <QTableView>
 
 #include "app/ui/main_window_parts.h"
+#include "base/file_io.h"
+#include "base/profile.h"
 #include "base/ui/transient_message.h"
+#include "casm/ui/casm_editor_window.h"
+#include "casm/ui/open_casm.h"
+#include "chords/bar_feeder.h"
 #include "events/navigation.h"
 #include "names/ui/style_instruments_window.h"
 #include "playback/ui/section_player_window.h"
@@ -73,7 +79,27 @@ void MainWindow::mInstrumentsClick() {
 
 void MainWindow::mPlayerClick() {
     if (reading_) return;
-    playback::ui::openPlayer(doc_, settings_.midiOut, dialogs_, ws_.settings(), language_, this);
+    playback::ui::CasmLink link;
+    link.saved = [this, inUse = casmInUse_] {
+        return chords::savedEntries(inUse ? base::readFile(ws_.casm()) : std::nullopt, doc_.events,
+                                    base::Profile(ws_.file(base::files::casmDefaults)));
+    };
+    const QPointer<casm::ui::CasmEditorWindow> editor = casmEditor_;
+    if (editor) {
+        link.unsaved = [editor]() -> std::optional<std::vector<casm::Entry>> {
+            if (!editor) return std::nullopt;
+            return editor->casm().entries();
+        };
+        link.select = [editor](std::size_t index) {
+            if (editor) editor->selectEntry(index);
+        };
+    }
+    playback::ui::openPlayer(doc_, settings_.midiOut, dialogs_, ws_.settings(), language_, this, std::move(link),
+                             [editor](playback::ui::SectionPlayerWindow& player) {
+        if (!editor) return;
+        QObject::connect(&editor->casm(), &casm::ui::OpenCasm::edited, &player,
+                         &playback::ui::SectionPlayerWindow::casmEdited);
+    });
 }
 
 }  // namespace app::ui

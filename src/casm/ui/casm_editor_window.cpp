@@ -466,6 +466,12 @@ void CasmEditorWindow::setCurrentRow(int gridRow) {
     currentChanged();
 }
 
+void CasmEditorWindow::selectEntry(std::size_t index) {
+    if (index >= casm_->entries().size()) return;
+    setCurrentRow(model_->gridRowOf(index));
+    raise();
+}
+
 int CasmEditorWindow::currentEntry() const { return model_->entryAt(model_->currentGridRow()); }
 
 const Entry* CasmEditorWindow::current() const {

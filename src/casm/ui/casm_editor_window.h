@@ -70,6 +70,8 @@ public:
     void setCurrentRow(int gridRow);
     // The list index of the current entry, or -1.
     int currentEntry() const;
+    // Makes the entry with this list index the current one (the chord player's "why" list asks).
+    void selectEntry(std::size_t index);
     QString panelText(int panel) const;
     // A double click on a cell: what the column's editor does.
     void StringGrid1DblClick(int gridRow, int column);

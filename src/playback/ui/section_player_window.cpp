@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
 
 #include "base/ui/transient_message.h"
 #include "events/navigation.h"
@@ -31,14 +33,16 @@ QString fromBytes(std::string_view bytes) {
 }  // namespace
 
 SectionPlayerWindow::SectionPlayerWindow(const document::Document& doc, CMIDIOUT& out, base::ui::UserDialogs& dialogs,
-                     const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent)
+                     const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent,
+                     CasmLink casm)
     : base::ui::RememberedDialog(parent, settingsFile, "MMPlayer"),
       doc_(doc),
       out_(out),
       dialogs_(dialogs),
       language_(language),
       timing_(playerTiming(doc)),
-      thread_(out, [] { ports::raiseTimerThread(); }) {
+      thread_(out, [] { ports::raiseTimerThread(); }),
+      casm_(std::move(casm)) {
     setWindowTitle(text(295, "Style Player"));
     for (const auto& marker : doc_.markers)
         if (marker != "SFF1" && marker != "SInt") sections_.push_back(marker);
@@ -85,12 +89,20 @@ void SectionPlayerWindow::buildControls() {
         auto* label = new QLabel(chan + " " + QString::number(c + 1), this);
         label->setObjectName(QString("Label%1").arg(c));
         label->installEventFilter(this);
+        auto* solo = new QToolButton(this);
+        solo->setObjectName(QString("Solo%1").arg(c));
+        solo->setText("S");
+        solo->setCheckable(true);
+        solo->setToolTip(QStringLiteral("Solo: only the soloed parts sound"));
+        connect(solo, &QToolButton::clicked, this, [this, c] { soloClick(c); });
         LED[static_cast<std::size_t>(c)] = led;
         Label[static_cast<std::size_t>(c)] = label;
+        Solo[static_cast<std::size_t>(c)] = solo;
         const int row = c % 8;
-        const int column = c / 8 * 2;
+        const int column = c / 8 * 3;
         channels->addWidget(led, row, column);
         channels->addWidget(label, row, column + 1);
+        channels->addWidget(solo, row, column + 2);
     }
 
     LabelPos = new QLabel(kStoppedPosition, this);
@@ -131,13 +143,14 @@ void SectionPlayerWindow::buildControls() {
     buttons->addWidget(ButtonOK);
     right->addStretch();
     right->addLayout(buttons);
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(RGSection, 1);
-    columns->addLayout(right);
-    // Below both: why nothing is heard, once a run has shown it.
-    LabelNoSound = makeAudioNoticeLabel(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(RGSection, 1);
+    top->addLayout(right);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
+    layout->addLayout(top);
+    buildChordControls(layout);
+    // Below all: why nothing is heard, once a run has shown it.
+    LabelNoSound = makeAudioNoticeLabel(this);
     layout->addWidget(LabelNoSound);
 }
 
@@ -150,6 +163,8 @@ void SectionPlayerWindow::RGSectionClick() {
     if (!jump) return;
     std::array<bool, 16> used{};
     for (int ch : jump->channels) used[static_cast<std::size_t>(ch - 1)] = true;
+    // Following chords, the LEDs are the destination parts, any of which may sound.
+    if (chordMode()) used.fill(true);
     for (std::size_t c = 0; c < 16; ++c) {
         LED[c]->SetState(used[c]);
         LED[c]->SetOffColor(used[c] ? kOrange : kGrey);
@@ -157,33 +172,55 @@ void SectionPlayerWindow::RGSectionClick() {
         Label[c]->setEnabled(used[c]);
     }
     if (!ButtonStop->isEnabled()) ButtonStart->setEnabled(!jump->channels.empty());
+    // Playing chords, the choice is the next section, from the next bar line.
+    if (chordRun_ && playing() && feeder_ && feeder_->chooseSection(sections_[static_cast<std::size_t>(index)])) {
+        updateSwitches();
+        recomputeQueued();
+    }
 }
 
 void SectionPlayerWindow::channelClick(int tag) {
     if (tag < 0 || tag >= 16) return;
     auto* led = LED[static_cast<std::size_t>(tag)];
     led->SetState(!led->State());
-    for (int c = 0; c < 16; ++c) controls_.setChannel(c, LED[static_cast<std::size_t>(c)]->State());
+    updateSwitches();
+}
+
+void SectionPlayerWindow::soloClick(int tag) {
+    if (tag < 0 || tag >= 16) return;
+    if (sender() != Solo[static_cast<std::size_t>(tag)]) Solo[static_cast<std::size_t>(tag)]->toggle();
+    updateSwitches();
+}
+
+void SectionPlayerWindow::updateSwitches() {
+    std::uint16_t on = 0, solo = 0;
+    for (std::size_t c = 0; c < 16; ++c) {
+        if (LED[c]->State()) on = static_cast<std::uint16_t>(on | 1u << c);
+        if (Solo[c]->isChecked()) solo = static_cast<std::uint16_t>(solo | 1u << c);
+    }
+    controls_.channelSwitches = partSwitches(on, solo);
 }
 
 void SectionPlayerWindow::ButtonStartClick() {
     const int index = selectedIndex();
     if (index < 0 || playing()) return;
+    updateSwitches();
+    if (chordMode()) {
+        if (!startChords(index)) return;
+        showAudioNotice(LabelNoSound, out_.audioNotice());
+        ButtonStart->setEnabled(false);
+        ButtonStop->setEnabled(true);
+        return;
+    }
     std::vector<MidiEvent> section;
     CollectEvents(section, doc_.events, sections_[static_cast<std::size_t>(index)]);
     padToBar(section, timing_.division, timing_.barNumerator);
-    for (int c = 0; c < 16; ++c) controls_.setChannel(c, LED[static_cast<std::size_t>(c)]->State());
     if (section.size() < 2) return;
     LabelPos->setText("0");
     const int run = ++run_;
-    PlayerThread::Reports reports;
-    reports.position = [this, run](const Position& p) {
-        QMetaObject::invokeMethod(this, [this, run, p] { showPosition(run, p); }, Qt::QueuedConnection);
-    };
-    reports.finished = [this, run] {
-        QMetaObject::invokeMethod(this, [this, run] { runFinished(run); }, Qt::QueuedConnection);
-    };
-    if (!thread_.start(startup_, std::move(section), timing_, controls_, std::move(reports))) return;
+    Timing timing = timing_;
+    if (controls_.tempo.load() != 0) timing.tempo = controls_.tempo.load();
+    if (!thread_.start(startup_, std::move(section), timing, controls_, reportsFor(run))) return;
     showAudioNotice(LabelNoSound, out_.audioNotice());
     ButtonStart->setEnabled(false);
     ButtonStop->setEnabled(true);
@@ -191,15 +228,29 @@ void SectionPlayerWindow::ButtonStartClick() {
 
 void SectionPlayerWindow::ButtonStopClick() {
     ++run_;  // what the stopped run still has queued is dropped
+    if (feedTimer_) feedTimer_->stop();
+    chordRun_ = false;
     if (!thread_.stop()) return;
     ButtonStop->setEnabled(false);
     LabelPos->setText(kStoppedPosition);
     ButtonStart->setEnabled(true);
 }
 
+PlayerThread::Reports SectionPlayerWindow::reportsFor(int run) {
+    PlayerThread::Reports reports;
+    reports.position = [this, run](const Position& p) {
+        QMetaObject::invokeMethod(this, [this, run, p] { showPosition(run, p); }, Qt::QueuedConnection);
+    };
+    reports.finished = [this, run] {
+        QMetaObject::invokeMethod(this, [this, run] { runFinished(run); }, Qt::QueuedConnection);
+    };
+    return reports;
+}
+
 void SectionPlayerWindow::showPosition(int run, const Position& position) {
     if (run != run_) return;
     LabelPos->setText(QString::fromStdString(positionText(position, timing_.division, showCounter_)));
+    if (chordRun_) showWhy(position.tick);
     // A port that went away (a keyboard unplugged) ends the run with a word why.
     if (const auto trouble = out_.status(); !trouble.empty()) {
         ButtonStopClick();
@@ -232,7 +283,8 @@ void SectionPlayerWindow::done(int result) {
 }
 
 void openPlayer(const document::Document& doc, int midiOutIndex, base::ui::UserDialogs& dialogs,
-                const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent) {
+                const std::filesystem::path& settingsFile, const base::Language& language, QWidget* parent,
+                CasmLink casm, const std::function<void(SectionPlayerWindow&)>& opened) {
     if (doc.markers.empty()) {
         base::ui::showNotice(parent, QString::fromStdString(language.text(120, "Player message")),
                             QString::fromStdString(language.text(121, "No section to play...")));
@@ -245,7 +297,10 @@ void openPlayer(const document::Document& doc, int midiOutIndex, base::ui::UserD
     auto& out = programMidiOut();
     out.refresh();
     out.SelectDevice(midiOutIndex);
-    SectionPlayerWindow player(doc, out, dialogs, settingsFile, language, parent);
+    SectionPlayerWindow player(doc, out, dialogs, settingsFile, language, parent, std::move(casm));
+    // Modal to the main window only, so the CASM editor beside it stays usable while playing.
+    player.setWindowModality(Qt::WindowModal);
+    if (opened) opened(player);
     player.exec();
 }
 
