@@ -41,7 +41,7 @@ SectionPlayerWindow::SectionPlayerWindow(const document::Document& doc, CMIDIOUT
       thread_(out, [] { ports::raiseTimerThread(); }) {
     setWindowTitle(text(295, "Style Player"));
     for (const auto& marker : doc_.markers)
-        if (marker != "SFF1" && marker != "SInt") sections_.push_back(marker);
+        if (!document::isSetupMarker(marker)) sections_.push_back(marker);
     CollectEvents(startup_, doc_.events, std::nullopt);
     buildControls();
     restorePlace();
