@@ -11,6 +11,7 @@
 // Folders, sockets and block devices are refused.
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,7 +21,18 @@ namespace base {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The whole file, or nothing when it cannot be opened or read.
+// A regular file read whole. Devices, pipes, sockets and folders are refused
+// before a byte is read, so a read never waits on a pipe without a writer or
+// reads without end; so are files larger than the limit.
+struct RegularFileRead {
+    std::optional<Bytes> bytes;  // nothing when refused or unreadable
+    bool tooLarge = false;       // refused for its size
+};
+RegularFileRead readRegularFile(const std::filesystem::path& path,
+                                std::uintmax_t limit = std::numeric_limits<std::uintmax_t>::max());
+
+// The whole regular file, or nothing when it cannot be opened or read or is
+// no regular file (see readRegularFile).
 std::optional<Bytes> readFile(const std::filesystem::path& path);
 
 // The file behind `path` after following every symbolic link (the link's
