@@ -259,6 +259,8 @@ bool AtomicFile::commit() {
 }
 
 bool AtomicFile::commitInPlace() {
+    // A signal now would leave the new bytes over part of the old file.
+    const TerminationDeferred deferred;
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const auto size = static_cast<off_t>(pending_.size());

@@ -6,7 +6,8 @@
 // replaced atomically (a temporary file beside it is renamed over it only
 // when everything was written), so a failed save leaves it as it was and no
 // partial file behind. A file with several hard links is written in place,
-// with its full size reserved first, so all its names keep seeing it; a
+// with its full size reserved first, so all its names keep seeing it, and
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT wait until it is written whole; a
 // terminal, /dev/null or a pipe that a program reads is written as a stream.
 // Folders, sockets and block devices are refused.
 #include <cstdint>
