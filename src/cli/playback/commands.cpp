@@ -23,14 +23,16 @@ std::optional<int> number(std::string_view text, int low, int high) {
 // "--mute 2,10": the channel switches with those channels (1 to 16) off.
 std::optional<std::uint16_t> switchesWithout(std::string_view list) {
     std::uint16_t switches = 0xFFFF;
-    while (!list.empty()) {
+    if (list.empty()) return switches;
+    // Every piece between commas names a channel: "1,,2" and "1,2," are refused alike.
+    for (;;) {
         const auto comma = list.find(',');
         const auto channel = number(list.substr(0, comma), 1, 16);
         if (!channel) return std::nullopt;
         switches = static_cast<std::uint16_t>(switches & ~(1u << (*channel - 1)));
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        if (comma == std::string_view::npos) return switches;
+        list = list.substr(comma + 1);
     }
-    return switches;
 }
 
 int ports(const Args& args) {
@@ -74,7 +76,7 @@ int render(const Args& args) {
         printMessage(false, "Player message", "The section \"" + *section + "\" has nothing to play.");
         return kFailed;
     }
-    const auto outcome = playback::ports::renderWav(request, *target);
+    const auto outcome = playback::ports::renderWav(request, *target, call.workspace().scratch());
     if (!outcome.ok) {
         printMessage(false, outcome.message.caption, outcome.message.text);
         return kFailed;
