@@ -10,9 +10,9 @@
 
 #include "base/file_io.h"
 #include "base/ui/user_dialogs.h"
+#include "casm/ui/casm_editor_window.h"
 #include "casm/ui/casm_table_model.h"
 #include "casm/ui/open_casm.h"
-#include "casm/ui/casm_editor_window.h"
 #include "casm/writer.h"
 #include "support/qt_bench_main.h"
 

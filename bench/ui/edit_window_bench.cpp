@@ -9,9 +9,9 @@
 #include <QUndoStack>
 #include <fstream>
 
+#include "app/ui/main_window.h"
 #include "app/ui/open_document.h"
 #include "base/ui/user_dialogs.h"
-#include "app/ui/main_window.h"
 #include "support/bench_files.h"
 #include "support/qt_bench_main.h"
 

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/ui/main_window.h"
 #include "base/ui/user_dialogs.h"
 #include "support/bench_files.h"
-#include "app/ui/main_window.h"
 #include "support/qt_bench_main.h"
 
 namespace {

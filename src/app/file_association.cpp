@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "app/program_run.h"
 #include "base/file_io.h"
 #include "base/profile.h"
-#include "app/program_run.h"
 #include "base/texts.h"
 
 namespace app {

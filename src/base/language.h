@@ -15,7 +15,7 @@ public:
     // The text of number `id` in the language in use, or `builtin` when the
     // language has none, gives it an empty value, or no language is in use.
     std::string text(int id, std::string_view builtin) const;
-    // The same with the number's built-in text (app/texts.h) as the fallback.
+    // The same with the number's built-in text (base/texts.h) as the fallback.
     std::string text(int id) const;
 
     void set(int id, std::string value) { texts_[id] = std::move(value); }

@@ -1,5 +1,6 @@
 #include "cli/args.h"
 
+#include <charconv>
 #include <iostream>
 #include <set>
 
@@ -8,7 +9,7 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"workdir", "type", "mid",  "csm",     "add",  "assign", "ins",   "section",
                                              "out",     "loops", "mute", "channel", "zone", "by",     "kind",  "data1",
-                                             "data2"};
+                                             "data2",   "progression", "tempo", "wav"};
 
 }  // namespace
 
@@ -41,6 +42,27 @@ std::optional<Args> parseArgs(int argc, char** argv) {
         }
     }
     return args;
+}
+
+std::optional<int> wholeNumber(std::string_view text, int low, int high) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint16_t> switchesWithout(std::string_view list) {
+    std::uint16_t switches = 0xFFFF;
+    if (list.empty()) return switches;
+    // Every piece between commas names a channel: "1,,2" and "1,2," are refused alike.
+    for (;;) {
+        const auto comma = list.find(',');
+        const auto channel = wholeNumber(list.substr(0, comma), 1, 16);
+        if (!channel) return std::nullopt;
+        switches = static_cast<std::uint16_t>(switches & ~(1u << (*channel - 1)));
+        if (comma == std::string_view::npos) return switches;
+        list = list.substr(comma + 1);
+    }
 }
 
 std::string escapeCell(std::string_view text) {

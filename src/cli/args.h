@@ -1,6 +1,7 @@
 #pragma once
 // Command-line arguments: options ("--name value" or "--name=value") may
 // stand before or after the positional arguments.
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,6 +43,12 @@ public:
 private:
     const base::Workspace& ws_;
 };
+
+// A whole number from `low` to `high`, or nothing.
+std::optional<int> wholeNumber(std::string_view text, int low, int high);
+// "--mute 2,10": the channel switches with those channels (1 to 16) off;
+// nothing for any other text.
+std::optional<std::uint16_t> switchesWithout(std::string_view list);
 
 // Writes a cell for TAB-separated output: backslash, TAB, LF and CR escaped.
 std::string escapeCell(std::string_view text);

@@ -15,20 +15,24 @@ int usage(const std::vector<Command>& commands) {
 
 }  // namespace
 
+int runInFolders(int (*run)(const Args& args), Args args) {
+    std::string error;
+    const auto folders = CallFolders::make(args, error);
+    if (!folders) {
+        std::cerr << "ctabber-cli: " << error << '\n';
+        return kUsage;
+    }
+    args.workspace = &folders->workspace();
+    return run(args);
+}
+
 int dispatch(const std::vector<Command>& commands, int argc, char** argv) {
     auto args = parseArgs(argc, argv);
     if (!args || args->command.empty()) return usage(commands);
     for (const auto& c : commands) {
         if (c.name != args->command) continue;
         if (!c.needsWorkspace) return c.run(*args);
-        std::string error;
-        const auto folders = CallFolders::make(*args, error);
-        if (!folders) {
-            std::cerr << "ctabber-cli: " << error << '\n';
-            return kUsage;
-        }
-        args->workspace = &folders->workspace();
-        return c.run(*args);
+        return runInFolders(c.run, *args);
     }
     std::cerr << "ctabber-cli: unknown command '" << args->command << "'\n";
     return usage(commands);

@@ -10,4 +10,8 @@ namespace cli {
 // needs them; an unknown or missing command prints the usage of `commands`.
 int dispatch(const std::vector<Command>& commands, int argc, char** argv);
 
+// Runs `run` after making the call's folders (removed when it returns), for
+// a command that decides itself whether it needs them.
+int runInFolders(int (*run)(const Args& args), Args args);
+
 }  // namespace cli

@@ -8,7 +8,9 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/chords_run.h"
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "cli/playback_usage.h"
 
 namespace cli {
@@ -26,12 +28,21 @@ int handOff(const Args& args) {
     return kUsage;
 }
 
+int chordsWithoutWav(const Args& args) { return runChords(args, {}); }
+
+// Only a call that renders needs the synthesizer.
+int chords(const Args& args) {
+    if (args.option("wav")) return handOff(args);
+    return runInFolders(chordsWithoutWav, args);
+}
+
 }  // namespace
 
 std::vector<Command> playbackHandOffCommands() {
     return {
         {kPortsCommand.name, kPortsCommand.usage, handOff, false},
         {kRenderCommand.name, kRenderCommand.usage, handOff, false},
+        {kChordsCommand.name, kChordsCommand.usage, chords, false},
     };
 }
 

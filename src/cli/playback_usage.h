@@ -17,5 +17,10 @@ struct CommandText {
 
 inline constexpr CommandText kPortsCommand{"ports", "(the MIDI output ports, numbered as the setup page numbers them)"};
 inline constexpr CommandText kRenderCommand{"render", "FILE --section NAME --out OUT.wav [--loops N] [--mute CH,...]"};
+// Handed over only with --wav; the rest of it runs in ctabber-cli.
+inline constexpr CommandText kChordsCommand{
+    "chords",
+    "FILE --section NAME --progression TEXT [--once | --loops N] [--tempo BPM] [--mute CH,...] [--mid OUT.mid] "
+    "[--wav OUT.wav]"};
 
 }  // namespace cli

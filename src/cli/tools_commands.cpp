@@ -1,10 +1,10 @@
 #include <iostream>
 
+#include "base/bounded_file.h"
 #include "base/texts.h"
 #include "cli/commands.h"
 #include "tools/compare.h"
 #include "tools/hex_dump.h"
-#include "base/bounded_file.h"
 
 namespace cli {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "document/event_text.h"
 #include "base/hex_text.h"
+#include "document/event_text.h"
 #include "names/gm_tables.h"
 
 namespace document {

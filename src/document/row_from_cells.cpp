@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "document/event_cells.h"
 #include "base/hex_text.h"
+#include "document/event_cells.h"
 
 namespace document {
 namespace {

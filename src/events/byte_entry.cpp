@@ -1,9 +1,9 @@
 #include "events/byte_entry.h"
 
+#include "base/bounded_file.h"
+#include "base/comma_hex.h"
 #include "base/file_io.h"
 #include "base/texts.h"
-#include "base/comma_hex.h"
-#include "base/bounded_file.h"
 
 namespace events {
 namespace {

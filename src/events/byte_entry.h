@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxEntryBytes = 4096;
 inline constexpr std::size_t kMaxSsiBytes = 4096;
 inline constexpr std::size_t kSsiBytesPerLine = 16;
 
-// The bytes of an entry (document/comma_hex.h), or the message that says why
+// The bytes of an entry (base/comma_hex.h), or the message that says why
 // there are none: a character that is no hex digit, or more than `maxBytes`
 // bytes ("Too many bytes entered..."), each in an "Error" box.
 struct EntryBytes {

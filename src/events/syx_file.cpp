@@ -1,8 +1,8 @@
 #include "events/syx_file.h"
 
+#include "base/bounded_file.h"
 #include "base/file_io.h"
 #include "base/texts.h"
-#include "base/bounded_file.h"
 
 namespace events {
 namespace {

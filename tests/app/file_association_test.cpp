@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "app/file_association.h"
-#include "base/profile.h"
 #include "app/program_run.h"
+#include "base/profile.h"
 #include "support/temp_dir.h"
 
 using namespace app;

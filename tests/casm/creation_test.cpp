@@ -6,10 +6,10 @@
 #include "casm/creation.h"
 #include "casm/reader.h"
 #include "casm_bytes.h"
-#include "support/event_rows.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
 #include "support/drum_section.h"
+#include "support/event_rows.h"
 #include "support/temp_dir.h"
 
 using namespace casm;

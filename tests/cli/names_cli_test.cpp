@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "document/smf_builder.h"
-#include "support/temp_dir.h"
 #include "support/cli_run.h"
+#include "support/temp_dir.h"
 
 using testing_support::runCli;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "document/document.h"
 #include "base/hex_text.h"
+#include "document/document.h"
 
 using namespace document;
 

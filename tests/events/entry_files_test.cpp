@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "base/comma_hex.h"
+#include "events/byte_entry.h"
 #include "events/syx_file.h"
 #include "events/text_kinds.h"
 #include "support/temp_dir.h"
-#include "events/byte_entry.h"
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -1,5 +1,5 @@
 // The folders of src/ are layers: base < names < document < casm, events,
-// chords, playback, tools, roll < their ui folders < app. A file may include
+// playback, tools < chords, roll < their ui folders < app. A file may include
 // from its own folder and from the layers below it, never from a layer above
 // it, so that the core builds without the windows and each subsystem can be
 // read, tested and reused without the ones beside it.
@@ -19,10 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The core layers by height; subsystems of one height do not include each other.
+// The core layers by height; subsystems of one height do not include each
+// other. Chord following plays a section by its CASM entries through the
+// player's events, and the piano roll edits and follows playback, so both
+// stand on the subsystems they combine.
 const std::map<std::string, int> kCoreRank = {
-    {"base", 0},   {"names", 1},    {"document", 2}, {"casm", 3}, {"events", 3}, {"chords", 3},
-    {"playback", 3}, {"tools", 3}, {"roll", 3},      {"app", 4},
+    {"base", 0},  {"names", 1},    {"document", 2}, {"casm", 3}, {"events", 3}, {"playback", 3},
+    {"tools", 3}, {"chords", 4},   {"roll", 4},     {"app", 5},
 };
 
 // Dialogs of one subsystem that another subsystem's windows open: the note

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <random>
 
-#include "names/instrument_definitions.h"
 #include "names/gm_tables.h"
+#include "names/instrument_definitions.h"
 #include "support/temp_dir.h"
 
 using names::InsFile;

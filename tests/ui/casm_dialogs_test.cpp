@@ -14,10 +14,10 @@
 
 #include "base/profile.h"
 #include "casm/ui/assign_dialogs.h"
-#include "casm/ui/mute_dialogs.h"
+#include "casm/ui/cntt_dialog.h"
 #include "casm/ui/create_casm_dialog.h"
 #include "casm/ui/entry_bytes_dialog.h"
-#include "casm/ui/cntt_dialog.h"
+#include "casm/ui/mute_dialogs.h"
 #include "casm/ui/note_picker.h"
 #include "casm/writer.h"
 #include "events/ui/track_channel_dialog.h"

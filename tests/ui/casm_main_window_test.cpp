@@ -10,8 +10,8 @@
 #include "casm/ui/casm_check_dialog.h"
 #include "casm/ui/create_casm_dialog.h"
 #include "document/smf_builder.h"
-#include "support/smf_bytes.h"
 #include "support/casm_editor_fixture.h"
+#include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 
 using namespace casm_test;

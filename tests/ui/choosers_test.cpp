@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <fstream>
 
-#include "names/ui/style_instruments_window.h"
 #include "names/ui/controller_chooser.h"
 #include "names/ui/instrument_chooser.h"
 #include "names/ui/patch_chooser.h"
+#include "names/ui/style_instruments_window.h"
 #include "support/event_rows.h"
 #include "support/fake_dialogs.h"
 

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "app/ui/open_document.h"
-#include "names/ui/style_instruments_window.h"
 #include "names/ui/instrument_chooser.h"
+#include "names/ui/style_instruments_window.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"
 

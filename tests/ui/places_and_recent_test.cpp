@@ -6,8 +6,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "base/profile.h"
 #include "app/ui/program_folder.h"
+#include "base/profile.h"
 #include "base/ui/window_position.h"
 #include "names/ui/style_instruments_window.h"
 #include "support/smf_bytes.h"

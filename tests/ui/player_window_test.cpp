@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "base/ui/transient_message.h"
 #include "app/ui/setup_dialog.h"
+#include "base/ui/transient_message.h"
 #include "document/smf_reader.h"
 #include "playback/recording_port.h"
-#include "playback/ui/program_port.h"
 #include "playback/ui/channel_led.h"
+#include "playback/ui/program_port.h"
 #include "playback/ui/section_player_window.h"
 #include "support/smf_bytes.h"
 #include "support/window_fixture.h"

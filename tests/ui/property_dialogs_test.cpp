@@ -14,17 +14,16 @@
 
 #include "base/profile.h"
 #include "casm/ui/note_picker.h"
-#include "casm/ui/note_picker.h"
+#include "events/ui/insert_event_dialog.h"
+#include "events/ui/key_aftertouch_dialog.h"
 #include "events/ui/meta_dialogs.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/radio_group.h"
-#include "events/ui/key_aftertouch_dialog.h"
-#include "events/ui/insert_event_dialog.h"
+#include "events/ui/sequencer_data_dialog.h"
 #include "events/ui/sysex_dialog.h"
 #include "events/ui/text_event_dialog.h"
 #include "support/fake_dialogs.h"
 #include "support/window_fixture.h"
-#include "events/ui/sequencer_data_dialog.h"
 
 using namespace events::ui;
 

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "base/texts.h"
 #include "app/ui/program_icon.h"
+#include "base/texts.h"
 #include "base/version.h"
 
 namespace app::ui {

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "base/instance_folder.h"
-#include "base/termination.h"
+#include "app/ui/main_window.h"
 #include "app/ui/program_folder.h"
 #include "app/ui/program_icon.h"
+#include "base/instance_folder.h"
+#include "base/termination.h"
 #include "base/ui/user_dialogs.h"
 #include "base/workspace.h"
-#include "app/ui/main_window.h"
 #include "names/default_files.h"
 
 int main(int argc, char** argv) {

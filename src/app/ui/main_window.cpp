@@ -25,9 +25,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/ui/main_window_parts.h"
 #include "app/ui/open_document.h"
 #include "base/ui/row_grid.h"
-#include "app/ui/main_window_parts.h"
 #include "base/ui/transient_message.h"
 #include "document/ui/event_row_painter.h"
 #include "document/ui/piece_dialogs.h"

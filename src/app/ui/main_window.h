@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "base/language.h"
 #include "app/main_settings.h"
+#include "base/language.h"
 #include "base/workspace.h"
 #include "document/document.h"
 #include "document/list_edit.h"
@@ -119,7 +119,7 @@ private:
     void mUseColorClick();
     void mInstrumentsClick();
     void mPlayerClick();
-    // The shell's commands (tmain_shell.cpp).
+    // The shell's commands (main_window_shell.cpp).
     void mSetupClick();
     void mCasmHexClick();
     void mContentsClick();
@@ -129,18 +129,18 @@ private:
     void applyLanguage(const std::string& previous);
     // Closes the windows open beside this one; false when one stays open.
     bool closeToolWindows();
-    // The CASM editor and CASM creation (tmain_casm.cpp).
+    // The CASM editor and CASM creation (main_window_casm.cpp).
     void mCasmEditorClick();
     void mCreateCasmClick();
     // After a read: an editor open beside the window reads the new CASM section.
     void casmAfterRead(const document::ReadResult& result);
-    // Editing single events (tmain_edit.cpp).
+    // Editing single events (main_window_edit.cpp).
     void mEditEventClick();  // the edit dispatcher, by the last mouse cell
     // Opens the property dialog of the event at `row` and applies what it gives.
     void editEventAt(int row);
     void editProgramAt(int row);
     void mEditTickClick();
-    // Inserting, deleting and moving rows (tmain_rows.cpp).
+    // Inserting, deleting and moving rows (main_window_rows.cpp).
     void mInsertClick();
     void mDeleteClick();
     void moveEvent(bool up);
@@ -150,7 +150,7 @@ private:
     void ListBoxAllClick();
     void StringGrid1Click();
     void StringGrid1KeyDown(QKeyEvent* e, bool& handled);
-    // Selection, clipboard, channel and transposition (tmain_selection.cpp).
+    // Selection, clipboard, channel and transposition (main_window_selection.cpp).
     void mSelectEventsClick();
     void mSelectSectionClick();
     void mUnselectSectionClick();

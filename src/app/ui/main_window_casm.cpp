@@ -3,12 +3,12 @@
 // "Create CASM &section" (F4) with the editor opened on the new section.
 #include <QPushButton>
 
+#include "app/ui/main_window.h"
 #include "base/profile.h"
 #include "base/ui/user_dialogs.h"
 #include "casm/creation.h"
-#include "casm/ui/create_casm_dialog.h"
 #include "casm/ui/casm_editor_window.h"
-#include "app/ui/main_window.h"
+#include "casm/ui/create_casm_dialog.h"
 
 namespace app::ui {
 

@@ -11,16 +11,16 @@
 #include "events/navigation.h"
 #include "events/program_edit.h"
 #include "events/row_commands.h"
+#include "events/ui/key_aftertouch_dialog.h"
 #include "events/ui/meta_dialogs.h"
 #include "events/ui/number_dialogs.h"
-#include "events/ui/key_aftertouch_dialog.h"
+#include "events/ui/sequencer_data_dialog.h"
 #include "events/ui/sysex_dialog.h"
 #include "events/ui/text_event_dialog.h"
 #include "names/controller_list.h"
 #include "names/ui/controller_chooser.h"
 #include "names/ui/instrument_chooser.h"
 #include "names/ui/patch_chooser.h"
-#include "events/ui/sequencer_data_dialog.h"
 
 namespace app::ui {
 

@@ -12,18 +12,18 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
-#include "base/file_names.h"
-#include "app/ui/open_document.h"
 #include "app/ui/main_window_parts.h"
+#include "app/ui/open_document.h"
+#include "base/file_names.h"
 #include "base/ui/transient_message.h"
 #include "casm/reader.h"
 #include "casm/ui/casm_editor_window.h"
+#include "document/name_sources.h"
 #include "document/recent_files.h"
 #include "document/smf_writer.h"
 #include "document/ui/piece_dialogs.h"
 #include "events/navigation.h"
 #include "events/row_edit.h"
-#include "document/name_sources.h"
 
 namespace app::ui {
 

@@ -2,17 +2,17 @@
 // Delete, Move Up and Move Down.
 #include <QUndoStack>
 
+#include "app/ui/main_window.h"
 #include "app/ui/open_document.h"
 #include "base/ui/transient_message.h"
 #include "base/ui/user_dialogs.h"
+#include "document/name_sources.h"
 #include "document/ui/event_table_model.h"
 #include "events/edit_names.h"
 #include "events/insert_event.h"
 #include "events/navigation.h"
 #include "events/row_commands.h"
-#include "app/ui/main_window.h"
 #include "events/ui/insert_event_dialog.h"
-#include "document/name_sources.h"
 
 namespace app::ui {
 

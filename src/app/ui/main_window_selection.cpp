@@ -4,8 +4,9 @@
 #include <QElapsedTimer>
 #include <QLabel>
 
-#include "base/profile.h"
+#include "app/ui/main_window.h"
 #include "app/ui/open_document.h"
+#include "base/profile.h"
 #include "base/ui/transient_message.h"
 #include "base/ui/user_dialogs.h"
 #include "document/ui/event_table_model.h"
@@ -18,7 +19,6 @@
 #include "events/transpose.h"
 #include "events/ui/number_dialogs.h"
 #include "events/ui/select_events_dialog.h"
-#include "app/ui/main_window.h"
 #include "events/ui/transpose_dialog.h"
 
 namespace app::ui {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/file_association.h"
+#include "app/setup.h"
 #include "base/language.h"
 #include "base/message.h"
-#include "app/setup.h"
 #include "base/ui/captions.h"
 #include "base/ui/user_dialogs.h"
 #include "base/ui/window_position.h"

@@ -8,7 +8,7 @@
 namespace base::ui {
 
 void Captions::add(int id, std::function<void(const QString&)> apply) {
-    const auto builtin = base::builtinText(id);
+    const auto builtin = builtinText(id);
     addCaption(id, QString::fromUtf8(builtin.data(), static_cast<qsizetype>(builtin.size())), std::move(apply));
 }
 

@@ -23,9 +23,9 @@ public:
 
 class Captions {
 public:
-    explicit Captions(const base::Language& language) : language_(language) {}
+    explicit Captions(const Language& language) : language_(language) {}
 
-    // Registers a caption with the number's built-in text (app/texts.h), or
+    // Registers a caption with the number's built-in text (base/texts.h), or
     // with the window's own built-in text, and applies it at once.
     void add(int id, std::function<void(const QString&)> apply);
     void add(int id, const char* builtin, std::function<void(const QString&)> apply);
@@ -35,7 +35,7 @@ public:
     // One text, for captions that are composed (a caption and a file name).
     QString text(int id) const;
     QString text(int id, const char* builtin) const;
-    const base::Language& language() const { return language_; }
+    const Language& language() const { return language_; }
 
 private:
     struct Caption {
@@ -46,7 +46,7 @@ private:
     void addCaption(int id, QString builtin, std::function<void(const QString&)> apply);
     void applyOne(const Caption& caption) const;
 
-    const base::Language& language_;
+    const Language& language_;
     std::vector<Caption> captions_;
 };
 

@@ -11,7 +11,7 @@
 
 namespace base::ui {
 
-inline QString text(const base::Language& language, int id, const char* builtin) {
+inline QString text(const Language& language, int id, const char* builtin) {
     return QString::fromStdString(language.text(id, builtin));
 }
 
@@ -24,7 +24,7 @@ inline QString qtext(std::string_view bytes) {
 inline std::string bytesOf(const QString& shown) { return shown.toLatin1().toStdString(); }
 
 // Creates the dialog's default OK button and its Cancel button in a right-aligned row.
-inline QHBoxLayout* okCancelRow(QWidget* dialog, const base::Language& language, const char* ok, const char* cancel,
+inline QHBoxLayout* okCancelRow(QWidget* dialog, const Language& language, const char* ok, const char* cancel,
                                 QPushButton*& buttonOk, QPushButton*& buttonCancel) {
     buttonOk = new QPushButton(text(language, 80, ok), dialog);
     buttonOk->setObjectName("ButtonOK");

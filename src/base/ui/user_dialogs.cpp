@@ -9,13 +9,13 @@
 namespace base::ui {
 namespace {
 
-QMessageBox::Icon qtIcon(base::Icon icon) {
+QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
-        case base::Icon::Information: return QMessageBox::Information;
-        case base::Icon::Error: return QMessageBox::Critical;
-        case base::Icon::Question: return QMessageBox::Question;
-        case base::Icon::Warning: return QMessageBox::Warning;
-        case base::Icon::None: break;
+        case Icon::Information: return QMessageBox::Information;
+        case Icon::Error: return QMessageBox::Critical;
+        case Icon::Question: return QMessageBox::Question;
+        case Icon::Warning: return QMessageBox::Warning;
+        case Icon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -40,7 +40,7 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileRequest& requ
 
 }  // namespace
 
-Answer QtUserDialogs::message(QWidget* parent, const QString& caption, const QString& text, base::Icon icon,
+Answer QtUserDialogs::message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                               bool question) {
     QMessageBox box(qtIcon(icon), caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     parent);
@@ -73,13 +73,13 @@ std::optional<QColor> QtUserDialogs::chooseColour(QWidget* parent, const QColor&
 
 bool QtUserDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-void showMessage(UserDialogs& dialogs, QWidget* parent, const base::Message& message) {
+void showMessage(UserDialogs& dialogs, QWidget* parent, const Message& message) {
     dialogs.message(parent, QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     message.icon, false);
 }
 
-void showOutcome(UserDialogs& dialogs, QWidget* parent, const base::Outcome& outcome) {
-    base::Message message = outcome.message;
+void showOutcome(UserDialogs& dialogs, QWidget* parent, const Outcome& outcome) {
+    Message message = outcome.message;
     if (!outcome.note.empty()) message.text += "\n" + outcome.note;
     showMessage(dialogs, parent, message);
 }

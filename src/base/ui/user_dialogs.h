@@ -35,7 +35,7 @@ class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
     // An OK box, or a Yes/No question when `question` is set.
-    virtual Answer message(QWidget* parent, const QString& caption, const QString& text, base::Icon icon,
+    virtual Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                            bool question) = 0;
     virtual std::optional<FileChoice> openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
@@ -50,7 +50,7 @@ public:
 // The real dialogs of the desktop.
 class QtUserDialogs final : public UserDialogs {
 public:
-    Answer message(QWidget* parent, const QString& caption, const QString& text, base::Icon icon,
+    Answer message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                    bool question) override;
     std::optional<FileChoice> openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<FileChoice> saveFile(QWidget* parent, const FileRequest& request) override;
@@ -61,9 +61,9 @@ public:
 };
 
 // Shows a core message in an OK box.
-void showMessage(UserDialogs& dialogs, QWidget* parent, const base::Message& message);
+void showMessage(UserDialogs& dialogs, QWidget* parent, const Message& message);
 // Shows an outcome's message with its note, when it has one, as a second line.
-void showOutcome(UserDialogs& dialogs, QWidget* parent, const base::Outcome& outcome);
+void showOutcome(UserDialogs& dialogs, QWidget* parent, const Outcome& outcome);
 
 // Turns "Description (*.ext)|*.ext" pairs into Qt filter strings.
 QStringList qtFilters(std::initializer_list<std::string_view> pairs);

@@ -3,14 +3,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "base/window_bounds.h"
 #include "base/profile.h"
+#include "base/window_bounds.h"
 
 namespace base::ui {
 
 void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, const std::string& section) {
     const Profile profile(settingsFile);
-    base::WindowBounds b;
+    WindowBounds b;
     b.top = profile.readInt(section, "Top", window.y());
     b.left = profile.readInt(section, "Left", window.x());
     b.height = profile.readInt(section, "Height", window.height());
@@ -18,7 +18,7 @@ void restoreWindow(QWidget& window, const std::filesystem::path& settingsFile, c
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->geometry();
-        b = base::keepOnScreen(b, area.width(), area.height());
+        b = keepOnScreen(b, area.width(), area.height());
     }
     window.move(b.left, b.top);
     window.resize(b.width, b.height);

@@ -114,7 +114,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    // Building (tctabber.cpp).
+    // Building (casm_editor_window.cpp).
     void buildGrid();
     void buildMenus();
     void buildPopupMenu();
@@ -128,7 +128,7 @@ private:
     QString text(int id) const;
     QString text(int id, const char* builtin) const;
 
-    // Reading and the grid (tctabber.cpp).
+    // Reading and the grid (casm_editor_window.cpp).
     std::optional<CasmList> readCasmFile(const std::filesystem::path& file, bool reportFailure);
     void listEdited();
     void currentChanged();
@@ -141,7 +141,7 @@ private:
     void changeCurrent(const QString& name, const std::function<void(Entry&)>& alter);
     const Entry* current() const;
 
-    // The side panel (tctabber_panel.cpp).
+    // The side panel (casm_editor_window_panel.cpp).
     void buildPanel();
     void showEntry();
     void connectPanel();
@@ -149,13 +149,13 @@ private:
     Zone shownZone() const;
     void setShownZone(Zone zone);
 
-    // Double-click editing (tctabber_cells.cpp).
+    // Double-click editing (casm_editor_window_cells.cpp).
     std::optional<int> popupChoice(const QStringList& items, int ticked, const QPoint& at, bool withNew = false);
     void editByte(std::size_t clicked, const Column& column, std::uint8_t value, std::uint8_t mask = 0xFF);
     std::optional<int> pickNote(int note);
     std::optional<QString> askName(const QString& name, const QPoint& at);
 
-    // File commands (tctabber_file.cpp).
+    // File commands (casm_editor_window_file.cpp).
     void mUndoClick();
     void mOpenClick();
     void mSaveClick();
@@ -172,7 +172,7 @@ private:
     void insertBeforeCurrent(std::vector<Entry> entries, const QString& name);
     std::vector<std::size_t> copiedIndices() const;
 
-    // Edit, view and assign commands (tctabber_edit.cpp).
+    // Edit, view and assign commands (casm_editor_window_edit.cpp).
     void mDeleteClick();
     void mDeleteCnttClick();
     void mTrChTblClick();

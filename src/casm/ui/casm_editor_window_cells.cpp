@@ -15,13 +15,13 @@
 #include "casm/assign.h"
 #include "casm/cell_edits.h"
 #include "casm/masks.h"
-#include "casm/ui/casm_table_model.h"
-#include "casm/ui/qt_text.h"
-#include "casm/ui/mute_dialogs.h"
-#include "casm/ui/open_casm.h"
 #include "casm/ui/casm_editor_window.h"
+#include "casm/ui/casm_table_model.h"
 #include "casm/ui/cntt_dialog.h"
+#include "casm/ui/mute_dialogs.h"
 #include "casm/ui/note_picker.h"
+#include "casm/ui/open_casm.h"
+#include "casm/ui/qt_text.h"
 #include "casm/values.h"
 
 namespace casm::ui {

@@ -7,11 +7,11 @@
 #include "casm/editor_grid.h"
 #include "casm/track_channels.h"
 #include "casm/ui/assign_dialogs.h"
-#include "casm/ui/qt_text.h"
-#include "casm/ui/casm_table_model.h"
-#include "casm/ui/open_casm.h"
 #include "casm/ui/casm_editor_window.h"
+#include "casm/ui/casm_table_model.h"
 #include "casm/ui/entry_bytes_dialog.h"
+#include "casm/ui/open_casm.h"
+#include "casm/ui/qt_text.h"
 #include "events/ui/track_channel_dialog.h"
 
 namespace casm::ui {

@@ -10,12 +10,12 @@
 #include "casm/editor_grid.h"
 #include "casm/insertion.h"
 #include "casm/reader.h"
+#include "casm/ui/casm_check_dialog.h"
+#include "casm/ui/casm_editor_window.h"
 #include "casm/ui/casm_table_model.h"
+#include "casm/ui/create_casm_dialog.h"
 #include "casm/ui/open_casm.h"
 #include "casm/ui/section_order_dialog.h"
-#include "casm/ui/casm_check_dialog.h"
-#include "casm/ui/create_casm_dialog.h"
-#include "casm/ui/casm_editor_window.h"
 #include "casm/writer.h"
 
 namespace casm::ui {

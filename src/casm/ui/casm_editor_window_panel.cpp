@@ -16,13 +16,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "casm/masks.h"
 #include "casm/cntt.h"
+#include "casm/masks.h"
+#include "casm/ui/casm_editor_window.h"
 #include "casm/ui/casm_table_model.h"
-#include "casm/ui/qt_text.h"
 #include "casm/ui/mute_dialogs.h"
 #include "casm/ui/open_casm.h"
-#include "casm/ui/casm_editor_window.h"
+#include "casm/ui/qt_text.h"
 #include "casm/values.h"
 
 namespace casm::ui {

@@ -1,6 +1,6 @@
-#include <charconv>
 #include <iostream>
 
+#include "cli/chords_run.h"
 #include "cli/commands.h"
 #include "cli/document_reading.h"
 #include "cli/playback_usage.h"
@@ -11,29 +11,6 @@
 
 namespace cli {
 namespace {
-
-// A whole number from `low` to `high`, or nothing.
-std::optional<int> number(std::string_view text, int low, int high) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) return std::nullopt;
-    return value;
-}
-
-// "--mute 2,10": the channel switches with those channels (1 to 16) off.
-std::optional<std::uint16_t> switchesWithout(std::string_view list) {
-    std::uint16_t switches = 0xFFFF;
-    if (list.empty()) return switches;
-    // Every piece between commas names a channel: "1,,2" and "1,2," are refused alike.
-    for (;;) {
-        const auto comma = list.find(',');
-        const auto channel = number(list.substr(0, comma), 1, 16);
-        if (!channel) return std::nullopt;
-        switches = static_cast<std::uint16_t>(switches & ~(1u << (*channel - 1)));
-        if (comma == std::string_view::npos) return switches;
-        list = list.substr(comma + 1);
-    }
-}
 
 int ports(const Args& args) {
     if (!args.positional.empty()) return kUsage;
@@ -46,7 +23,7 @@ int ports(const Args& args) {
 int render(const Args& args) {
     const auto section = args.option("section");
     const auto target = args.option("out");
-    const auto passes = number(args.option("loops").value_or("1"), 1, 999);
+    const auto passes = wholeNumber(args.option("loops").value_or("1"), 1, 999);
     const auto switches = switchesWithout(args.option("mute").value_or(""));
     if (args.positional.size() != 1 || !section || !target || target->empty() || !passes || !switches) {
         std::cerr << "ctabber-cli: render needs --section NAME and --out FILE; --loops takes 1 to 999, "
@@ -86,12 +63,24 @@ int render(const Args& args) {
     return kOk;
 }
 
+int chords(const Args& args) {
+    return runChords(args, [&args](std::vector<playback::MidiEvent> startup, std::vector<playback::MidiEvent> played,
+                                   const playback::Timing& timing, const std::string& target) {
+        playback::ports::RenderRequest request;
+        request.startup = std::move(startup);
+        request.section = std::move(played);
+        request.timing = timing;
+        return playback::ports::renderWav(request, target, CallWorkspace(args).workspace().scratch());
+    });
+}
+
 }  // namespace
 
 std::vector<Command> playbackCommands() {
     return {
         {kPortsCommand.name, kPortsCommand.usage, ports},
         {kRenderCommand.name, kRenderCommand.usage, render},
+        {kChordsCommand.name, kChordsCommand.usage, chords},
     };
 }
 

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "base/ui/dialog_texts.h"
 #include "events/text_kinds.h"
 #include "events/ui/dialog_parts.h"
 #include "events/ui/radio_group.h"
-#include "base/ui/dialog_texts.h"
 
 namespace events::ui {
 

@@ -9,11 +9,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "casm/ui/note_picker.h"
+#include "base/ui/dialog_texts.h"
 #include "casm/ui/note_picker.h"
 #include "events/ui/dialog_parts.h"
 #include "names/controller_list.h"
-#include "base/ui/dialog_texts.h"
 
 namespace events::ui {
 

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "base/ui/dialog_texts.h"
 #include "events/ui/dialog_parts.h"
 #include "events/ui/radio_group.h"
-#include "base/ui/dialog_texts.h"
 
 namespace events::ui {
 namespace {

@@ -6,8 +6,8 @@
 #include <QSpinBox>
 #include <limits>
 
-#include "events/ui/dialog_parts.h"
 #include "base/ui/dialog_texts.h"
+#include "events/ui/dialog_parts.h"
 
 namespace events::ui {
 

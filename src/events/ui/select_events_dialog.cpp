@@ -9,8 +9,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "base/ui/captions.h"
 #include "base/byte_text.h"
+#include "base/ui/captions.h"
 #include "events/ui/dialog_parts.h"
 #include "events/ui/radio_group.h"
 

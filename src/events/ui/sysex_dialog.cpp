@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "base/comma_hex.h"
-#include "events/syx_file.h"
-#include "events/ui/dialog_parts.h"
 #include "base/ui/dialog_texts.h"
 #include "events/byte_entry.h"
+#include "events/syx_file.h"
+#include "events/ui/dialog_parts.h"
 
 namespace events::ui {
 namespace {

@@ -9,8 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "names/controller_list.h"
 #include "base/ui/dialog_texts.h"
+#include "names/controller_list.h"
 
 ControllerChooser::ControllerChooser(std::vector<std::string> items, int controller, int value, const std::filesystem::path& settingsFile,
                    const base::Language& language, QWidget* parent)

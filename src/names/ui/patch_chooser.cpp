@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "names/gm_tables.h"
 #include "base/ui/dialog_texts.h"
+#include "names/gm_tables.h"
 
 namespace {
 constexpr int kProgramRole = Qt::UserRole;

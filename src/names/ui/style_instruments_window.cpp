@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "document/instrument_overview.h"
 #include "base/ui/dialog_texts.h"
+#include "document/instrument_overview.h"
 
 namespace {
 

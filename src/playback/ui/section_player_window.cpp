@@ -14,8 +14,8 @@
 #include "events/navigation.h"
 #include "playback/collect_events.h"
 #include "playback/ports/timer_thread.h"
-#include "playback/ui/program_port.h"
 #include "playback/ui/channel_led.h"
+#include "playback/ui/program_port.h"
 
 namespace playback::ui {
 namespace {

@@ -8,13 +8,13 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "base/bounded_file.h"
 #include "base/texts.h"
 #include "base/ui/window_position.h"
 #include "tools/compare.h"
 #include "tools/hex_dump.h"
-#include "base/bounded_file.h"
-#include "tools/ui/dump_models.h"
 #include "tools/ui/compare_window.h"
+#include "tools/ui/dump_models.h"
 
 namespace tools::ui {
 namespace {

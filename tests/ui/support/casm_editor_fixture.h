@@ -9,10 +9,10 @@
 
 #include "base/file_io.h"
 #include "casm/casm_bytes.h"
+#include "casm/ui/casm_editor_window.h"
 #include "casm/ui/casm_table_model.h"
 #include "casm/ui/open_casm.h"
 #include "casm/ui/section_order_dialog.h"
-#include "casm/ui/casm_editor_window.h"
 #include "support/fake_dialogs.h"
 #include "support/window_fixture.h"
 
