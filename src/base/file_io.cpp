@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <limits>
 #include <random>
 #include <string_view>
 #include <system_error>
@@ -91,20 +91,53 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::optional<Bytes> readFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    Bytes bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0) return std::nullopt;
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-    return bytes;
+RegularFileRead readRegularFile(const std::filesystem::path& path, std::uintmax_t limit) {
+    RegularFileRead read;
+    // Non-blocking, so opening a pipe without a writer returns at once and is
+    // then refused as not a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return read;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return read;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+        ::close(fd);
+        read.tooLarge = true;
+        return read;
+    }
+    Bytes bytes(static_cast<std::size_t>(info.st_size));
+    const std::uintmax_t ceiling = limit < std::numeric_limits<std::uintmax_t>::max() ? limit + 1 : limit;
+    std::size_t have = 0;
+    bool failed = false;
+    // Reads until the end even when the file grew since fstat, but never past the limit.
+    while (true) {
+        if (have == bytes.size()) {
+            if (have > limit) break;
+            bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(have + 65536, ceiling)));
+        }
+        const auto n = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            failed = true;
+            break;
+        }
+        if (n == 0) break;
+        have += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (failed) return read;
+    if (have > limit) {
+        read.tooLarge = true;
+        return read;
+    }
+    bytes.resize(have);
+    read.bytes = std::move(bytes);
+    return read;
 }
+
+std::optional<Bytes> readFile(const std::filesystem::path& path) { return readRegularFile(path).bytes; }
 
 std::optional<std::filesystem::path> resolveLinks(const std::filesystem::path& path) {
     std::filesystem::path at = path;
@@ -226,6 +259,8 @@ bool AtomicFile::commit() {
 }
 
 bool AtomicFile::commitInPlace() {
+    // A signal now would leave the new bytes over part of the old file.
+    const TerminationDeferred deferred;
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const auto size = static_cast<off_t>(pending_.size());

@@ -6,11 +6,13 @@
 // replaced atomically (a temporary file beside it is renamed over it only
 // when everything was written), so a failed save leaves it as it was and no
 // partial file behind. A file with several hard links is written in place,
-// with its full size reserved first, so all its names keep seeing it; a
+// with its full size reserved first, so all its names keep seeing it, and
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT wait until it is written whole; a
 // terminal, /dev/null or a pipe that a program reads is written as a stream.
 // Folders, sockets and block devices are refused.
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,7 +22,18 @@ namespace base {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The whole file, or nothing when it cannot be opened or read.
+// A regular file read whole. Devices, pipes, sockets and folders are refused
+// before a byte is read, so a read never waits on a pipe without a writer or
+// reads without end; so are files larger than the limit.
+struct RegularFileRead {
+    std::optional<Bytes> bytes;  // nothing when refused or unreadable
+    bool tooLarge = false;       // refused for its size
+};
+RegularFileRead readRegularFile(const std::filesystem::path& path,
+                                std::uintmax_t limit = std::numeric_limits<std::uintmax_t>::max());
+
+// The whole regular file, or nothing when it cannot be opened or read or is
+// no regular file (see readRegularFile).
 std::optional<Bytes> readFile(const std::filesystem::path& path);
 
 // The file behind `path` after following every symbolic link (the link's

@@ -49,9 +49,11 @@ Outcome Language::load(const std::filesystem::path& file) {
     if (!decoded) return refused();
     const auto profile = Profile::fromText(*decoded);
     if (!profile.hasSection(kSection)) return refused();
-    std::map<int, std::string> texts;
-    for (const auto& key : profile.keys(kSection))
-        if (const auto id = textNumber(key)) texts.emplace(*id, unquoted(profile.value(kSection, key).value_or("")));
+    const auto entries = profile.entries(kSection);
+    std::unordered_map<int, std::string> texts;
+    texts.reserve(entries.size());
+    for (const auto& [key, value] : entries)
+        if (const auto id = textNumber(key)) texts.emplace(*id, unquoted(value));
     texts_ = std::move(texts);
     return {};
 }

@@ -2,7 +2,7 @@
 // Every user-visible text has a fixed number and a built-in English text;
 // a language file maps numbers to translated texts.
 #include <filesystem>
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 
@@ -31,7 +31,7 @@ public:
     Outcome load(const std::filesystem::path& file);
 
 private:
-    std::map<int, std::string> texts_;
+    std::unordered_map<int, std::string> texts_;
 };
 
 // The built-in English texts, for callers that have no language at hand.

@@ -1,6 +1,8 @@
 #include "base/profile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "base/file_io.h"
 
@@ -140,18 +142,29 @@ bool Profile::readBool(std::string_view section, std::string_view key, bool def)
     return readInt(section, key, def ? 1 : 0) != 0;
 }
 
-std::vector<std::string> Profile::keys(std::string_view section) const {
-    std::vector<std::string> result;
+std::vector<std::pair<std::string, std::string>> Profile::entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> result;
     const auto header = findSection(section);
     if (header == npos) return result;
     const auto end = sectionEnd(header);
+    // The keys seen so far, in lower case: each line is looked up once, so a
+    // section of any size is read in one pass.
+    std::unordered_set<std::string> seen;
+    std::string folded;
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines_[i].kind != Line::Kind::Key) continue;
-        const std::string& k = lines_[i].name;
-        bool seen = false;
-        for (const auto& r : result) seen = seen || equalsIgnoreCase(r, k);
-        if (!seen) result.push_back(k);
+        const Line& line = lines_[i];
+        if (line.kind != Line::Kind::Key) continue;
+        folded.resize(line.name.size());
+        std::transform(line.name.begin(), line.name.end(), folded.begin(), lower);
+        if (!seen.insert(folded).second) continue;
+        result.emplace_back(line.name, trim(std::string_view(line.text).substr(line.valueAt)));
     }
+    return result;
+}
+
+std::vector<std::string> Profile::keys(std::string_view section) const {
+    std::vector<std::string> result;
+    for (auto& entry : entries(section)) result.push_back(std::move(entry.first));
     return result;
 }
 

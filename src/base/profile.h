@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace base {
@@ -31,6 +32,9 @@ public:
     bool readBool(std::string_view section, std::string_view key, bool def) const;
     // Keys of a section in file order (first spelling of each, duplicates once).
     std::vector<std::string> keys(std::string_view section) const;
+    // The same keys each with the value value() gives it, in one pass over the
+    // section: what reads a whole section uses this, never value() per key.
+    std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
     std::vector<std::string> sections() const;
 
     // Sets a key: replaces the value of its first occurrence in place, or adds

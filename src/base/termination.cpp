@@ -1,7 +1,6 @@
 #include "base/termination.h"
 
 #include <limits.h>
-#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -43,13 +42,36 @@ void removeRegistered() {
     }
 }
 
+// Scopes of TerminationDeferred alive in any thread, and the first signal
+// that came while one was: lock-free atomics, safe in a handler.
+std::atomic<int> deferring{0};
+std::atomic<int> deferredSignal{0};
+
+// Removes what is registered and ends the process the signal's default way,
+// sent to the process so that a thread that does not block it takes it.
+void terminate(int signal) {
+    removeRegistered();
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    ::sigaction(signal, &byDefault, nullptr);
+    ::kill(::getpid(), signal);
+}
+
+// The signal is noted first and taken back by whoever sees no scope alive:
+// this handler, or the last scope to end. Whichever order the two run in,
+// exactly one of them finds it.
+void endIfNotDeferred() {
+    if (deferring.load() != 0) return;
+    if (const int signal = deferredSignal.exchange(0); signal != 0) terminate(signal);
+}
+
 extern "C" void onTermination(int signal) {
     const int saved = errno;
-    removeRegistered();
+    int none = 0;
+    deferredSignal.compare_exchange_strong(none, signal);
+    endIfNotDeferred();
     errno = saved;
-    // The handler was installed with SA_RESETHAND: the signal, pending until
-    // the handler returns, now ends the process the default way.
-    ::raise(signal);
 }
 
 }  // namespace
@@ -79,7 +101,6 @@ void handleTermination() {
     static const bool installed = [] {
         struct sigaction action {};
         action.sa_handler = onTermination;
-        action.sa_flags = SA_RESETHAND;
         sigemptyset(&action.sa_mask);
         // A second signal waits until the first one's removals are done.
         for (int s : kSignals) sigaddset(&action.sa_mask, s);
@@ -96,16 +117,11 @@ void handleTermination() {
     (void)installed;
 }
 
-TerminationDeferred::TerminationDeferred() {
-    static_assert(sizeof(sigset_t) <= sizeof(saved_));
-    sigset_t block;
-    sigemptyset(&block);
-    for (int s : kSignals) sigaddset(&block, s);
-    ::pthread_sigmask(SIG_BLOCK, &block, reinterpret_cast<sigset_t*>(saved_));
-}
+TerminationDeferred::TerminationDeferred() { deferring.fetch_add(1); }
 
 TerminationDeferred::~TerminationDeferred() {
-    ::pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(saved_), nullptr);
+    deferring.fetch_sub(1);
+    endIfNotDeferred();
 }
 
 }  // namespace base

@@ -20,19 +20,18 @@ int removeIfTerminated(const std::filesystem::path& path, bool folder = false);
 // Drops a registration (the path was removed or kept); kNoTicket is ignored.
 void keepIfTerminated(int ticket);
 
-// Holds SIGINT, SIGTERM, SIGHUP and SIGQUIT back on this thread while it
-// lives, so that what is made and then registered in its scope is never
-// left half done: a signal that came meanwhile ends the process once the
-// registration is in place.
+// Holds SIGINT, SIGTERM, SIGHUP and SIGQUIT back, in every thread of the
+// process, while any of these lives: a signal that comes meanwhile ends the
+// process (removing what is registered) when the last one ends. What is
+// made and then registered in such a scope is never left half done, and a
+// file written in place is either the old file or the whole new one. Only
+// SIGKILL, which no program can hold back, still ends a scope midway.
 class TerminationDeferred {
 public:
     TerminationDeferred();
     ~TerminationDeferred();
     TerminationDeferred(const TerminationDeferred&) = delete;
     TerminationDeferred& operator=(const TerminationDeferred&) = delete;
-
-private:
-    unsigned char saved_[128];  // the thread's signal mask before, as sigset_t
 };
 
 // Installs the handlers, once per process, and ignores SIGXFSZ so that a

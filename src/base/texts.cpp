@@ -111,7 +111,7 @@ constexpr BuiltinText kTexts[] = {
     {98, "This programm can save only SMF0 files..."},
     {99, "Unsupported format"},
     {100, "Unable to create the file"},
-    {101, "Unable create a temporary file..."},
+    {101, "Unable to create a temporary file..."},
     {102, "Write error"},
     {103, "Unable to open the file"},
     {104, "The CASM section is not found..."},

@@ -246,7 +246,7 @@ CreateResult createCasmFile(const std::filesystem::path& target, const document:
                             const Kinds& kinds, const base::Profile& casmIni, const base::Language& language) {
     CreateResult result = createCasm(events, kinds, casmIni, language);
     if (result.ok() && !base::writeFileAtomic(target, result.bytes))
-        result.failure = cannotCreate(language, 101, "Unable create a temporary file...");
+        result.failure = cannotCreate(language, 101, "Unable to create a temporary file...");
     return result;
 }
 

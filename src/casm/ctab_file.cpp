@@ -1,6 +1,5 @@
 #include "casm/ctab_file.h"
 
-#include <fstream>
 #include <vector>
 
 #include "base/file_io.h"
@@ -19,17 +18,15 @@ EntryFileRead loadCtabFile(const std::filesystem::path& path, const base::Langua
         result.failure = base::Message{path.string(), std::move(why), base::Icon::Error, 0, 0};
         return result;
     };
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return refuse(language.text(83, "Unable to open the file..."));
-    // One byte more than the longer record tells a record from a longer file.
-    std::vector<char> buffer(kCtb2RecordSize + 1);
-    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
+    // A regular file only (a pipe would block the window), and no larger than the longer record.
+    const auto read = base::readRegularFile(path, kCtb2RecordSize);
+    if (!read.bytes && !read.tooLarge) return refuse(language.text(83, "Unable to open the file..."));
+    const std::size_t got = read.bytes ? read.bytes->size() : kCtb2RecordSize + 1;
     if (got != kRecordSize && got != kCtb2RecordSize) {
         const std::string size = got > kCtb2RecordSize ? "more than 92" : std::to_string(got);
         return refuse("The file holds " + size + " bytes; a .Ctab entry takes 80 bytes, a .Ctb2 entry 92.");
     }
-    const std::vector<std::uint8_t> record(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(got));
+    const std::vector<std::uint8_t>& record = *read.bytes;
     if (auto fault = recordFault(record)) return refuse(std::move(*fault));
     result.entry = fromRecord(record);
     result.entry->changed = true;

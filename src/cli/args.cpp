@@ -53,14 +53,16 @@ std::optional<int> wholeNumber(std::string_view text, int low, int high) {
 
 std::optional<std::uint16_t> switchesWithout(std::string_view list) {
     std::uint16_t switches = 0xFFFF;
-    while (!list.empty()) {
+    if (list.empty()) return switches;
+    // Every piece between commas names a channel: "1,,2" and "1,2," are refused alike.
+    for (;;) {
         const auto comma = list.find(',');
         const auto channel = wholeNumber(list.substr(0, comma), 1, 16);
         if (!channel) return std::nullopt;
         switches = static_cast<std::uint16_t>(switches & ~(1u << (*channel - 1)));
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        if (comma == std::string_view::npos) return switches;
+        list = list.substr(comma + 1);
     }
-    return switches;
 }
 
 std::string escapeCell(std::string_view text) {

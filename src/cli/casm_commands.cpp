@@ -14,6 +14,7 @@
 #include "cli/document_reading.h"
 #include "document/casm_splice.h"
 #include "document/smf_reader.h"
+#include "document/smf_writer.h"
 
 namespace cli {
 namespace {
@@ -165,10 +166,7 @@ int assign(const Args& args) {
         }
         out = std::move(*spliced);
     }
-    if (!base::writeFileAtomic(args.positional[1], out)) {
-        printMessage(false, "Unable to create the file", args.positional[1]);
-        return kFailed;
-    }
+    if (const auto saved = document::writeAll(args.positional[1], out); !saved.ok) return printOutcome(saved);
     std::cout << changed << " entries changed\n";
     return kOk;
 }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "base/profile.h"
+#include "casm/reader.h"
 #include "cli/commands.h"
 #include "cli/document_reading.h"
 #include "document/demo_style.h"
@@ -77,6 +78,11 @@ int importCommand(const Args& args) {
     if (args.positional.size() != 1 || !args.option("mid") || !args.option("csm")) return kUsage;
     const auto& out = args.positional[0];
     if (filterFor(args, out) == 0) return unknownType();
+    // What the CASM reader refuses is no CASM section to put into a style.
+    if (const auto refused = casm::readCasmFile(*args.option("csm")).failure) {
+        printMessage(false, refused->caption, refused->text);
+        return refused->captionId == 83 ? kUsage : kFailed;
+    }
     CallWorkspace call(args);
     const auto& ws = call.workspace();
     document::Document doc;
@@ -103,6 +109,7 @@ int removeBanks(const Args& args) {
     // Like the batch, a success shows only the count of status panel 4.
     if (!outcome.ok) return printOutcome(outcome);
     std::cout << removed << " Bank messages removed...\n";
+    printNote(outcome);
     return kOk;
 }
 

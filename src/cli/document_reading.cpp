@@ -40,9 +40,13 @@ int unknownType() {
     return kUsage;
 }
 
+void printNote(const base::Outcome& outcome) {
+    if (!outcome.note.empty()) std::cerr << (outcome.ok ? "warning: " : "") << outcome.note << '\n';
+}
+
 int printOutcome(const base::Outcome& outcome) {
     printMessage(outcome.ok, outcome.message.caption, outcome.message.text);
-    if (!outcome.note.empty()) std::cerr << (outcome.ok ? "warning: " : "") << outcome.note << '\n';
+    printNote(outcome);
     return outcome.ok ? kOk : kFailed;
 }
 

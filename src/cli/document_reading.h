@@ -23,8 +23,10 @@ int readDocument(const Args& args, const std::string& path, document::Document& 
 int filterFor(const Args& args, const std::string& target);
 // Says that the type is unknown; returns kUsage.
 int unknownType();
+// Prints the outcome's note on stderr, after a success as a "warning:" line.
+void printNote(const base::Outcome& outcome);
 // Prints the outcome's message (stdout on success, stderr on failure) and
-// its note on stderr, after a success as a "warning:" line; returns the exit status.
+// its note; returns the exit status.
 int printOutcome(const base::Outcome& outcome);
 // Saves `doc` as "&Save as ..." does under `target` with the filter of
 // --type or of the target's extension, and prints the outcome.

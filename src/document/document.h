@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/event_cells.h"
@@ -40,6 +41,10 @@ struct Document {
 
     TimeBase timeBase() const { return {division, barNumerator}; }
 };
+
+// "SFF1", "SFF2" and "SInt" mark the style's set-up part, not a section:
+// the set-up is played before any section, and its markers end no section.
+inline bool isSetupMarker(std::string_view text) { return text == "SFF1" || text == "SFF2" || text == "SInt"; }
 
 // The cell text of grid row r of the document's event list.
 inline std::string cellText(const Document& doc, int r, int column) {

@@ -4,16 +4,10 @@
 #include "names/gm_tables.h"
 
 namespace document {
-namespace {
-
-bool isStartMarker(std::string_view text) { return text == "SFF1" || text == "SFF2" || text == "SInt"; }
-
-}  // namespace
-
 ChannelTable scanSection(const EventList& events, std::string_view marker) {
     ChannelTable table{};
     int first = 1;
-    if (!isStartMarker(marker)) {
+    if (!isSetupMarker(marker)) {
         first = 0;
         for (int r = 1; r < events.rowCount() && first == 0; ++r)
             if (events.isMarker(r) && textData(events, r) == marker) first = r + 1;
@@ -21,7 +15,7 @@ ChannelTable scanSection(const EventList& events, std::string_view marker) {
     }
     for (int r = first; r < events.rowCount(); ++r) {
         if (events.isMarker(r)) {
-            if (isStartMarker(textData(events, r))) continue;
+            if (isSetupMarker(textData(events, r))) continue;
             break;
         }
         const int status = events.status(r);

@@ -126,9 +126,6 @@ base::Bytes midiPartBytes(const Document& doc) {
     return out;
 }
 
-namespace {
-
-// Writes `bytes` to `target` all or nothing, with the messages of a save.
 base::Outcome writeAll(const std::filesystem::path& target, const base::Bytes& bytes, const base::Language& lang) {
     base::AtomicFile file(target);
     if (!file.isOpen()) {
@@ -141,19 +138,12 @@ base::Outcome writeAll(const std::filesystem::path& target, const base::Bytes& b
     return {};
 }
 
-// The warning of a ".sty" save that leaves the add part out; empty when
-// there is none.
-std::string leftOutAddPart(const base::Workspace& ws) {
+std::string leftOutAddPart(const base::Workspace& ws, std::string_view why) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(ws.casmAdd(), ec);
     if (ec || size == 0) return {};
-    std::string keepers;
-    for (int f = FilterBcs; f <= FilterPcs; ++f)
-        keepers += std::string(f == FilterBcs ? "" : f == FilterPcs ? " and " : ", ") + std::string(filterExtension(f));
-    return "The add part (" + std::to_string(size) + " bytes) was left out: " + keepers + " files keep it.";
+    return "The add part (" + std::to_string(size) + " bytes) was left out: " + std::string(why);
 }
-
-}  // namespace
 
 base::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target, const base::Language& lang) {
     return writeAll(target, midiPartBytes(doc), lang);
@@ -182,7 +172,10 @@ base::Outcome saveAs(const Document& doc, const std::filesystem::path& target, i
         case FilterMid: return base::success(lang.text(376, "Saved as a MIDI SMF0 file..."), 376, target.string());
         case FilterSty: {
             auto saved = base::success(lang.text(377, "Saved as a SFF style file..."), 377, target.string());
-            saved.note = leftOutAddPart(ws);
+            std::string keepers;
+            for (int f = FilterBcs; f <= FilterPcs; ++f)
+                keepers += std::string(f == FilterBcs ? "" : f == FilterPcs ? " and " : ", ") + std::string(filterExtension(f));
+            saved.note = leftOutAddPart(ws, keepers + " files keep it.");
             return saved;
         }
         default:

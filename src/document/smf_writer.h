@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "base/file_io.h"
 #include "base/language.h"
@@ -44,6 +45,16 @@ base::Bytes midiPartBytes(const Document& doc);
 // with an add part notes how many of its bytes were left out.
 base::Outcome saveAs(const Document& doc, const std::filesystem::path& target, int filter,
                     const base::Workspace& ws, const base::Language& lang = base::builtinLanguage());
+
+// Writes `bytes` to `target` all or nothing, with the messages of a save:
+// "Unable to create the file" (with why, when the target itself is refused)
+// or "Write error" (a full disk or a file-size limit included).
+base::Outcome writeAll(const std::filesystem::path& target, const base::Bytes& bytes,
+                       const base::Language& lang = base::builtinLanguage());
+
+// The warning of a save that leaves the working add part out: its size and
+// `why`; empty when there is no add part.
+std::string leftOutAddPart(const base::Workspace& ws, std::string_view why);
 
 // The MIDI part alone, all or nothing (used by export and the "br" batch).
 base::Outcome writeMidiPart(const Document& doc, const std::filesystem::path& target,

@@ -19,9 +19,13 @@ base::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem:
                                 const base::Workspace& ws, const base::Language& lang, int* removed) {
     const int count = removeBankEvents(doc.events);
     if (removed) *removed = count;
-    const int filter = document::filterForName(target) == document::FilterSty ? document::FilterSty
-                                                                               : document::FilterMid;
-    return document::saveAs(doc, target, filter, ws, lang);
+    // Any style type keeps the CASM section; the add part is never written,
+    // and the note says so when there is one.
+    const bool style = document::filterForName(target) >= document::FilterSty;
+    auto saved = document::saveAs(doc, target, style ? document::FilterSty : document::FilterMid, ws, lang);
+    if (saved.ok && style)
+        saved.note = document::leftOutAddPart(ws, "the bank removal writes the MIDI part and the CASM section only.");
+    return saved;
 }
 
 std::filesystem::path bankBatchTarget(const base::Workspace& ws, const std::string& openedFile) {

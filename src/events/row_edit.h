@@ -22,8 +22,9 @@ document::Edit bankRemoval(const document::EventList& list);
 int removeBankEvents(document::EventList& list);
 
 // The bank-removal batch: removes the bank events, then writes the MIDI part
-// to `target`, with the CASM section when the target is a ".sty" file; no add
-// part. Formats other than 0 are refused and nothing is written.
+// to `target`, with the CASM section when the target has a style type (".sty",
+// ".prs", ...); no add part, which the outcome's note then names. Formats
+// other than 0 are refused and nothing is written.
 base::Outcome removeBanksAndSave(document::Document& doc, const std::filesystem::path& target,
                                 const base::Workspace& ws, const base::Language& lang, int* removed = nullptr);
 

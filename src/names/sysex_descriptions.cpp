@@ -1,6 +1,7 @@
 #include "names/sysex_descriptions.h"
 
 #include <cstdio>
+#include <unordered_map>
 
 #include "base/hex_text.h"
 
@@ -10,6 +11,14 @@ namespace {
 std::string limitedDescription(std::string_view value, std::size_t start) {
     if (value.size() <= start) return {};
     return std::string(value.substr(start, SysexDescriptions::kMaxDescription));
+}
+
+// The values of a section by key. The keys looked up are numbers, which
+// have no case, so the first spelling of each key is its index.
+std::unordered_map<std::string, std::string> sectionIndex(const base::Profile& profile, std::string_view section) {
+    std::unordered_map<std::string, std::string> index;
+    for (auto& [key, value] : profile.entries(section)) index.emplace(std::move(key), std::move(value));
+    return index;
 }
 
 bool isXgParameterChange(std::span<const std::uint8_t> data) {
@@ -59,15 +68,19 @@ bool SystemEntry::matches(std::span<const std::uint8_t> data) const {
 }
 
 SysexDescriptions::SysexDescriptions(const base::Profile& profile) {
+    // Each section is indexed once; the numbered keys are then looked up in
+    // the index, so a file of any length is read in one pass.
+    const auto system = sectionIndex(profile, "SYSTEM");
     for (std::size_t n = 0; n < kMaxSystemEntries; ++n) {
-        const auto value = profile.value("SYSTEM", twoDigitKey(static_cast<int>(n)));
-        if (!value || value->empty()) break;
-        system_.push_back(parseSystemEntry(*value));
+        const auto value = system.find(twoDigitKey(static_cast<int>(n)));
+        if (value == system.end() || value->second.empty()) break;
+        system_.push_back(parseSystemEntry(value->second));
     }
+    const auto memory = sectionIndex(profile, "XGMEMORY");
     for (int n = 0; n <= kMaxMemoryKey; ++n) {
-        const auto value = profile.value("XGMEMORY", twoDigitKey(n));
+        const auto value = memory.find(twoDigitKey(n));
         MemoryEntry entry;
-        if (value && parseMemoryEntry(*value, entry)) memory_.push_back(std::move(entry));
+        if (value != memory.end() && parseMemoryEntry(value->second, entry)) memory_.push_back(std::move(entry));
     }
 }
 

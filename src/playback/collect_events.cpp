@@ -13,11 +13,6 @@ std::string_view markerText(const RowEvent& row) {
     return {reinterpret_cast<const char*>(row.bytes.data()) + 2, row.bytes.size() - 2};
 }
 
-bool isStartMarker(const RowEvent& row) {
-    const auto text = markerText(row);
-    return text == "SFF1" || text == "SInt";
-}
-
 // The first row of the section, or 0 when its marker is not there.
 int firstRow(const document::EventList& events, std::optional<std::string_view> section) {
     if (!section) return 1;
@@ -38,7 +33,7 @@ void CollectEvents(std::vector<MidiEvent>& target, const document::EventList& ev
     for (int r = first; r <= events.eventCount(); ++r) {
         const auto row = rowEvent(events, r);
         if (isMarker(row)) {
-            if (isStartMarker(row)) continue;
+            if (document::isSetupMarker(markerText(row))) continue;
             break;
         }
         tick += row.delta;

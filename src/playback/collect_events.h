@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/event_list.h"
+#include "document/document.h"
 #include "playback/midi_event.h"
 
 namespace playback {
@@ -14,7 +14,7 @@ namespace playback {
 // without a section, from the first row up to the first section marker (the
 // start-up part). Nothing when the marker is not there.
 //
-// Markers "SFF1" and "SInt" are passed over and their Tick+ is not counted;
+// Set-up markers ("SFF1", "SFF2", "SInt") are passed over and their Tick+ is not counted;
 // any other row adds its Tick+ to the running tick. Channel messages become
 // short events, F0 messages long events of F0 and their bytes, F7 messages
 // long events of their bytes, however long; meta events, rows without bytes

@@ -2,8 +2,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <fstream>
@@ -186,6 +188,56 @@ TEST(AtomicFile, ATerminatingSignalRemovesTheTemporaryFile) {
     EXPECT_EXIT(stoppedWhileWriting(), ::testing::KilledBySignal(SIGTERM), "");
     EXPECT_EQ(dir.listing(), std::vector<std::string>{"style.sty"});
     EXPECT_EQ(dir.readText("style.sty"), "old");
+}
+
+// A signal taken by another thread while a scope defers termination waits
+// for the scope to end; then what is registered goes and the signal ends the
+// process.
+TEST(TerminationDeferred, HoldsASignalToAnyThreadUntilTheScopeEnds) {
+    TempDir dir;
+    const auto registered = dir.writeText("#scratch", "x");
+    const auto stoppedWhileDeferred = [&] {
+        base::handleTermination();
+        base::removeIfTerminated(registered);
+        {
+            const base::TerminationDeferred deferred;
+            std::thread([] { ::kill(::getpid(), SIGTERM); }).join();
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::ofstream(dir / "after-the-signal") << "still running";
+        }
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(stoppedWhileDeferred(), ::testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EQ(dir.listing(), std::vector<std::string>{"after-the-signal"});
+}
+
+// SIGTERM while a hard-linked file is written in place, sent by a thread
+// that watches the new bytes arrive: the file is the whole new one, never
+// the new bytes followed by the old tail.
+TEST(AtomicFile, ATerminatingSignalWaitsForAnInPlaceWrite) {
+    TempDir dir;
+    constexpr std::size_t kOld = 32u << 20, kNew = 16u << 20;
+    const auto target = dir / "linked.sty";
+    ASSERT_TRUE(base::writeFileAtomic(target, base::Bytes(kOld, 'o')));
+    std::filesystem::create_hard_link(target, dir / "other-name.sty");
+    const auto stoppedWhileWriting = [&] {
+        base::handleTermination();
+        std::thread watcher([&] {
+            const int fd = ::open(target.c_str(), O_RDONLY);
+            char first = 'o';
+            while (first == 'o') (void)!::pread(fd, &first, 1, 0);
+            ::kill(::getpid(), SIGTERM);
+        });
+        watcher.detach();
+        base::writeFileAtomic(target, base::Bytes(kNew, 'n'));
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(stoppedWhileWriting(), ::testing::KilledBySignal(SIGTERM), "");
+    const auto left = base::readFile(dir / "other-name.sty");
+    ASSERT_TRUE(left);
+    EXPECT_EQ(left->size(), kNew);
+    EXPECT_EQ(std::count(left->begin(), left->end(), 'n'), static_cast<std::ptrdiff_t>(kNew));
 }
 
 TEST(FileIo, RemoveFileFailsWhileSomethingStaysUnderTheName) {

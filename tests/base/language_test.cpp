@@ -15,7 +15,7 @@ TEST(Language, MissingEmptyAndNonNumericKeysFallBack) {
     const auto path = dir.writeText("utf8.lng",
                                     "[TB]\n1=&Fichier\n2=\n78=Ouvrir un fichier ...\n3x=no\n-4=no\n=no\n+5=no\n"
                                     "43=\"Modifier    \"\n44='\"'\n45=\"\n"
-                                    "x=ignored\n[Other]\n3=no\n");
+                                    "x=ignored\n46=first\n46=second\n046=third\n[Other]\n3=no\n");
     Language lang;
     ASSERT_TRUE(lang.load(path).ok);
     EXPECT_EQ(lang.text(1, "&File"), "&Fichier");
@@ -27,6 +27,7 @@ TEST(Language, MissingEmptyAndNonNumericKeysFallBack) {
     EXPECT_EQ(lang.text(43), "Modifier    ");  // quoted: the blanks stay
     EXPECT_EQ(lang.text(44), "\"");
     EXPECT_EQ(lang.text(45), "\"");  // one mark alone is the text
+    EXPECT_EQ(lang.text(46), "first");  // the first line of a number wins
 }
 
 TEST(Language, UndecodableFilesAreRefusedAndTheLanguageStays) {

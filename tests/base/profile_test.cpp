@@ -20,6 +20,10 @@ TEST(Profile, ReadsWithoutRegardToCaseFirstMatchWinsValuesTrimmed) {
     EXPECT_FALSE(p.hasSection("Select"));
     EXPECT_TRUE(p.hasKey("Colors", "brush10"));
     EXPECT_EQ(p.keys("Main"), (std::vector<std::string>{"Top", "Name", "Bad"}));
+    // The whole section in one pass answers as value() does per key.
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(p.entries("MAIN"), (Entries{{"Top", "12"}, {"Name", "a b"}, {"Bad", "12x"}}));
+    EXPECT_EQ(p.entries("Select"), Entries{});
     EXPECT_EQ(Profile::parseInt(" -4 "), -4);
     EXPECT_FALSE(Profile::parseInt(""));
 }

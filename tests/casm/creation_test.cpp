@@ -171,7 +171,7 @@ TEST(CasmCreation, RefusalsLeaveTheTargetAsItWas) {
 
     const auto unwritable = createCasmFile(dir / "no" / "x.csm", main.list(), only(9, Kind::Drums), base::Profile());
     ASSERT_TRUE(unwritable.failure);
-    EXPECT_EQ(unwritable.failure->text, "Unable create a temporary file...");
+    EXPECT_EQ(unwritable.failure->text, "Unable to create a temporary file...");
     EXPECT_EQ(unwritable.failure->textId, 101);
 }
 

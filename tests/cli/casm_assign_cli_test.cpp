@@ -85,6 +85,18 @@ TEST(CasmAssignCli, RefusesBadLinesAndLeavesNoFile) {
     run = runCli({"casm-assign", (dir / "cut.csm").string(), out, "--all", "ntr=0"});
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(base::fileExists(dir / "out.csm"));
+
+    // A file-size limit is a write error, as for every other command.
+    Bytes style = testing_support::drumSectionMidi();
+    append(style, section());
+    append(style, Bytes(4000, 0x55));  // each working file stays within 4096 bytes (8 blocks of 512)
+    ASSERT_GT(style.size(), 4096u);
+    ASSERT_TRUE(base::writeFileAtomic(dir / "big.sty", style));
+    const auto bigOut = (dir / "out.sty").string();
+    run = runCli({"casm-assign", (dir / "big.sty").string(), bigOut, "--all", "ntr=0"}, "ulimit -f 8; ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Write error\t" + bigOut + "\n");
+    EXPECT_FALSE(base::fileExists(dir / "out.sty"));
 }
 
 TEST(CasmSplice, PutsASectionInPlaceOfTheOneTheReaderTook) {

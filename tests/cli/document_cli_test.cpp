@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "casm/reader.h"
 #include "document/demo_style.h"
 #include "document/smf_builder.h"
 #include "support/cli_run.h"
@@ -129,4 +130,38 @@ TEST(CliDocument, ASaveOverAPrivateFileALinkOrAReadOnlyFileKeepsWhatTheUserSet) 
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "Unable to create the file\t" + locked.string() + ": the file is read-only\n");
     EXPECT_EQ(dir.readText("locked.prs"), "old");
+}
+
+// Bank removal to any style type keeps the CASM section and, like a save,
+// says that the add part was left out; import refuses a CASM file that the
+// CASM reader refuses, with the reader's message, and writes nothing.
+TEST(CliDocument, BankRemovalKeepsTheCasmSectionOfEveryStyleTypeAndImportRefusesNoCasm) {
+    TempDir dir;
+    const auto demo = std::string(CTABBER_SOURCE_DIR) + "/examples/Demo.sty";
+    const std::string leftOut =
+        "warning: The add part (18 bytes) was left out: the bank removal writes the MIDI part and the CASM section only.\n";
+    for (const char* name : {"gm.prs", "gm.sty", "gm.pcs"}) {
+        auto removed = runCli({"remove-banks", demo, dir.file(name).string()});
+        EXPECT_EQ(removed.status, 0) << removed.err;
+        EXPECT_EQ(removed.out, "12 Bank messages removed...\n");
+        EXPECT_EQ(removed.err, leftOut) << name;
+        EXPECT_NE(runCli({"info", dir.file(name).string()}).out.find("CASM Len="), std::string::npos) << name;
+    }
+    auto midi = runCli({"remove-banks", demo, dir.file("gm.mid").string()});
+    EXPECT_EQ(midi.err, "");
+    EXPECT_EQ(runCli({"info", dir.file("gm.mid").string()}).out.find("CASM Len="), std::string::npos);
+
+    const auto mid = dir.file("p.mid").string(), csm = dir.file("p.csm").string();
+    ASSERT_EQ(runCli({"export", demo, "--mid", mid, "--csm", csm, "--add", dir.file("p.add").string()}).status, 0);
+    const auto text = dir.writeText("passwd", "root:x:0:0:root:/root:/bin/bash\n").string();
+    auto refused = runCli({"import", "--mid", mid, "--csm", text, dir.file("new.sty").string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    const auto reader = casm::readCasmFile(text);
+    ASSERT_FALSE(reader.ok());
+    EXPECT_EQ(refused.err, reader.failure->caption + "\t" + reader.failure->text + "\n");
+    auto missing = runCli({"import", "--mid", mid, "--csm", dir.file("none.csm").string(), dir.file("new.sty").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_FALSE(base::fileExists(dir.file("new.sty")));
+    EXPECT_EQ(runCli({"import", "--mid", mid, "--csm", csm, dir.file("new.sty").string()}).status, 0);
 }

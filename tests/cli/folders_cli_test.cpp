@@ -1,5 +1,6 @@
 // The folders of a command-line call: its temporary folder, its own working
 // files beside other instances', and what stays behind when it fails or is stopped.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -130,12 +131,19 @@ TEST(CliFolders, ASizeLimitIsAWriteErrorAndStoppingTheToolLeavesNothingBehind) {
     EXPECT_EQ(limited.err, "Write error\t" + target.string() + "\n");
     EXPECT_EQ(dir.listing(), std::vector<std::string>{"long.mid"});
 
-    // SIGTERM while the tool waits for its input: its temporary folder goes.
+    // SIGTERM while the tool waits to write to a pipe that is not read: its
+    // temporary folder goes.
     const auto tmp = dir / "tmp";
     std::filesystem::create_directory(tmp);
-    const auto pipe = dir / "input.sty";
+    TrackBuilder big;
+    for (int i = 0; i < 100000; ++i) big.event(1, {0x90, 60, 100});
+    big.end();
+    const auto longer = dir.write("longer.mid", smfFile(0, 480, {big.bytes()}));
+    const auto pipe = dir / "output.mid";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const int pid = testing_support::startCli({"info", pipe.string()}, {"TMPDIR=" + tmp.string()});
+    const int unread = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(unread, 0);
+    const int pid = testing_support::startCli({"save", longer.string(), pipe.string()}, {"TMPDIR=" + tmp.string()});
     // Waits until the call has made its folder and its working folder in it.
     const auto madeFolders = [&] {
         const auto made = testing_support::listing(tmp);
@@ -148,5 +156,6 @@ TEST(CliFolders, ASizeLimitIsAWriteErrorAndStoppingTheToolLeavesNothingBehind) {
     int raw = 0;
     ::waitpid(pid, &raw, 0);
     EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGTERM);
+    ::close(unread);
     EXPECT_EQ(testing_support::listing(tmp), std::vector<std::string>{});
 }

@@ -2,8 +2,10 @@
 
 #include <sys/wait.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "document/demo_style.h"
 #include "document/smf_builder.h"
@@ -75,7 +77,8 @@ TEST(CliPlayback, RenderRefusesWhatCannotPlayAndKeepsTheTarget) {
     };
     for (const auto& bad : std::vector<std::vector<std::string>>{
              {}, {"--section", "Main A", "--loops", "0"}, {"--section", "Main A", "--mute", "17"},
-             {"--section", "Main A", "--mute", "1,,2"}})
+             {"--section", "Main A", "--mute", "1,,2"}, {"--section", "Main A", "--mute", "1,2,"},
+             {"--section", "Main A", "--mute", ",1"}})
         EXPECT_EQ(render(bad, style).status, 2);
 
     // One section "Main A" of two notes `gap` ticks apart, at `division`.
@@ -103,6 +106,45 @@ TEST(CliPlayback, RenderRefusesWhatCannotPlayAndKeepsTheTarget) {
         EXPECT_EQ(r.err, refused.err);
     }
     EXPECT_EQ(dir.readText("keep.wav"), "a good file");
+}
+
+// With --workdir the rendering needs no temporary folder: its scratch file is
+// the call's working folder's, so no TMPDIR stops it, and SIGTERM while it
+// renders leaves nothing behind.
+TEST(CliPlayback, RenderWithAWorkdirWritesItsScratchFileInTheCallsOwnFolder) {
+    TempDir dir;
+    const auto style = dir.write("Demo.sty", document::demoStyle());
+    const auto work = dir / "work";
+    dir.writeText("plain", "not a folder");
+    for (const std::string& tmpdir : {(dir / "missing").string(), (dir / "plain").string(), std::string(),
+                                     "/" + std::string(5000, 'x')}) {
+        const auto out = dir / "main.wav";
+        const auto r = runCli({"render", style.string(), "--section", "Main A", "--out", out.string(), "--workdir",
+                               work.string()},
+                              "TMPDIR=" + shellQuote(tmpdir) + " ");
+        EXPECT_EQ(r.status, 0) << tmpdir.substr(0, 40) << ": " << r.err;
+        EXPECT_EQ(r.out, "Rendered\t" + out.string() + "\t4000 ms\n");
+        EXPECT_EQ(testing_support::listing(work), std::vector<std::string>{});
+    }
+
+    // 800 passes: stopped long before it ends, once its scratch file is there.
+    const int pid = testing_support::startCli({"render", style.string(), "--section", "Main A", "--loops", "800",
+                                               "--out", (dir / "long.wav").string(), "--workdir", work.string()},
+                                              {});
+    const auto scratchMade = [&] {
+        for (const auto& name : testing_support::listing(work))
+            if (std::filesystem::exists(work / name / "###.###")) return true;
+        return false;
+    };
+    for (int tries = 0; tries < 1000 && !scratchMade(); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(scratchMade());
+    ::kill(pid, SIGTERM);
+    int raw = 0;
+    ::waitpid(pid, &raw, 0);
+    EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGTERM);
+    EXPECT_EQ(testing_support::listing(work), std::vector<std::string>{});
+    EXPECT_FALSE(std::filesystem::exists(dir / "long.wav"));
 }
 
 // ctabber-cli hands the playback commands to the program in its own folder,

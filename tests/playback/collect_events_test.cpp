@@ -102,6 +102,37 @@ TEST(CollectEvents, ASectionFromItsFirstMarkerToTheNextWithLongSystemExclusiveWh
     EXPECT_EQ(main.size(), 6u);
 }
 
+// An SFF2 style opens with "SFF2" where an SFF1 style has "SFF1": its
+// set-up part is played the same way, and "SFF2" ends no section.
+TEST(CollectEvents, AnSff2StyleHasTheSameSetUpPartAndSections) {
+    document::TrackBuilder t;
+    t.tempo(0, 500000)
+        .text(0, 0x06, "SFF2")
+        .sysex(0, {0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7})
+        .event(4, {0xC8, 0x30})
+        .text(4, 0x06, "SInt")
+        .event(2, {0xB9, 0x00, 0x7F})
+        .text(1910, 0x06, "Main A")
+        .event(0, {0x99, 0x24, 0x64})
+        .event(480, {0x89, 0x24, 0x00})
+        .text(1440, 0x06, "SFF2")
+        .event(0, {0x98, 0x30, 0x40})
+        .text(0, 0x06, "Fill In AA")
+        .event(0, {0x9A, 0x30, 0x40})
+        .end(0);
+    const auto doc = testing_support::readTrack(t);
+    std::vector<MidiEvent> startup;
+    CollectEvents(startup, doc.events, std::nullopt);
+    EXPECT_EQ(played(startup), (std::vector<Played>{{0, 0, {0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}},
+                                                    {4, 4, {0xC8, 0x30, 0x00}},
+                                                    {6, 2, {0xB9, 0x00, 0x7F}}}));
+    std::vector<MidiEvent> main;
+    CollectEvents(main, doc.events, "Main A");
+    EXPECT_EQ(played(main), (std::vector<Played>{{0, 0, {0x99, 0x24, 0x64}},
+                                                 {480, 480, {0x89, 0x24, 0x00}},
+                                                 {480, 0, {0x98, 0x30, 0x40}}}));
+}
+
 TEST(LoopLength, PadsToTheBarLineBelowTheRoundedUpBeatsOnly) {
     auto list = [](std::uint64_t lastTick, std::uint32_t lastDelta) {
         return std::vector<MidiEvent>{MidiEvent::shortEvent(0, 0, 0x90, 60, 100),

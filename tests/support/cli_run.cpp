@@ -33,9 +33,11 @@ std::string shellQuote(const std::string& text) {
     return q + "'";
 }
 
-CliResult runCli(const std::vector<std::string>& args, const std::string& shellPrefix) {
+CliResult runCli(const std::vector<std::string>& args, const std::string& shellPrefix, int killAfterSeconds) {
     TempDir capture;
-    std::string command = shellPrefix + "exec " + shellQuote(CTABBER_CLI);
+    std::string command = shellPrefix + "exec ";
+    if (killAfterSeconds > 0) command += "timeout -s KILL " + std::to_string(killAfterSeconds) + " ";
+    command += shellQuote(CTABBER_CLI);
     for (const auto& a : args) command += " " + shellQuote(a);
     command += " >" + shellQuote(capture.file("out").string()) + " 2>" + shellQuote(capture.file("err").string()) +
                " </dev/null";

@@ -12,8 +12,9 @@ struct CliResult {
 };
 
 // Runs the tool with `args`. `shellPrefix` stands before the command in the
-// shell line: "TMPDIR=/x " sets a variable, "ulimit -f 2; " a limit.
-CliResult runCli(const std::vector<std::string>& args, const std::string& shellPrefix = "");
+// shell line: "TMPDIR=/x " sets a variable, "ulimit -f 2; " a limit. A tool
+// still running after `killAfterSeconds` (when above 0) is killed: status 137.
+CliResult runCli(const std::vector<std::string>& args, const std::string& shellPrefix = "", int killAfterSeconds = 0);
 // Runs one call per element at the same time and waits for all of them.
 std::vector<CliResult> runCliTogether(const std::vector<std::vector<std::string>>& calls);
 

@@ -11,6 +11,8 @@
 
 #include "base/profile.h"
 #include "base/ui/transient_message.h"
+#include "casm/casm_bytes.h"
+#include "casm/reader.h"
 #include "document/smf_reader.h"
 #include "document/smf_writer.h"
 #include "document/ui/event_row_painter.h"
@@ -322,7 +324,9 @@ void MainWindowTest::saveAsAppliesTheExtensionRule() {
 void MainWindowTest::exportThenImportGivesTheSameStyle() {
     WindowFixture f;
     auto& w = f.open();
-    const QByteArray style = smf::demoStyle();
+    // A CASM section the CASM reader takes, as import reads it first.
+    const QByteArray style = smf::header(0, 1, 480) + smf::track(smf::demoEvents()) +
+                             smf::toQt(casm_test::kMainADrums) + smf::bytes({'O', 'T', 'S', 'c', 0, 0, 0, 1, 0x42});
     w.openFile(f.write("Pop.sty", style));
 
     bool addShown = false;
@@ -351,6 +355,19 @@ void MainWindowTest::exportThenImportGivesTheSameStyle() {
     f.dialogs.files.push_back(base::ui::FileChoice{f.path("again.prs"), 4});
     action(w, "mSaveas")->trigger();
     QCOMPARE(f.read("again.prs"), style);
+
+    // A CASM file the CASM reader refuses is refused with its message, and
+    // the open document stays.
+    f.write("#Pop.csm", "root:x:0:0:root:/root:/bin/bash\n");
+    w.openFile(f.write("plain.mid", smf::header(0, 1, 96) + smf::track(smf::bytes({0, 0xFF, 0x2F, 0}))));
+    whenShown<document::ui::ImportDialog>([](document::ui::ImportDialog* d) { d->ButtonOk->click(); });
+    action(w, "mImport")->trigger();
+    const auto refused = casm::readCasmFile(f.path("#Pop.csm").toStdString());
+    QVERIFY(!refused.ok());
+    QCOMPARE(f.dialogs.messages.back().caption, QString::fromStdString(refused.failure->caption));
+    QCOMPARE(f.dialogs.messages.back().text, QString::fromStdString(refused.failure->text));
+    QCOMPARE(f.dialogs.messages.back().icon, base::Icon::Error);
+    QCOMPARE(w.windowTitle(), "Ctabber... " + f.path("plain.mid"));
 
     // The export dialog's place is kept under its own name.
     const base::Profile settings(f.home() / "Ctabber.INI");
@@ -381,6 +398,18 @@ void MainWindowTest::droppedFileOpensAndBatchRemovesBanks() {
     QVERIFY(!saved.isEmpty());
     QVERIFY(!saved.contains(smf::bytes({0xB0, 0x00, 0x00})));
     QVERIFY(saved.endsWith(smf::casm(smf::bytes({'C', 'S', 'E', 'G', 0, 0, 0, 0}))));
+
+    // A Tyros style keeps its CASM section too, and the add part that the
+    // batch leaves out is said.
+    auto& again = f.open();
+    const QString tyros = f.write("Drop.prs", smf::demoStyle());
+    again.openFile(tyros);
+    again.runCommandLine({tyros.toStdString(), "br"});
+    QTRY_VERIFY(!again.isVisible());
+    const QByteArray kept = f.read("_Drop.prs");
+    QVERIFY(kept.endsWith(smf::casm(smf::bytes({'C', 'S', 'E', 'G', 0, 0, 0, 0}))));
+    QCOMPARE(f.dialogs.messages.back().text, f.path("_Drop.prs") + "\nThe add part (9 bytes) was left out: the bank "
+                                                                  "removal writes the MIDI part and the CASM section only.");
 }
 
 

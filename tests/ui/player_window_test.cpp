@@ -188,6 +188,35 @@ private slots:
         QVERIFY(p.showCounter());
     }
 
+    // An SFF2 style: "SFF2" is no section; Main A is chosen with its
+    // channels lit, and Start sends the set-up part before the section.
+    void anSff2StylePlaysItsSectionsAfterItsSetUpPart() {
+        QByteArray e;
+        e += smf::meta(0x06, "SFF2");
+        e += smf::bytes({0, 0xF0, 8, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
+        e += smf::bytes({0, 0xC8, 0x30});
+        e += smf::meta(0x06, "SInt");
+        e += smf::bytes({0, 0xB9, 0x00, 0x7F});
+        e += smf::meta(0x06, "Main A");
+        e += smf::bytes({0, 0x99, 0x24, 0x64, 0, 0x98, 0x3C, 0x64, 0x83, 0x60, 0x88, 0x3C, 0x00});
+        e += smf::meta(0x06, "Fill In AA");
+        e += smf::bytes({0, 0x91, 0x40, 0x50, 0x60, 0x81, 0x40, 0x00, 0, 0xFF, 0x2F, 0x00});
+        PlayerRig rig(smf::header(0, 1, 480) + smf::track(e));
+        auto& p = *rig.player;
+        QCOMPARE(sectionNames(p), QStringList({"Main A", "Fill In AA"}));
+        QVERIFY(p.sectionItems[0]->isChecked());
+        QVERIFY(p.LED[8]->isEnabled() && p.LED[9]->isEnabled());
+        QVERIFY(!p.LED[0]->isEnabled());
+        QVERIFY(p.ButtonStart->isEnabled());
+        p.ButtonStartClick();
+        QVERIFY(p.playing());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.sent({0x99, 0x24, 0x64}), 2000);
+        QVERIFY(rig.sent({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+        QVERIFY(rig.sent({0xC8, 0x30}));
+        QVERIFY(rig.sent({0xB9, 0x00, 0x7F}));
+        p.ButtonStopClick();
+    }
+
     void startPlaysStopSilencesAndClosingWhilePlayingLeavesNoNoteHanging() {
         PlayerRig rig(style());
         auto& p = *rig.player;

@@ -16,6 +16,7 @@
 #include "app/ui/open_document.h"
 #include "base/file_names.h"
 #include "base/ui/transient_message.h"
+#include "casm/reader.h"
 #include "casm/ui/casm_editor_window.h"
 #include "document/name_sources.h"
 #include "document/recent_files.h"
@@ -245,6 +246,12 @@ void MainWindow::mImportClick() {
     settings_.exportImportDir = directory.toStdString();
     if (!ok) return;
     const auto names = dialog.names();
+    // A file the CASM reader refuses is said before anything changes.
+    if (!names.csm.empty())
+        if (const auto refused = casm::readCasmFile(names.csm, language_).failure) {
+            base::ui::showMessage(dialogs_, this, *refused);
+            return;
+        }
     if (!mayDiscardChanges()) return;
     openedFile_ = QString::fromStdString(names.mid);
     saveFileName_.clear();
@@ -302,7 +309,8 @@ void MainWindow::runBankRemovalBatch() {
         runBankRemoval([&](document::Document& doc, int& removed) {
             outcome = events::runBankBatch(doc, ws_, language_, &removed);
         });
-        if (!outcome.ok) base::ui::showOutcome(dialogs_, this, outcome);
+        // A success is silent unless something was left out.
+        if (!outcome.ok || !outcome.note.empty()) base::ui::showOutcome(dialogs_, this, outcome);
     }
     open_->saved();  // the batch ends by closing, without asking about its own change
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

@@ -53,7 +53,7 @@ int render(const Args& args) {
         printMessage(false, "Player message", "The section \"" + *section + "\" has nothing to play.");
         return kFailed;
     }
-    const auto outcome = playback::ports::renderWav(request, *target);
+    const auto outcome = playback::ports::renderWav(request, *target, call.workspace().scratch());
     if (!outcome.ok) {
         printMessage(false, outcome.message.caption, outcome.message.text);
         return kFailed;
@@ -64,13 +64,13 @@ int render(const Args& args) {
 }
 
 int chords(const Args& args) {
-    return runChords(args, [](std::vector<playback::MidiEvent> startup, std::vector<playback::MidiEvent> played,
-                              const playback::Timing& timing, const std::string& target) {
+    return runChords(args, [&args](std::vector<playback::MidiEvent> startup, std::vector<playback::MidiEvent> played,
+                                   const playback::Timing& timing, const std::string& target) {
         playback::ports::RenderRequest request;
         request.startup = std::move(startup);
         request.section = std::move(played);
         request.timing = timing;
-        return playback::ports::renderWav(request, target);
+        return playback::ports::renderWav(request, target, CallWorkspace(args).workspace().scratch());
     });
 }
 

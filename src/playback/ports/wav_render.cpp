@@ -1,8 +1,7 @@
 #include "playback/ports/wav_render.h"
 
+#include <fcntl.h>
 #include <unistd.h>
-
-#include <cstdlib>
 
 #include "base/file_io.h"
 #include "playback/ports/fluid_synth.h"
@@ -24,19 +23,17 @@ private:
     Synth& synth_;
 };
 
-// A scratch file removed when the object goes.
+// The scratch file the renderer writes, removed when the object goes.
 struct ScratchFile {
     std::filesystem::path path;
-    ScratchFile() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ctabber-render.XXXXXX.wav").string();
-        const int fd = ::mkstemps(pattern.data(), 4);
+    explicit ScratchFile(const std::filesystem::path& at) {
+        const int fd = ::open(at.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0) return;
         ::close(fd);
-        path = pattern;
+        path = at;
     }
     ~ScratchFile() {
-        std::error_code ec;
-        if (!path.empty()) std::filesystem::remove(path, ec);
+        if (!path.empty()) ::unlink(path.c_str());
     }
 };
 
@@ -44,14 +41,15 @@ base::Outcome renderFailure(const std::string& text, int textId = 0) { return ba
 
 }  // namespace
 
-base::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target) {
+base::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target,
+                        const std::filesystem::path& scratchFile) {
     if (const auto timing = checkTiming(request.timing); !timing.ok) return timing;
     const std::uint64_t lengthMs = runLengthMs(request.startup, request.section, request.timing, request.passes);
     if (lengthMs > kMaxRenderMs)
         return renderFailure("The rendering would last " + std::to_string(lengthMs / 60000) +
                              " minutes; renderings are limited to 60 minutes.");
-    ScratchFile scratch;
-    if (scratch.path.empty()) return renderFailure("Unable create a temporary file...", 101);
+    ScratchFile scratch(scratchFile);
+    if (scratch.path.empty()) return renderFailure("Unable to create a temporary file...", 101);
 
     Synth synth;
     fluid_settings_setstr(synth.settings(), "audio.file.name", scratch.path.c_str());

@@ -22,7 +22,10 @@ struct RenderRequest {
 inline constexpr std::uint64_t kMaxRenderMs = 60ull * 60 * 1000;
 
 // Writes `target` all or nothing: the start-up list once, then the section
-// `passes` times, runLengthMs() long.
-base::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target);
+// `passes` times, runLengthMs() long. The samples go first to `scratchFile`
+// (the working folder's scratch file, which a terminating signal removes
+// with the folder), which is removed when done.
+base::Outcome renderWav(const RenderRequest& request, const std::filesystem::path& target,
+                        const std::filesystem::path& scratchFile);
 
 }  // namespace playback::ports

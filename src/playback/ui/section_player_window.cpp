@@ -45,7 +45,7 @@ SectionPlayerWindow::SectionPlayerWindow(const document::Document& doc, CMIDIOUT
       casm_(std::move(casm)) {
     setWindowTitle(text(295, "Style Player"));
     for (const auto& marker : doc_.markers)
-        if (marker != "SFF1" && marker != "SInt") sections_.push_back(marker);
+        if (!document::isSetupMarker(marker)) sections_.push_back(marker);
     CollectEvents(startup_, doc_.events, std::nullopt);
     buildControls();
     restorePlace();
