@@ -20,7 +20,7 @@ bool PlayerThread::startBars(std::vector<MidiEvent> startup, BarQueue& bars, con
 bool PlayerThread::run(std::function<Player::Step(bool first)> stepOnce, Reports reports) {
     out_.SetActive(true);
     const bool started = timer_.start(std::chrono::milliseconds(kPeriodMs),
-                                      [this, stepOnce = std::move(stepOnce), first = true,
+                                      [stepOnce = std::move(stepOnce), first = true,
                                        reports = std::move(reports)]() mutable {
         const auto step = stepOnce(first);
         first = false;
