@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "base/texts.h"
+#include "base/ui/button_row.h"
 #include "document/ui/event_row_painter.h"
 #include "playback/ui/program_port.h"
 
@@ -73,12 +74,8 @@ SetupDialog::SetupDialog(QWidget* parent, SetupContext context, const app::Setup
         captions_.add(id, [this, index](const QString& t) { PageControl1->setTabText(index, t); });
     }
 
-    auto* buttons = new QHBoxLayout;
     base::ui::okCancelButtons(*this, captions_, ButtonOK, ButtonCancel);
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(base::ui::rightAlignedRow(ButtonOK, ButtonCancel));
 
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });

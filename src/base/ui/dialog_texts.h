@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/language.h"
+#include "base/ui/button_row.h"
 
 namespace base::ui {
 
@@ -31,11 +32,7 @@ inline QHBoxLayout* okCancelRow(QWidget* dialog, const Language& language, const
     buttonOk->setDefault(true);
     buttonCancel = new QPushButton(text(language, 81, cancel), dialog);
     buttonCancel->setObjectName("ButtonCancel");
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(buttonOk);
-    row->addWidget(buttonCancel);
-    return row;
+    return rightAlignedRow(buttonOk, buttonCancel);
 }
 
 }  // namespace base::ui

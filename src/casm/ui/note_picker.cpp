@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/ui/button_row.h"
 #include "casm/note_keyboard.h"
 
 namespace casm::ui {
@@ -94,12 +95,8 @@ NotePicker::NotePicker(QWidget* parent, const base::Language& language, const st
     LabelNote->setFont(big);
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addWidget(LabelNote);
-    auto* buttons = new QHBoxLayout;
     base::ui::okCancelButtons(*this, captions_, ButtonOK, ButtonCancel);
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    buttons->addWidget(ButtonCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(base::ui::rightAlignedRow(ButtonOK, ButtonCancel));
     captions_.add(311, [this](const QString& t) { setWindowTitle(t); });
     connect(Image1, &KeyboardPicture::hovered, this,
             [this](int n) { LabelNote->setText(n < 0 ? QString() : noteText(n)); });
