@@ -5,6 +5,8 @@
 // ends, or a note-off that ends no note, stays as a stub, so the roll shows
 // every note row the list holds. Rows are grid rows; ticks are absolute.
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "document/event_list.h"
@@ -29,7 +31,27 @@ struct Note {
 // Note-on or note-off (a note-on of velocity 0 counts as one) with two data
 // bytes, as a sequencer reads it.
 enum class NoteRole { None, On, Off };
-NoteRole noteRole(const document::EventList& list, int r);
+NoteRole noteRole(std::span<const std::uint8_t> bytes, int eventLength);
+inline NoteRole noteRole(const document::EventList& list, int r) {
+    return noteRole(list.bytes(r), list.eventLength(r));
+}
+
+// Pairs the notes of rows given one by one in list order, for a walk that
+// reads the rows for more than their notes.
+class NotePairer {
+public:
+    // `rows`: about how many rows come, to make room for their notes at once.
+    explicit NotePairer(std::size_t rows = 0);
+    ~NotePairer();
+    void add(int r, std::uint64_t tick, std::span<const std::uint8_t> bytes, int eventLength);
+    // The notes so far, ordered by start (then by row); the pairer is spent.
+    std::vector<Note> take() { return std::move(notes_); }
+
+private:
+    struct Waiting;
+    std::vector<Note> notes_;
+    std::unique_ptr<Waiting> waiting_;
+};
 
 // Every note of the list, ordered by start (then by row). One pass.
 std::vector<Note> pairNotes(const document::EventList& list);

@@ -71,36 +71,55 @@ document::Edit placeEvents(const document::EventList& list, std::span<const int>
 
     for (int r : removed) edit.removed.push_back({r, list.row(r)});
     edit.inserted.reserve(placed.size());
+    // Rows between the places where rows go or come keep their Tick+: only
+    // the first row after such a place is looked at, so the walk costs the
+    // number of changes, not the length of the list.
     std::uint64_t previous = 0;  // the tick of the row last laid down
-    int newRow = 0;
+    int newRow = 0;              // the row number it has after the edit
+    int survivor = 1;            // the next row not yet laid down
+    bool disturbed = false;      // something went or came just before `survivor`
     auto next = order.begin();
-    const auto layPlaced = [&](int before) {
-        for (; next != order.end() && next->before == before; ++next) {
+    auto out = removed.begin();
+    // Lays down the rows before `stop` that stay, then what goes before `stop`.
+    const auto layUpTo = [&](int stop) {
+        if (survivor < stop) {
+            if (disturbed) {
+                const std::uint64_t tick = std::max(list.absTick(survivor), previous);
+                const auto delta = static_cast<std::uint32_t>(tick - previous);
+                if (delta != list.delta(survivor) || (!list.hasDelta(survivor) && delta != 0)) {
+                    auto before = list.row(survivor);
+                    auto after = before;
+                    after.delta = delta;
+                    edit.replaced.push_back({newRow + 1, std::move(before), std::move(after)});
+                }
+                previous = tick;
+            }
+            newRow += stop - survivor;
+            previous = std::max(previous, list.absTick(stop - 1));
+            survivor = stop;
+            disturbed = false;
+        }
+        for (; next != order.end() && next->before == stop; ++next) {
             Placement& p = placed[next->index];
             p.row.delta = static_cast<std::uint32_t>(p.tick - std::min(p.tick, previous));
             previous = std::max(previous, p.tick);
             edit.inserted.push_back({++newRow, std::move(p.row)});
+            disturbed = true;
         }
     };
-    auto out = removed.begin();
-    for (int r = 1; r <= events; ++r) {
-        layPlaced(r);
-        if (out != removed.end() && *out == r) {
+    while (next != order.end() || out != removed.end()) {
+        const int stop = out == removed.end() ? next->before
+                         : next == order.end() ? *out
+                                               : std::min(next->before, *out);
+        layUpTo(stop);
+        if (out != removed.end() && *out == stop) {
             ++out;
-            continue;
+            survivor = stop + 1;
+            disturbed = true;
         }
-        ++newRow;
-        const std::uint64_t tick = std::max(list.absTick(r), previous);
-        const auto delta = static_cast<std::uint32_t>(tick - previous);
-        previous = tick;
-        if (delta == list.delta(r) && (list.hasDelta(r) || delta == 0)) continue;
-        auto before = list.row(r);
-        auto after = before;
-        after.delta = delta;
-        edit.replaced.push_back({newRow, std::move(before), std::move(after)});
     }
-    layPlaced(events + 1);
+    // The first row after the last change.
+    if (disturbed && survivor <= events) layUpTo(survivor + 1);
     return edit;
 }
-
 }  // namespace roll

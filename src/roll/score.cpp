@@ -5,12 +5,32 @@
 namespace roll {
 
 std::unique_ptr<const Score> scoreOf(const document::Document& doc) {
+    // One walk over the rows for the notes, the time signatures and the markers.
     auto score = std::make_unique<Score>();
-    score->notes = pairNotes(doc.events);
+    const auto& list = doc.events;
+    NotePairer pairer(static_cast<std::size_t>(list.eventCount()));
+    std::vector<Meter> meters{{0, 4, 4}};
+    std::uint64_t tick = 0;
+    for (int r = 1; r <= list.eventCount(); ++r) {
+        tick += list.delta(r);
+        const auto bytes = list.bytes(r);
+        const int eventLength = list.eventLength(r);
+        if (bytes.size() >= 2 && bytes[0] == 0xFF) {
+            const auto data = bytes.subspan(static_cast<std::size_t>(eventLength));
+            if (bytes[1] == 0x58) {
+                if (const auto m = meterFrom(tick, data)) addMeter(meters, *m);
+            } else if (bytes[1] == 0x06) {
+                addBand(score->bands, data, tick, r);
+            }
+        } else {
+            pairer.add(r, tick, bytes, eventLength);
+        }
+    }
+    endBands(score->bands, tick);
+    score->notes = pairer.take();
     score->index = NoteIndex(score->notes);
-    score->grid = TimeGrid(doc.division, metersOf(doc.events));
-    score->bands = sectionBands(doc.events);
-    score->end = endTick(doc.events);
+    score->grid = TimeGrid(doc.division, std::move(meters));
+    score->end = tick;
     return score;
 }
 

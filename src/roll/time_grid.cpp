@@ -4,17 +4,22 @@
 
 namespace roll {
 
+std::optional<Meter> meterFrom(std::uint64_t tick, std::span<const std::uint8_t> data) {
+    if (data.size() < 2) return std::nullopt;
+    if (data[0] == 0 || data[1] > 6) return Meter{tick, 4, 4};
+    return Meter{tick, data[0], 1 << data[1]};
+}
+
+void addMeter(std::vector<Meter>& meters, const Meter& meter) {
+    if (!meters.empty() && meters.back().tick == meter.tick) meters.back() = meter;
+    else meters.push_back(meter);
+}
+
 std::vector<Meter> metersOf(const document::EventList& list) {
     std::vector<Meter> meters{{0, 4, 4}};
-    for (int r = 1; r <= list.eventCount(); ++r) {
-        if (list.metaType(r) != 0x58) continue;
-        const auto data = list.dataBytes(r);
-        if (data.size() < 2) continue;
-        Meter m{list.absTick(r), data[0], 1 << std::min<int>(data[1], 7)};
-        if (m.numerator == 0 || data[1] > 6) m.numerator = 4, m.denominator = 4;
-        if (m.tick == meters.back().tick) meters.back() = m;
-        else meters.push_back(m);
-    }
+    for (int r = 1; r <= list.eventCount(); ++r)
+        if (list.metaType(r) == 0x58)
+            if (const auto m = meterFrom(list.absTick(r), list.dataBytes(r))) addMeter(meters, *m);
     return meters;
 }
 

@@ -2,6 +2,8 @@
 // Bars and beats of the event list's time, from its division and its time
 // signatures, and snapping to a note value within the bar.
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,12 @@ struct Meter {
     int numerator = 4;
     int denominator = 4;  // the beat's note value: 4 = a quarter note
 };
+
+// The time signature of an FF 58 row's data bytes (nn dd cc bb) at `tick`;
+// nothing for data too short to hold one.
+std::optional<Meter> meterFrom(std::uint64_t tick, std::span<const std::uint8_t> data);
+// Adds a meter in tick order: one at the tick of the last replaces it.
+void addMeter(std::vector<Meter>& meters, const Meter& meter);
 
 // The time signatures (FF 58) of the list by tick; 4/4 from tick 0 until
 // the first one. A numerator of 0 or a denominator above 1/64 counts as 4/4.

@@ -203,3 +203,72 @@ TEST(Placement, WithoutAnEndOfTrackRowsGoBeforeTheTrailingRow) {
     EXPECT_EQ(list.delta(3), 5u);
     EXPECT_EQ(roll::trackEndRow(list), 0);
 }
+
+TEST(NoteEdits, RandomMovesKeepEveryOtherEventAndUndoExactly) {
+    // Random lists of notes, controllers and markers; random notes moved by
+    // random amounts, many times over.
+    std::uint32_t seed = 12345;
+    const auto random = [&](std::uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % below;
+    };
+    for (int round = 0; round < 200; ++round) {
+        EventList list;
+        const int count = 5 + static_cast<int>(random(40));
+        for (int i = 0; i < count; ++i) {
+            const auto delta = random(4) == 0 ? 0u : random(50);
+            const auto kind = random(6);
+            const auto key = static_cast<std::uint8_t>(60 + random(5));
+            if (kind == 0) list.appendRow(document::eventRow(delta, {0xB0, 7, 1}));
+            else if (kind == 1) list.appendRow(document::eventRow(delta, {0xFF, 0x06, 'S'}));
+            else list.appendRow(document::eventRow(delta, {static_cast<std::uint8_t>(kind % 2 ? 0x90 : 0x80), key, 64}));
+        }
+        if (random(3) != 0) list.appendRow(document::eventRow(random(30), {0xFF, 0x2F, 0x00}));
+        const auto notes = roll::pairNotes(list);
+        std::vector<Note> chosen;
+        for (const Note& n : notes)
+            if (random(3) == 0) chosen.push_back(n);
+        const roll::Shift wanted{static_cast<std::int64_t>(random(200)) - 100, static_cast<int>(random(5)) - 2};
+        const auto shift = roll::allowedShift(chosen, wanted);
+        const auto movedRows = roll::noteRows(chosen);
+        const auto isMoved = [&](int r) { return std::binary_search(movedRows.begin(), movedRows.end(), r); };
+
+        // What must hold afterwards: the others in order at their ticks; the moved ones shifted.
+        std::vector<std::pair<std::uint64_t, std::vector<std::uint8_t>>> stay, moved;
+        for (int r = 1; r <= list.eventCount(); ++r) {
+            const auto b = list.bytes(r);
+            std::vector<std::uint8_t> bytes(b.begin(), b.end());
+            if (!isMoved(r)) {
+                stay.push_back({list.absTick(r), bytes});
+            } else {
+                if (shift.ticks != 0 || shift.keys != 0) bytes[1] = static_cast<std::uint8_t>(bytes[1] + shift.keys);
+                moved.push_back({static_cast<std::uint64_t>(static_cast<std::int64_t>(list.absTick(r)) + shift.ticks), bytes});
+            }
+        }
+        const bool hasEnd = roll::trackEndRow(list) != 0;
+        auto edit = roll::moveNotes(list, chosen, wanted);
+        applyAndCheckUndo(list, edit);
+        ASSERT_EQ(list.eventCount(), static_cast<int>(stay.size() + moved.size())) << round;
+        std::vector<std::pair<std::uint64_t, std::vector<std::uint8_t>>> others, shifted;
+        std::uint64_t last = 0;
+        for (int r = 1; r <= list.eventCount(); ++r) {
+            const auto b = list.bytes(r);
+            std::pair<std::uint64_t, std::vector<std::uint8_t>> e{list.absTick(r), {b.begin(), b.end()}};
+            ASSERT_GE(e.first, last);
+            last = e.first;
+            const bool wasMoved = std::find(moved.begin(), moved.end(), e) != moved.end() &&
+                                  std::count(shifted.begin(), shifted.end(), e) < std::count(moved.begin(), moved.end(), e);
+            (wasMoved ? shifted : others).push_back(e);
+        }
+        if (hasEnd) {
+            ASSERT_TRUE(document::isTrackEnd(list.eventBytes(list.eventCount()))) << round;
+            // The end of track may only have moved later, to the last moved note.
+            ASSERT_GE(others.back().first, stay.back().first);
+            others.back().first = stay.back().first;
+        }
+        ASSERT_EQ(others, stay) << round;
+        std::sort(shifted.begin(), shifted.end());
+        std::sort(moved.begin(), moved.end());
+        ASSERT_EQ(shifted, moved) << round;
+    }
+}

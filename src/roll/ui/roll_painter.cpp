@@ -1,5 +1,6 @@
 #include "roll/ui/roll_painter.h"
 
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
@@ -10,6 +11,8 @@ namespace roll::ui {
 namespace {
 
 constexpr int kStubWidth = 6;
+// Above this many notes in the picture they are drawn as pixels, not shapes.
+constexpr std::size_t kDenseNotes = 4000;
 
 bool isBlackKey(int key) {
     const int k = key % 12;
@@ -144,6 +147,27 @@ void paintNote(QPainter& p, const RollScene& s, const Note& n, const QPointF& or
     p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
+// Far out, many notes share each pixel: they are laid into one picture a
+// pixel per key and column, which costs a few pixels per note instead of a
+// drawn rectangle.
+void paintDense(QPainter& p, const RollScene& s, const std::vector<std::size_t>& shown, int low, int high) {
+    const QRect area = s.layout.notes();
+    const Geometry& g = s.geometry;
+    QImage image(area.width(), high - low + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const int last = area.width() - 1;
+    for (std::size_t i : shown) {
+        const Note& n = s.score->notes[i];
+        const int x0 = static_cast<int>(std::clamp(g.x(n.start), 0.0, static_cast<double>(last)));
+        const int x1 = static_cast<int>(std::clamp(g.x(n.end), static_cast<double>(x0), static_cast<double>(last)));
+        const bool selected = n.row() > 0 && s.list->selected(n.row());
+        const QRgb colour = selected ? qRgb(0, 0, 0) : noteColour(n.channel, n.velocity).rgb();
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(high - n.key));
+        std::fill(line + x0, line + x1 + 1, colour);
+    }
+    p.drawImage(QRect(area.left(), area.top() + g.y(high), area.width(), (high - low + 1) * g.keyHeight), image);
+}
+
 void paintNotes(QPainter& p, const RollScene& s) {
     const QRect area = s.layout.notes();
     const QPointF origin(area.left(), area.top());
@@ -153,7 +177,6 @@ void paintNotes(QPainter& p, const RollScene& s) {
     const std::int64_t reach = std::abs(s.moveBy.ticks) + std::abs(s.lengthBy);
     const std::uint64_t lookFrom = from > static_cast<std::uint64_t>(reach) ? from - reach : 0;
     const int low = g.key(area.height()), high = g.key(0);
-    std::vector<std::size_t> moved;
     if (s.overlay) {
         p.setPen(Qt::NoPen);
         for (const auto& o : *s.overlay) {
@@ -165,20 +188,24 @@ void paintNotes(QPainter& p, const RollScene& s) {
                               std::max(3.0, static_cast<double>(o.end - o.start) * g.pixelsPerTick), g.keyHeight));
         }
     }
+    std::vector<std::size_t> shown, moved;
     s.score->index.forEachIn(lookFrom, to + reach, [&](std::size_t i) {
         const Note& n = s.score->notes[i];
         if (!(s.channels >> n.channel & 1)) return;
-        const bool moving = inMove(s, n);
-        if (moving) {
-            moved.push_back(i);
-            p.setOpacity(0.3);
-        } else if (n.key < low - 1 || n.key > high + 1) {
-            return;
-        }
-        paintNote(p, s, n, origin, false);
-        p.setOpacity(1.0);
+        if (inMove(s, n)) moved.push_back(i);
+        else if (n.key >= low && n.key <= high) shown.push_back(i);
     });
-    for (std::size_t i : moved) paintNote(p, s, s.score->notes[i], origin, true);
+    if (shown.size() > kDenseNotes) {
+        paintDense(p, s, shown, low, high);
+    } else {
+        for (std::size_t i : shown) paintNote(p, s, s.score->notes[i], origin, false);
+    }
+    if (moved.size() <= kDenseNotes) {
+        p.setOpacity(0.3);
+        for (std::size_t i : moved) paintNote(p, s, s.score->notes[i], origin, false);
+        p.setOpacity(1.0);
+        for (std::size_t i : moved) paintNote(p, s, s.score->notes[i], origin, true);
+    }
     if (s.drawing) paintNote(p, s, *s.drawing, origin, false);
 }
 
@@ -191,17 +218,42 @@ void paintLane(QPainter& p, const RollScene& s) {
     p.drawLine(area.topLeft(), area.topRight());
     const auto [from, to] = visibleTicks(s);
     const Geometry& g = s.geometry;
+    std::vector<std::size_t> shown;
     s.score->index.forEachIn(from, to, [&](std::size_t i) {
         const Note& n = s.score->notes[i];
-        if (n.onRow == 0 || !(s.channels >> n.channel & 1)) return;
+        if (n.onRow != 0 && (s.channels >> n.channel & 1)) shown.push_back(i);
+    });
+    const auto height = [&](const Note& n) { return (area.height() - 6) * n.velocity / 127; };
+    if (shown.size() > kDenseNotes) {
+        // The loudest note of each pixel column.
+        std::vector<int> loudest(static_cast<std::size_t>(area.width()), -1);
+        for (std::size_t i : shown) {
+            const double x = g.x(s.score->notes[i].start);
+            if (x < 0 || x >= area.width()) continue;
+            int& slot = loudest[static_cast<std::size_t>(x)];
+            if (slot < 0 || s.score->notes[i].velocity > s.score->notes[static_cast<std::size_t>(slot)].velocity)
+                slot = static_cast<int>(i);
+        }
+        for (int x = 0; x < area.width(); ++x) {
+            const int i = loudest[static_cast<std::size_t>(x)];
+            if (i < 0) continue;
+            const Note& n = s.score->notes[static_cast<std::size_t>(i)];
+            p.setPen(channelColour(n.channel));
+            p.drawLine(area.left() + x, area.bottom(), area.left() + x, area.bottom() - height(n));
+        }
+        p.restore();
+        return;
+    }
+    for (std::size_t i : shown) {
+        const Note& n = s.score->notes[i];
         const double x = area.left() + g.x(n.start);
-        const int h = (area.height() - 6) * n.velocity / 127;
+        const int h = height(n);
         const bool selected = s.list->selected(n.onRow);
         p.setPen(QPen(selected ? Qt::black : channelColour(n.channel).darker(130), selected ? 2 : 1));
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() - h));
         p.setBrush(noteColour(n.channel, n.velocity));
         p.drawEllipse(QPointF(x, area.bottom() - h), 2.5, 2.5);
-    });
+    }
     p.restore();
 }
 
