@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include "document/event_text.h"
 #include "roll/ui/channel_colours.h"
@@ -168,6 +170,38 @@ void paintDense(QPainter& p, const RollScene& s, const std::vector<std::size_t>&
     p.drawImage(QRect(area.left(), area.top() + g.y(high), area.width(), (high - low + 1) * g.keyHeight), image);
 }
 
+// The bucket size of the overview to draw from, or 0 to draw the notes:
+// the overview serves pictures where a pixel covers whole buckets and many notes.
+std::uint64_t overviewBucket(const RollScene& s, std::uint64_t from, std::uint64_t to) {
+    const std::uint64_t bucket = s.score->overview.bucketTicks(1.0 / s.geometry.pixelsPerTick);
+    if (bucket == 0 || s.score->end == 0) return 0;
+    const double share = static_cast<double>(std::min(to, s.score->end) - std::min(from, s.score->end)) /
+                         static_cast<double>(s.score->end);
+    return share * static_cast<double>(s.score->notes.size()) > kDenseNotes ? bucket : 0;
+}
+
+void paintOverview(QPainter& p, const RollScene& s, std::uint64_t bucket, int low, int high) {
+    const QRect area = s.layout.notes();
+    const Geometry& g = s.geometry;
+    std::array<QRgb, 16> colours{};
+    for (int c = 0; c < 16; ++c) colours[static_cast<std::size_t>(c)] = channelColour(c).rgb();
+    std::vector<std::uint64_t> edges(static_cast<std::size_t>(area.width()) + 1);
+    for (int x = 0; x <= area.width(); ++x) edges[static_cast<std::size_t>(x)] = g.tick(x);
+    QImage image(area.width(), high - low + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (int key = low; key <= high; ++key) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(high - key));
+        for (int x = 0; x < area.width(); ++x) {
+            const auto mask = static_cast<std::uint16_t>(
+                s.score->overview.channels(bucket, key, edges[static_cast<std::size_t>(x)],
+                                           std::max(edges[static_cast<std::size_t>(x) + 1], edges[static_cast<std::size_t>(x)] + 1)) &
+                s.channels);
+            if (mask) line[x] = colours[static_cast<std::size_t>(std::countr_zero(mask))];
+        }
+    }
+    p.drawImage(QRect(area.left(), area.top() + g.y(high), area.width(), (high - low + 1) * g.keyHeight), image);
+}
+
 void paintNotes(QPainter& p, const RollScene& s) {
     const QRect area = s.layout.notes();
     const QPointF origin(area.left(), area.top());
@@ -187,6 +221,10 @@ void paintNotes(QPainter& p, const RollScene& s) {
             p.drawRect(QRectF(origin.x() + g.x(o.start), origin.y() + g.y(o.key),
                               std::max(3.0, static_cast<double>(o.end - o.start) * g.pixelsPerTick), g.keyHeight));
         }
+    }
+    if (const std::uint64_t bucket = overviewBucket(s, from, to)) {
+        paintOverview(p, s, bucket, low, high);
+        return;
     }
     std::vector<std::size_t> shown, moved;
     s.score->index.forEachIn(lookFrom, to + reach, [&](std::size_t i) {
@@ -218,6 +256,16 @@ void paintLane(QPainter& p, const RollScene& s) {
     p.drawLine(area.topLeft(), area.topRight());
     const auto [from, to] = visibleTicks(s);
     const Geometry& g = s.geometry;
+    if (const std::uint64_t bucket = overviewBucket(s, from, to)) {
+        // The loudest note-on of each pixel column, in grey: its channel is not kept.
+        p.setPen(QColor(120, 120, 120));
+        for (int x = 0; x < area.width(); ++x) {
+            const int loud = s.score->overview.loudest(bucket, s.channels, g.tick(x), std::max(g.tick(x + 1), g.tick(x) + 1));
+            if (loud > 0) p.drawLine(area.left() + x, area.bottom(), area.left() + x, area.bottom() - (area.height() - 6) * loud / 127);
+        }
+        p.restore();
+        return;
+    }
     std::vector<std::size_t> shown;
     s.score->index.forEachIn(from, to, [&](std::size_t i) {
         const Note& n = s.score->notes[i];
