@@ -27,6 +27,15 @@ std::pair<std::uint64_t, std::uint64_t> visibleTicks(const RollScene& s) {
     return {s.geometry.tick(0), s.geometry.tick(width) + 1};
 }
 
+// Every how many bars a line (or a number) is drawn so that they stand at
+// least `minPixels` apart: 1, 2, 5, 10, 20, 50...
+int barStride(const RollScene& s, std::uint64_t at, double minPixels) {
+    const double barPixels = static_cast<double>(s.score->grid.barAt(at).length) * s.geometry.pixelsPerTick;
+    for (int stride = 1;; stride *= 10)
+        for (int step : {1, 2, 5})
+            if (barPixels * stride * step >= minPixels || stride * step >= 100000) return stride * step;
+}
+
 void paintKeyboard(QPainter& p, const RollScene& s) {
     const QRect area = s.layout.keyboard();
     p.save();
@@ -76,15 +85,14 @@ void paintRuler(QPainter& p, const RollScene& s) {
     }
     // Bar numbers and beat ticks on the lower half.
     const auto minBeat = static_cast<std::uint64_t>(6 / g.pixelsPerTick);
-    int lastLabel = -1000;
+    const int lineStride = barStride(s, from, 6), labelStride = barStride(s, from, 44);
     s.score->grid.forEachLine(from, to, minBeat, [&](std::uint64_t tick, int bar) {
+        if (bar && (bar - 1) % lineStride != 0) return;
         const int x = area.left() + static_cast<int>(g.x(tick));
         p.setPen(bar ? Qt::black : Qt::gray);
         p.drawLine(x, area.bottom(), x, area.bottom() - (bar ? bandHeight : 4));
-        if (bar && x - lastLabel > 28) {
+        if (bar && (bar - 1) % labelStride == 0)
             p.drawText(QRect(x + 2, area.top() + bandHeight, 60, bandHeight), Qt::AlignVCenter, QString::number(bar));
-            lastLabel = x;
-        }
     });
     p.setPen(Qt::gray);
     p.drawLine(area.bottomLeft(), area.bottomRight());
@@ -109,7 +117,9 @@ void paintGrid(QPainter& p, const RollScene& s) {
     const double endX = area.left() + g.x(s.score->end);
     if (endX < area.right()) p.fillRect(QRectF(endX, area.top(), area.right() - endX + 1, area.height()), QColor(228, 228, 228));
     const auto minBeat = static_cast<std::uint64_t>(6 / g.pixelsPerTick);
+    const int lineStride = barStride(s, from, 6);
     s.score->grid.forEachLine(from, to, minBeat, [&](std::uint64_t tick, int bar) {
+        if (bar && (bar - 1) % lineStride != 0) return;
         const int x = area.left() + static_cast<int>(g.x(tick));
         p.setPen(bar ? QColor(150, 150, 150) : QColor(222, 222, 222));
         p.drawLine(x, area.top(), x, area.bottom());
