@@ -23,6 +23,7 @@ void RollCanvas::setScore(const Score* score) {
     // A gesture in progress was made on the notes as they were.
     drag_ = Drag::None;
     anchor_.reset();
+    dragged_.clear();
     scene_.moveBy = {};
     scene_.lengthBy = 0;
     scene_.drawing.reset();

@@ -103,6 +103,7 @@ private:
     Drag drag_ = Drag::None;
     QPoint pressAt_;          // in the note area
     std::optional<Note> anchor_;  // the note the drag started on
+    std::vector<Note> dragged_;   // the notes a move or length drag changes
     std::vector<Note> laneNotes_;  // the notes a velocity drag sets
     int laneValue_ = 0;
 };

@@ -119,6 +119,7 @@ void RollCanvas::mousePressEvent(QMouseEvent* e) {
         select([&](const Note& n) { return n.row() == clicked.row() || (shift && list().selected(n.row())); });
     }
     anchor_ = hit;
+    dragged_ = selection();
     drag_ = nearEnd(*hit, p) ? Drag::Resize : Drag::Move;
     emit status(QString("%1 (channel %2, velocity %3)")
                     .arg(QString::fromStdString(document::noteName(hit->key)).trimmed())
@@ -145,7 +146,7 @@ void RollCanvas::updateDrag(QPoint p, Qt::KeyboardModifiers) {
         const std::int64_t raw = tickDelta(pressAt_, p);
         const auto wantedStart = static_cast<std::uint64_t>(std::max<std::int64_t>(0, static_cast<std::int64_t>(anchor_->start) + raw));
         const std::int64_t ticks = static_cast<std::int64_t>(grid.snapped(wantedStart, snap_)) - static_cast<std::int64_t>(anchor_->start);
-        scene_.moveBy = allowedShift(selection(), {ticks, g.key(p.y()) - g.key(pressAt_.y())});
+        scene_.moveBy = allowedShift(dragged_, {ticks, g.key(p.y()) - g.key(pressAt_.y())});
         break;
     }
     case Drag::Resize: {
@@ -192,10 +193,10 @@ void RollCanvas::finishDrag() {
     const auto band = scene_.rubberBand;
     scene_.rubberBand.reset();
     switch (drag) {
-    case Drag::Move: apply(moveNotes(list(), selection(), moveBy)); break;
+    case Drag::Move: apply(moveNotes(list(), dragged_, moveBy)); break;
     case Drag::Resize: {
         const std::uint64_t step = snap_.off() ? 1 : scene_.score->grid.snapStep(snap_);
-        apply(changeLengths(list(), selection(), lengthBy, step));
+        apply(changeLengths(list(), dragged_, lengthBy, step));
         break;
     }
     case Drag::Draw:
@@ -222,6 +223,7 @@ void RollCanvas::finishDrag() {
     case Drag::None: break;
     }
     anchor_.reset();
+    dragged_.clear();
     update();
 }
 
