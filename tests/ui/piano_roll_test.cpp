@@ -174,9 +174,12 @@ void PianoRollTest::pencilRightClickKeysAndVelocityLane() {
     const auto& score = *f.roll->score();
     const Note n = f.noteIn("Main A");
     const std::size_t count = score.notes.size();
-    // The pencil draws a sixteenth on channel 5 where nothing sounds.
+    // The pencil starts on the first channel that plays (the demo's 9), and
+    // draws a sixteenth on the chosen channel 5 where nothing sounds.
+    auto* pencilChannel = f.roll->findChild<QComboBox*>("PencilChannel");
+    QCOMPARE(pencilChannel->currentIndex(), 8);
     f.roll->findChild<QToolButton*>("PencilTool")->click();
-    f.roll->findChild<QComboBox*>("PencilChannel")->setCurrentIndex(4);
+    pencilChannel->setCurrentIndex(4);
     // The top key in view, where nothing sounds in the section.
     const int freeKey = f.canvas().geometry().key(2);
     QVERIFY(std::none_of(score.notes.begin(), score.notes.end(), [&](const Note& m) {

@@ -223,6 +223,9 @@ void PianoRollWindow::fillChannels() {
         item->setToolTip(0, QString("%1 notes").arg(count));
         item->setForeground(0, count ? palette().text() : palette().placeholderText());
     }
+    // The pencil starts on the first channel that plays.
+    const auto first = std::find_if(counts.begin(), counts.end(), [](int n) { return n > 0; });
+    if (first != counts.end()) PencilChannel->setCurrentIndex(static_cast<int>(first - counts.begin()));
 }
 
 void PianoRollWindow::channelsChanged() {
