@@ -14,7 +14,7 @@ CasmCheckDialog::CasmCheckDialog(QWidget* parent, const DialogContext& context, 
     auto* layout = new QVBoxLayout(this);
     auto* list = new QListWidget(this);
     list->setObjectName("ListBox1");
-    for (const auto& line : lines) list->addItem(latin1(line));
+    for (const auto& line : lines) list->addItem(base::ui::qtext(line));
     auto* ok = new QPushButton(QString::fromStdString(context.language.text(80)), this);
     ok->setObjectName("ButtonOK");
     ok->setDefault(true);

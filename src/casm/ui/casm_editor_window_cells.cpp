@@ -84,7 +84,7 @@ void CasmEditorWindow::StringGrid1DblClick(int gridRow, int columnIndex) {
     const Zone zone = columnZone(column, shownZone());
     const bool ctb2 = entry.kind() == TableKind::Ctb2;
     const QPoint mouse = QCursor::pos();
-    const QString heading = latin1(column.heading);
+    const QString heading = base::ui::qtext(column.heading);
     const auto byteOf = [&](int v) { return static_cast<std::uint8_t>(v); };
     const int value = columnByte(entry, column, shownZone()) ? entry[*columnByte(entry, column, shownZone())] : 0;
 
@@ -92,14 +92,14 @@ void CasmEditorWindow::StringGrid1DblClick(int gridRow, int columnIndex) {
         case CellEditor::ToggleMark: casm_->setMarked(clicked, !entry.marked); break;
         case CellEditor::SectionMenu: {
             const auto menu = names(sectionMenuNames());
-            const auto choice = popupChoice(menu, static_cast<int>(menu.indexOf(latin1(entry.section))), mouse, true);
+            const auto choice = popupChoice(menu, static_cast<int>(menu.indexOf(base::ui::qtext(entry.section))), mouse, true);
             if (!choice) return;
             QString name;
             if (*choice >= 0) {
                 name = menu[*choice];
             } else {
                 const auto typed = context_.dialogs.inputBox(this, text(296, "Section"), text(387, "Enter new..."),
-                                                             latin1(entry.section));
+                                                             base::ui::qtext(entry.section));
                 if (!typed || typed->isEmpty()) return;
                 name = *typed;
             }
@@ -161,7 +161,7 @@ void CasmEditorWindow::StringGrid1DblClick(int gridRow, int columnIndex) {
             break;
         case CellEditor::NameEdit: {
             const QRect cell = StringGrid1->visualRect(model_->index(CasmTableModel::modelRow(gridRow), columnIndex));
-            const auto name = askName(latin1(entry.name()).trimmed(),
+            const auto name = askName(base::ui::qtext(entry.name()).trimmed(),
                                       StringGrid1->viewport()->mapToGlobal(cell.bottomLeft()));
             if (!name) return;
             const std::string typed = nameBytes(*name);

@@ -117,7 +117,7 @@ void CasmEditorWindow::setSortMode(int mode) {
 
 void CasmEditorWindow::assignMenuShow() {
     const Entry* e = current();
-    assignSection_->setTitle(text(141) + (e ? " " + latin1(e->section) : QString()));
+    assignSection_->setTitle(text(141) + (e ? " " + base::ui::qtext(e->section) : QString()));
     assignChannel_->setTitle(text(142) + (e ? " " + QString::number((*e)[MidiChan] + 1) : QString()));
     assignSelected_->setEnabled(markedCount(casm_->entries()) > 0);
 }
@@ -127,7 +127,7 @@ void CasmEditorWindow::assignChord(int group, int which) {
     if (!e) return;
     const Entry entry = *e;
     if (group == BySelected && markedCount(casm_->entries()) == 0) return;
-    const QString suffix = group == BySection   ? " " + text(178) + " " + latin1(entry.section)
+    const QString suffix = group == BySection   ? " " + text(178) + " " + base::ui::qtext(entry.section)
                            : group == ByChannel ? " " + text(179) + " " + QString::number(entry[MidiChan] + 1)
                                                 : " " + text(187);
     std::unique_ptr<ChordAssignDialog> dialog;
@@ -150,7 +150,7 @@ void CasmEditorWindow::assignRules(int group) {
     if (!e) return;
     const Entry entry = *e;
     if (group == BySelected && markedCount(casm_->entries()) == 0) return;
-    const QString caption = group == BySection   ? text(182) + " " + latin1(entry.section)
+    const QString caption = group == BySection   ? text(182) + " " + base::ui::qtext(entry.section)
                             : group == ByChannel ? text(239) + QString::number(entry[MidiChan] + 1)
                                                  : text(186);
     RuleAssignDialog dialog(this, dialogContext(), entry, shownZone(), group == ByChannel, caption);

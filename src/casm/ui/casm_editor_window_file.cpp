@@ -156,7 +156,7 @@ void CasmEditorWindow::insertBeforeCurrent(std::vector<Entry> entries, const QSt
     casm_->apply(insertEntries(casm_->list(), static_cast<std::size_t>(at), std::move(entries), name.toStdString()));
     // A section with two entries for one source channel is kept (Undo takes it back), but said at once.
     QStringList duplicates;
-    for (const auto& line : addedDuplicateWarnings(before, casm_->entries(), context_.language)) duplicates << latin1(line);
+    for (const auto& line : addedDuplicateWarnings(before, casm_->entries(), context_.language)) duplicates << base::ui::qtext(line);
     if (!duplicates.isEmpty())
         context_.dialogs.message(this, text(91), duplicates.join('\n'), base::Icon::Warning, false);
 }

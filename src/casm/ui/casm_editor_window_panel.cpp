@@ -216,7 +216,7 @@ void CasmEditorWindow::showEntry() {
         const bool ctb2 = e->kind() == TableKind::Ctb2;
         const Zone zone = shownZone();
         auto setIndex = [](QComboBox* box, int value) { box->setCurrentIndex(value < box->count() ? value : -1); };
-        EditName->setText(latin1(e->name()).trimmed());
+        EditName->setText(base::ui::qtext(e->name()).trimmed());
         setIndex(ComboBoxChan, (*e)[MidiChan]);
         setIndex(ComboBoxRoot, (*e)[ChordRoot]);
         setIndex(ComboBoxType, (*e)[ChordType]);

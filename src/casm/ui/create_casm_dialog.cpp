@@ -103,7 +103,7 @@ void CreateCasmDialog::fill() {
         const std::string cells[8] = {std::to_string(ch + 1), row.bank, row.instrument, row.group,
                                       row.notes,             row.repeat, row.maxRepeat, std::string()};
         for (int c = 0; c < 8; ++c)
-            StringGrid1->setItem(ch, c, new QTableWidgetItem(c == 0 || row.filled ? latin1(cells[c]) : QString()));
+            StringGrid1->setItem(ch, c, new QTableWidgetItem(c == 0 || row.filled ? base::ui::qtext(cells[c]) : QString()));
         if (row.filled && !row.assign.empty()) StringGrid1->item(ch, kAssignColumn)->setText(kindText(row.kind));
     }
 }

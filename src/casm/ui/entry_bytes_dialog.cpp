@@ -29,7 +29,7 @@ EntryBytesDialog::EntryBytesDialog(QWidget* parent, const DialogContext& context
     StringGrid1->setColumnWidth(0, 130);
     StringGrid1->setMinimumSize(250, 20 * 22 + 30);
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
-        auto* field = new QTableWidgetItem(latin1(std::string(rows_[static_cast<std::size_t>(r)].name)));
+        auto* field = new QTableWidgetItem(base::ui::qtext(std::string(rows_[static_cast<std::size_t>(r)].name)));
         field->setFlags(Qt::ItemIsEnabled);
         StringGrid1->setItem(r, 0, field);
         StringGrid1->setItem(r, 1, new QTableWidgetItem);
@@ -78,7 +78,7 @@ bool EntryBytesDialog::hex() const { return shownHex_; }
 void EntryBytesDialog::showBytes(bool hex) {
     shownHex_ = hex;
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r)
-        StringGrid1->item(r, 1)->setText(latin1(byteEditorText(copy_, rows_[static_cast<std::size_t>(r)], hex)));
+        StringGrid1->item(r, 1)->setText(base::ui::qtext(byteEditorText(copy_, rows_[static_cast<std::size_t>(r)], hex)));
 }
 
 void EntryBytesDialog::readBack() {

@@ -52,7 +52,7 @@ void okCancel(QDialog* dialog, QBoxLayout* layout, base::ui::Captions& captions,
 
 // The chord-mute lists' names: "min" and "dim" carry a trailing blank there.
 QString listedChordName(int type) {
-    const auto name = latin1(valueName(chordTypeNames(), type));
+    const auto name = base::ui::qtext(valueName(chordTypeNames(), type));
     return name == "min" || name == "dim" ? name + " " : name;
 }
 
@@ -68,7 +68,7 @@ NoteMuteDialog::NoteMuteDialog(QWidget* parent, const DialogContext& context, co
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     CheckListBox1 = checkList(this, "CheckListBox1");
-    for (const auto name : keyNames()) addCheckItem(CheckListBox1, latin1(name));
+    for (const auto name : keyNames()) addCheckItem(CheckListBox1, base::ui::qtext(name));
     layout->addWidget(Label1);
     auto* row = new QHBoxLayout;
     row->addWidget(CheckListBox1, 1);
@@ -242,7 +242,7 @@ ChordTypesDialog::ChordTypesDialog(QWidget* parent, const DialogContext& context
         const auto at = static_cast<std::size_t>(t);
         auto* cell = new QVBoxLayout;
         images[at] = new ChordPicture(t, this);
-        boxes[at] = new QCheckBox(latin1(valueName(chordTypeNames(), t)), this);
+        boxes[at] = new QCheckBox(base::ui::qtext(valueName(chordTypeNames(), t)), this);
         boxes[at]->setObjectName(QString("CheckBox%1").arg(t + 1));
         boxes[at]->setProperty("Tag", t);
         boxes[at]->setChecked(testBit(checked, t));

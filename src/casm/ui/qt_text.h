@@ -1,15 +1,15 @@
 #pragma once
-// Texts of the core as the CASM windows show them: bytes taken one to one
-// (Latin-1, lossless for every byte), and lists of value names.
+// Texts of the core as the CASM windows show them: typed names as entry
+// bytes, the channel items, and lists of value names (bytes shown one to one).
 #include <QString>
 #include <QStringList>
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace casm::ui {
+#include "base/ui/dialog_texts.h"
 
-inline QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+namespace casm::ui {
 
 // A typed name as the bytes an entry stores: a character of Latin-1 keeps its
 // byte, any other is a space (as a byte at or above 0x80 becomes one), one
@@ -29,7 +29,7 @@ inline QStringList channelItems(const QString& word) {
 
 inline QStringList names(std::span<const std::string_view> list) {
     QStringList out;
-    for (const auto name : list) out << latin1(name);
+    for (const auto name : list) out << base::ui::qtext(name);
     return out;
 }
 
