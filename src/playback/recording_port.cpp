@@ -35,17 +35,13 @@ bool RecordingPort::sendAt(std::span<const std::uint8_t> message, std::uint64_t 
 void RecordingPort::withdraw(std::uint16_t channels) {
     if (timing_ == PortTiming::Timed) return;
     const std::uint64_t now = clockMs();
-    {
-        std::lock_guard lock(mutex_);
-        for (auto& e : entries_) {
-            const bool channelMessage = !e.bytes.empty() && e.bytes[0] >= 0x80 && e.bytes[0] < 0xF0;
-            if (e.kind == Kind::Send && e.due && *e.due > now && channelMessage && (channels >> (e.bytes[0] & 0x0F) & 1))
-                e.withdrawn = true;
-        }
+    std::lock_guard lock(mutex_);
+    for (auto& e : entries_) {
+        const bool channelMessage = !e.bytes.empty() && e.bytes[0] >= 0x80 && e.bytes[0] < 0xF0;
+        if (e.kind == Kind::Send && e.due && *e.due > now && channelMessage && (channels >> (e.bytes[0] & 0x0F) & 1))
+            e.withdrawn = true;
     }
-    Entry entry{Kind::Withdraw, {}, 0};
-    entry.channels = channels;
-    add(std::move(entry));
+    entries_.push_back({Kind::Withdraw, {}, now, std::nullopt, channels});
 }
 
 std::string RecordingPort::status() const {
