@@ -96,6 +96,8 @@ void SynthPort::withdraw(std::uint16_t channels) {
 }
 
 void SynthPort::dispatch(unsigned int time, fluid_event_t* event, fluid_sequencer_t*, void* self) {
+    // The sequencer also tells a client that it is being unregistered.
+    if (fluid_event_get_type(event) != FLUID_SEQ_TIMER) return;
     static_cast<SynthPort*>(self)->apply(fluid_event_get_data(event), time);
 }
 
