@@ -12,6 +12,16 @@ bool isNoteRow(const document::EventList& list, int r) {
     return status >= 0x80 && status < 0xA0;
 }
 
+document::EventRow withNoteData(document::EventRow row, std::uint8_t key, std::uint8_t velocity) {
+    row.bytes.resize(static_cast<std::size_t>(row.eventLength) + 2);
+    row.bytes[row.eventLength] = key;
+    row.bytes[row.eventLength + 1u] = velocity;
+    std::erase_if(row.texts, [](const auto& text) {
+        return text.first == document::ColData || text.first == document::ColComment;
+    });
+    return row;
+}
+
 std::optional<int> singleDeleteRow(const document::EventList& list, int current, bool delNote) {
     if (current < 1 || current > list.eventCount()) return std::nullopt;
     if (!delNote && isNoteRow(list, current)) return std::nullopt;

@@ -13,6 +13,10 @@ namespace events {
 // Note off or note on.
 bool isNoteRow(const document::EventList& list, int r);
 
+// A note row with new data bytes (key, velocity): its Data and Comment
+// cells show them, whatever was typed there before.
+document::EventRow withNoteData(document::EventRow row, std::uint8_t key, std::uint8_t velocity);
+
 // Delete with nothing selected: the current event row, unless it is not an
 // event row or is a note while note events are protected (`delNote` off).
 std::optional<int> singleDeleteRow(const document::EventList& list, int current, bool delNote);

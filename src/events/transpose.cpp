@@ -35,11 +35,7 @@ Transposition transposeNotes(const document::EventList& list, int first, bool se
         const bool keptTexts = list.explicitText(r, document::ColData) || list.explicitText(r, document::ColComment);
         if (note == data[0] && !keptTexts) continue;
         auto before = list.row(r);
-        auto after = before;
-        after.bytes[after.eventLength] = note;
-        std::erase_if(after.texts, [](const auto& text) {
-            return text.first == document::ColData || text.first == document::ColComment;
-        });
+        auto after = withNoteData(before, note, data[1]);
         result.edit.replaced.push_back({r, std::move(before), std::move(after)});
     }
     return result;

@@ -41,6 +41,12 @@ class CasmHexWindow;
 namespace casm::ui {
 class CasmEditorWindow;
 }
+namespace playback::ui {
+class SectionPlayerWindow;
+}
+namespace roll::ui {
+class PianoRollWindow;
+}
 namespace document::ui {
 class EventTableModel;
 class EventRowPainter;
@@ -70,6 +76,7 @@ public:
     bool reading() const { return reading_; }
 
     const document::Document& document() const { return doc_; }
+    roll::ui::PianoRollWindow* pianoRoll() const;  // the open piano roll, if any
     app::ui::OpenDocument& openDocument() const { return *open_; }
     const app::MainSettings& settings() const { return settings_; }
     document::ui::EventTableModel& model() const { return *model_; }
@@ -119,6 +126,10 @@ private:
     void mUseColorClick();
     void mInstrumentsClick();
     void mPlayerClick();
+    // The piano roll (main_window_roll.cpp).
+    void mPianoRollClick();
+    // The open roll shows where the player is and, following chords, what it plays.
+    void rollFollowsPlayer(playback::ui::SectionPlayerWindow& player);
     // The shell's commands (main_window_shell.cpp).
     void mSetupClick();
     void mCasmHexClick();
@@ -247,7 +258,8 @@ private:
     QAction* mCasmHex = nullptr;
     QAction* mCreateCasm = nullptr;
     QPointer<tools::ui::CasmHexWindow> binCasm_;  // the open hex viewer, if any
-    QPointer<casm::ui::CasmEditorWindow> casmEditor_;  // the CASM editor open beside the window ("CtabberAdvanced")
+    QPointer<casm::ui::CasmEditorWindow> casmEditor_;
+    QPointer<roll::ui::PianoRollWindow> roll_;  // the piano roll open beside the window, if any  // the CASM editor open beside the window ("CtabberAdvanced")
 
     struct Caption {
         int id;

@@ -24,6 +24,7 @@
 #include "document/ui/piece_dialogs.h"
 #include "events/navigation.h"
 #include "events/row_edit.h"
+#include "roll/ui/piano_roll_window.h"
 
 namespace app::ui {
 
@@ -70,6 +71,7 @@ void MainWindow::readDocument(const std::function<document::ReadResult(const doc
     reading_ = true;
     setBusy(true);
     model_->setFrozen(true);
+    if (roll_) roll_->documentBusy();
     ListBoxMarkers->clear();
     ListBoxAll->clear();
     ListBoxChan->clear();
@@ -87,6 +89,7 @@ void MainWindow::readDocument(const std::function<document::ReadResult(const doc
         open_->casmSaved(ws_.casm());
     }
     model_->setFrozen(false);
+    if (roll_) roll_->documentReplaced();
     rebuildLists();
     showReadResult(result);
     reading_ = false;
@@ -282,9 +285,11 @@ void MainWindow::runBankRemoval(const std::function<void(document::Document&, in
     wait->label()->setStyleSheet("QLabel { background: yellow; color: blue; font-weight: bold; padding: 12px; }");
     const int row = currentRow();
     model_->setFrozen(true);
+    if (roll_) roll_->documentBusy();
     int removed = 0;
     work(doc_, removed);
     model_->setFrozen(false);
+    if (roll_) roll_->documentChanged();
     wait->close();
     wait->deleteLater();
     reading_ = false;

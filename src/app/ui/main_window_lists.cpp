@@ -95,7 +95,8 @@ void MainWindow::mPlayerClick() {
         };
     }
     playback::ui::openPlayer(doc_, settings_.midiOut, dialogs_, ws_.settings(), language_, this, std::move(link),
-                             [editor](playback::ui::SectionPlayerWindow& player) {
+                             [this, editor](playback::ui::SectionPlayerWindow& player) {
+        rollFollowsPlayer(player);
         if (!editor) return;
         QObject::connect(&editor->casm(), &casm::ui::OpenCasm::edited, &player,
                          &playback::ui::SectionPlayerWindow::casmEdited);

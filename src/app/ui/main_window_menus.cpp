@@ -91,7 +91,7 @@ void MainWindow::buildMenus() {
     mCasmHex = addAction(view, "mCasmHex", 27, "CASM &Hex data", {}, [this] { mCasmHexClick(); });
     addAction(view, "mInstruments", 28, "&Instruments...", Qt::Key_F7, [this] { mInstrumentsClick(); });
     addAction(view, "mPlayer", 29, "&Player...", Qt::Key_F6, [this] { mPlayerClick(); });
-    addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5, {})->setVisible(false);
+    addAction(view, "mPianoRoll", 30, "Piano&Roll...", Qt::Key_F5, [this] { mPianoRollClick(); });
 
     auto* create = topMenu("mCreate", 31, "&Create");
     mCreateCasm = addAction(create, "mCreateCasm", 32, "Create CASM &section", Qt::Key_F4, [this] { mCreateCasmClick(); });

@@ -20,6 +20,7 @@
 #include "events/ui/number_dialogs.h"
 #include "events/ui/select_events_dialog.h"
 #include "events/ui/transpose_dialog.h"
+#include "roll/ui/piano_roll_window.h"
 
 namespace app::ui {
 
@@ -35,6 +36,7 @@ constexpr qint64 kPaintEveryMs = 50;
 
 void MainWindow::showFlips(const std::vector<int>& rows) {
     if (const auto range = events::applyFlips(doc_.events, rows)) model_->rowsEdited({range->first, range->last});
+    if (roll_) roll_->selectionChanged();
     showSelectionCount();
 }
 

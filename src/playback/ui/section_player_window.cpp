@@ -216,6 +216,7 @@ void SectionPlayerWindow::ButtonStartClick() {
     CollectEvents(section, doc_.events, sections_[static_cast<std::size_t>(index)]);
     padToBar(section, timing_.division, timing_.barNumerator);
     if (section.size() < 2) return;
+    playingSection_ = sections_[static_cast<std::size_t>(index)];
     LabelPos->setText("0");
     const int run = ++run_;
     Timing timing = timing_;
@@ -231,6 +232,7 @@ void SectionPlayerWindow::ButtonStopClick() {
     if (feedTimer_) feedTimer_->stop();
     chordRun_ = false;
     if (!thread_.stop()) return;
+    emit playStopped();
     ButtonStop->setEnabled(false);
     LabelPos->setText(kStoppedPosition);
     ButtonStart->setEnabled(true);
@@ -250,7 +252,15 @@ PlayerThread::Reports SectionPlayerWindow::reportsFor(int run) {
 void SectionPlayerWindow::showPosition(int run, const Position& position) {
     if (run != run_) return;
     LabelPos->setText(QString::fromStdString(positionText(position, timing_.division, showCounter_)));
-    if (chordRun_) showWhy(position.tick);
+    if (chordRun_) {
+        showWhy(position.tick);
+        const auto bar = std::find_if(fedBars_.begin(), fedBars_.end(), [&](const chords::FedBar& b) {
+            return position.tick >= b.bar.start && position.tick < b.bar.end;
+        });
+        if (bar != fedBars_.end()) emit playPosition(bar->section, position.tick);
+    } else {
+        emit playPosition(playingSection_, position.tick);
+    }
     // A port that went away (a keyboard unplugged) ends the run with a word why.
     if (const auto trouble = out_.status(); !trouble.empty()) {
         ButtonStopClick();

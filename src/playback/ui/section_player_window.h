@@ -70,6 +70,16 @@ public:
     const PlayerControls& controls() const { return controls_; }
     int sectionCount() const { return static_cast<int>(sections_.size()); }
 
+signals:
+    // Where play is: `tick` of `section`, counted from the section's start
+    // and growing as it loops (following chords: from the start of play).
+    void playPosition(const std::string& section, std::uint64_t tick);
+    // Following chords: a bar computed for the section, about to be played.
+    void barFed(const playback::Bar& bar, const std::string& section);
+    void playStopped();
+
+public:
+
     // Handlers, public so tests can act as the user.
     void RGSectionClick();
     void ButtonStartClick();
@@ -156,6 +166,7 @@ private:
     bool chordRun_ = false;  // the run playing follows chords
     QString whyShown_;       // the section and chord the why list shows
     int run_ = 0;
+    std::string playingSection_;  // the section a run without chords plays
     bool showCounter_ = false;
 };
 

@@ -206,6 +206,7 @@ void SectionPlayerWindow::feedBars() {
             queue_->close();
             return;
         }
+        emit barFed(next->bar, next->section);
         auto info = *next;
         info.bar.events.clear();
         fedBars_.push_back(std::move(info));

@@ -1,0 +1,22 @@
+#include "roll/ui/channel_colours.h"
+
+#include <algorithm>
+#include <array>
+
+namespace roll::ui {
+
+QColor channelColour(int channel) {
+    // Hues far apart for neighbouring channels; drums (channel 10) in grey-blue.
+    static constexpr std::array<int, 16> kHues{0, 30, 55, 120, 175, 205, 240, 275, 305, 215, 330, 90, 150, 190, 20, 260};
+    if (channel == 9) return QColor::fromHsv(kHues[9], 60, 150);
+    return QColor::fromHsv(kHues[static_cast<std::size_t>(channel & 15)], 200, channel >= 8 ? 170 : 215);
+}
+
+QColor noteColour(int channel, int velocity) {
+    const QColor full = channelColour(channel);
+    const double pale = 0.65 * (1.0 - std::clamp(velocity, 0, 127) / 127.0);
+    const auto mix = [&](int c) { return static_cast<int>(c + (255 - c) * pale); };
+    return QColor(mix(full.red()), mix(full.green()), mix(full.blue()));
+}
+
+}  // namespace roll::ui

@@ -1,0 +1,11 @@
+#pragma once
+// The colours of the sixteen MIDI channels in the roll, and a note's colour
+// shaded by its velocity: soft notes pale, loud notes full.
+#include <QColor>
+
+namespace roll::ui {
+
+QColor channelColour(int channel);
+QColor noteColour(int channel, int velocity);
+
+}  // namespace roll::ui
