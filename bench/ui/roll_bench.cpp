@@ -32,16 +32,18 @@ base::ui::QtUserDialogs& dialogs() {
     return d;
 }
 
-// One main window with the file read, kept for the whole run.
+// One main window with the file read, kept for the whole run and freed
+// before the application ends.
+std::unique_ptr<app::ui::MainWindow> kept;
+
 app::ui::MainWindow& loaded() {
-    static std::unique_ptr<app::ui::MainWindow> w = [] {
-        auto window = std::make_unique<app::ui::MainWindow>(base::Workspace(workFolder()), dialogs());
-        window->show();
-        window->openFile(notesFile());
+    if (!kept) {
+        kept = std::make_unique<app::ui::MainWindow>(base::Workspace(workFolder()), dialogs());
+        kept->show();
+        kept->openFile(notesFile());
         QCoreApplication::processEvents();
-        return window;
-    }();
-    return *w;
+    }
+    return *kept;
 }
 
 roll::ui::PianoRollWindow& openRoll(app::ui::MainWindow& w) {
@@ -140,4 +142,6 @@ BENCHMARK(BM_RollOpens)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitio
 BENCHMARK(BM_RollPaints)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_RollMovesTenThousand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
 
-int main(int argc, char** argv) { return bench::runWindowBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return bench::runWindowBenchmarks(argc, argv, [] { kept.reset(); });
+}

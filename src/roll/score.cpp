@@ -29,6 +29,7 @@ std::unique_ptr<const Score> scoreOf(const document::Document& doc) {
     endBands(score->bands, tick);
     score->notes = pairer.take();
     score->index = NoteIndex(score->notes);
+    score->overview = NoteOverview(score->notes, tick);
     score->grid = TimeGrid(doc.division, std::move(meters));
     score->end = tick;
     return score;

@@ -10,6 +10,7 @@
 #include "document/document.h"
 #include "roll/note_index.h"
 #include "roll/notes.h"
+#include "roll/overview.h"
 #include "roll/section_bands.h"
 #include "roll/time_grid.h"
 
@@ -18,6 +19,7 @@ namespace roll {
 struct Score {
     std::vector<Note> notes;
     NoteIndex index;  // over `notes`
+    NoteOverview overview;
     TimeGrid grid{96, {}};
     std::vector<SectionBand> bands;
     std::uint64_t end = 0;  // the tick of the last event

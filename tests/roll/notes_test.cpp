@@ -4,6 +4,7 @@
 #include "document/smf_reader.h"
 #include "roll/note_index.h"
 #include "roll/notes.h"
+#include "roll/overview.h"
 #include "support/event_rows.h"
 #include "support/temp_dir.h"
 
@@ -106,5 +107,39 @@ TEST(NoteIndex, FindsExactlyTheNotesInASpanWhateverTheirLengths) {
         index.forEachIn(from, to, [&](std::size_t i) { found.push_back(i); });
         std::sort(found.begin(), found.end());
         EXPECT_EQ(found, expected) << from << "-" << to;
+    }
+}
+
+TEST(NoteOverview, EachBucketHoldsTheChannelsThatSoundInIt) {
+    std::vector<Note> notes;
+    std::uint32_t seed = 7;
+    const auto random = [&](std::uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % below;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const std::uint64_t start = random(900000);
+        notes.push_back({start, start + 1 + random(5000), 1, 2, static_cast<std::uint8_t>(random(16)),
+                         static_cast<std::uint8_t>(random(128)), static_cast<std::uint8_t>(1 + random(127))});
+    }
+    std::sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) { return a.start < b.start; });
+    const roll::NoteOverview overview(notes, 905000);
+    EXPECT_EQ(overview.bucketTicks(1.0), 0u) << "a pixel narrower than a bucket draws the notes";
+    for (double perPixel : {60.0, 2000.0}) {
+        const std::uint64_t bucket = overview.bucketTicks(perPixel);
+        ASSERT_GT(bucket, 0u);
+        ASSERT_LE(static_cast<double>(bucket), perPixel);
+        for (int probe = 0; probe < 300; ++probe) {
+            const int key = static_cast<int>(random(128));
+            const std::uint64_t from = random(900000) / bucket * bucket, to = from + bucket * (1 + random(3));
+            std::uint16_t expected = 0;
+            int loudest = 0;
+            for (const Note& n : notes) {
+                if (n.key == key && n.start < to && n.end > from) expected = static_cast<std::uint16_t>(expected | 1u << n.channel);
+                if (n.start >= from && n.start < to && (n.channel & 1)) loudest = std::max<int>(loudest, n.velocity);
+            }
+            EXPECT_EQ(overview.channels(bucket, key, from, to), expected) << key << " " << from;
+            EXPECT_EQ(overview.loudest(bucket, 0xAAAA, from, to), loudest) << from;
+        }
     }
 }

@@ -89,7 +89,7 @@ void MainWindowTest::openedFileShowsTheReadersRows() {
     // The CASM commands follow the CASM section taken.
     QVERIFY(action(w, "mCasmEditor")->isEnabled());
     QVERIFY(action(w, "mCreateCasm")->isEnabled());
-    QVERIFY(!action(w, "mPianoRoll")->isVisible());
+    QVERIFY(action(w, "mPianoRoll")->isVisible() && action(w, "mPianoRoll")->isEnabled());
     // The working files are those of the window's own program directory.
     QCOMPARE(f.read("#casm.csm"), smf::casm(smf::bytes({'C', 'S', 'E', 'G', 0, 0, 0, 0})));
 

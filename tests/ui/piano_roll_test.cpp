@@ -262,8 +262,27 @@ void PianoRollTest::gridEditsShowInTheRollAndThePlayCursorFollows() {
     const std::uint64_t length = band->end - band->start;
     f.roll->setPlayPosition(std::string("Main A"), length + 10);  // looped once
     QCOMPARE(f.canvas().playTick(), std::optional<std::uint64_t>(band->start + 10));
+
+    // A bar computed for chord following lays its notes over the section, looped into its span.
+    playback::Bar bar;
+    bar.start = length + 96;  // the second pass, one beat in
+    bar.end = bar.start + 4 * f.main->document().division;
+    bar.events.push_back(playback::MidiEvent::shortEvent(0, bar.start + 10, 0x93, 65, 100));
+    bar.events.push_back(playback::MidiEvent::shortEvent(0, bar.start + 50, 0x83, 65, 0));
+    bar.events.push_back(playback::MidiEvent::shortEvent(0, bar.start + 60, 0x93, 67, 100));  // lasts to the bar's end
+    f.roll->addHeardBar(bar, "Main A");
+    const auto* heard = f.canvas().scene().overlay;
+    QCOMPARE(heard->size(), 2u);
+    QCOMPARE(heard->at(0).start, band->start + 96 + 10);
+    QCOMPARE(heard->at(0).end, band->start + 96 + 50);
+    QCOMPARE(int{heard->at(0).channel}, 3);
+    QCOMPARE(heard->at(1).end, band->start + 96 + (bar.end - bar.start));
+    // The same bar computed again (a chord changed) replaces what it showed.
+    f.roll->addHeardBar(bar, "Main A");
+    QCOMPARE(f.canvas().scene().overlay->size(), 2u);
     f.roll->playStopped();
     QVERIFY(!f.canvas().playTick());
+    QVERIFY(f.canvas().scene().overlay->empty());
 }
 
 void PianoRollTest::picturesAreSavedAsPng() {

@@ -13,10 +13,20 @@ QColor channelColour(int channel) {
 }
 
 QColor noteColour(int channel, int velocity) {
-    const QColor full = channelColour(channel);
-    const double pale = 0.65 * (1.0 - std::clamp(velocity, 0, 127) / 127.0);
-    const auto mix = [&](int c) { return static_cast<int>(c + (255 - c) * pale); };
-    return QColor(mix(full.red()), mix(full.green()), mix(full.blue()));
+    // Made once: the painter asks for a colour per note drawn.
+    static const auto table = [] {
+        std::array<QRgb, 16 * 128> colours{};
+        for (int c = 0; c < 16; ++c) {
+            const QColor full = channelColour(c);
+            for (int v = 0; v < 128; ++v) {
+                const double pale = 0.65 * (1.0 - v / 127.0);
+                const auto mix = [&](int x) { return static_cast<int>(x + (255 - x) * pale); };
+                colours[static_cast<std::size_t>(c * 128 + v)] = qRgb(mix(full.red()), mix(full.green()), mix(full.blue()));
+            }
+        }
+        return colours;
+    }();
+    return QColor::fromRgb(table[static_cast<std::size_t>((channel & 15) * 128 + std::clamp(velocity, 0, 127))]);
 }
 
 }  // namespace roll::ui

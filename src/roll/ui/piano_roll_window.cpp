@@ -219,7 +219,8 @@ void PianoRollWindow::fillChannels() {
     for (int c = 0; c < 16; ++c) {
         auto* item = ChannelList->topLevelItem(c);
         const int count = counts[static_cast<std::size_t>(c)];
-        item->setText(0, count ? QString("Chan %1 (%2)").arg(c + 1).arg(count) : QString("Chan %1").arg(c + 1));
+        item->setText(0, QString("Chan %1").arg(c + 1));
+        item->setToolTip(0, QString("%1 notes").arg(count));
         item->setForeground(0, count ? palette().text() : palette().placeholderText());
     }
 }
@@ -362,6 +363,13 @@ void PianoRollWindow::savePictureClick(bool wholeSection) {
         dialogs_.message(this, "Piano Roll", QString("Unable to save the picture in %1").arg(choice->path),
                          base::Icon::Error, false);
     }
+}
+
+void PianoRollWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // The section is fitted again once the window has its size.
+    if (!shown_ && !SectionBox->currentText().isEmpty()) showSection(SectionBox->currentText().toStdString());
+    shown_ = true;
 }
 
 void PianoRollWindow::closeEvent(QCloseEvent* e) {

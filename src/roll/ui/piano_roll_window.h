@@ -64,6 +64,7 @@ public:
     const Score* score() const { return score_.get(); }
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -91,6 +92,7 @@ private:
     QScrollBar* vScroll_ = nullptr;
     QLabel* status_ = nullptr;
     bool syncing_ = false;
+    bool shown_ = false;
 };
 
 }  // namespace roll::ui

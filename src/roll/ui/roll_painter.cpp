@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include "document/event_text.h"
 #include "roll/ui/channel_colours.h"
@@ -23,6 +25,15 @@ bool isBlackKey(int key) {
 std::pair<std::uint64_t, std::uint64_t> visibleTicks(const RollScene& s) {
     const int width = s.layout.notes().width();
     return {s.geometry.tick(0), s.geometry.tick(width) + 1};
+}
+
+// Every how many bars a line (or a number) is drawn so that they stand at
+// least `minPixels` apart: 1, 2, 5, 10, 20, 50...
+int barStride(const RollScene& s, std::uint64_t at, double minPixels) {
+    const double barPixels = static_cast<double>(s.score->grid.barAt(at).length) * s.geometry.pixelsPerTick;
+    for (int stride = 1;; stride *= 10)
+        for (int step : {1, 2, 5})
+            if (barPixels * stride * step >= minPixels || stride * step >= 100000) return stride * step;
 }
 
 void paintKeyboard(QPainter& p, const RollScene& s) {
@@ -74,15 +85,14 @@ void paintRuler(QPainter& p, const RollScene& s) {
     }
     // Bar numbers and beat ticks on the lower half.
     const auto minBeat = static_cast<std::uint64_t>(6 / g.pixelsPerTick);
-    int lastLabel = -1000;
+    const int lineStride = barStride(s, from, 6), labelStride = barStride(s, from, 44);
     s.score->grid.forEachLine(from, to, minBeat, [&](std::uint64_t tick, int bar) {
+        if (bar && (bar - 1) % lineStride != 0) return;
         const int x = area.left() + static_cast<int>(g.x(tick));
         p.setPen(bar ? Qt::black : Qt::gray);
         p.drawLine(x, area.bottom(), x, area.bottom() - (bar ? bandHeight : 4));
-        if (bar && x - lastLabel > 28) {
+        if (bar && (bar - 1) % labelStride == 0)
             p.drawText(QRect(x + 2, area.top() + bandHeight, 60, bandHeight), Qt::AlignVCenter, QString::number(bar));
-            lastLabel = x;
-        }
     });
     p.setPen(Qt::gray);
     p.drawLine(area.bottomLeft(), area.bottomRight());
@@ -107,7 +117,9 @@ void paintGrid(QPainter& p, const RollScene& s) {
     const double endX = area.left() + g.x(s.score->end);
     if (endX < area.right()) p.fillRect(QRectF(endX, area.top(), area.right() - endX + 1, area.height()), QColor(228, 228, 228));
     const auto minBeat = static_cast<std::uint64_t>(6 / g.pixelsPerTick);
+    const int lineStride = barStride(s, from, 6);
     s.score->grid.forEachLine(from, to, minBeat, [&](std::uint64_t tick, int bar) {
+        if (bar && (bar - 1) % lineStride != 0) return;
         const int x = area.left() + static_cast<int>(g.x(tick));
         p.setPen(bar ? QColor(150, 150, 150) : QColor(222, 222, 222));
         p.drawLine(x, area.top(), x, area.bottom());
@@ -168,6 +180,38 @@ void paintDense(QPainter& p, const RollScene& s, const std::vector<std::size_t>&
     p.drawImage(QRect(area.left(), area.top() + g.y(high), area.width(), (high - low + 1) * g.keyHeight), image);
 }
 
+// The bucket size of the overview to draw from, or 0 to draw the notes:
+// the overview serves pictures where a pixel covers whole buckets and many notes.
+std::uint64_t overviewBucket(const RollScene& s, std::uint64_t from, std::uint64_t to) {
+    const std::uint64_t bucket = s.score->overview.bucketTicks(1.0 / s.geometry.pixelsPerTick);
+    if (bucket == 0 || s.score->end == 0) return 0;
+    const double share = static_cast<double>(std::min(to, s.score->end) - std::min(from, s.score->end)) /
+                         static_cast<double>(s.score->end);
+    return share * static_cast<double>(s.score->notes.size()) > kDenseNotes ? bucket : 0;
+}
+
+void paintOverview(QPainter& p, const RollScene& s, std::uint64_t bucket, int low, int high) {
+    const QRect area = s.layout.notes();
+    const Geometry& g = s.geometry;
+    std::array<QRgb, 16> colours{};
+    for (int c = 0; c < 16; ++c) colours[static_cast<std::size_t>(c)] = channelColour(c).rgb();
+    std::vector<std::uint64_t> edges(static_cast<std::size_t>(area.width()) + 1);
+    for (int x = 0; x <= area.width(); ++x) edges[static_cast<std::size_t>(x)] = g.tick(x);
+    QImage image(area.width(), high - low + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (int key = low; key <= high; ++key) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(high - key));
+        for (int x = 0; x < area.width(); ++x) {
+            const auto mask = static_cast<std::uint16_t>(
+                s.score->overview.channels(bucket, key, edges[static_cast<std::size_t>(x)],
+                                           std::max(edges[static_cast<std::size_t>(x) + 1], edges[static_cast<std::size_t>(x)] + 1)) &
+                s.channels);
+            if (mask) line[x] = colours[static_cast<std::size_t>(std::countr_zero(mask))];
+        }
+    }
+    p.drawImage(QRect(area.left(), area.top() + g.y(high), area.width(), (high - low + 1) * g.keyHeight), image);
+}
+
 void paintNotes(QPainter& p, const RollScene& s) {
     const QRect area = s.layout.notes();
     const QPointF origin(area.left(), area.top());
@@ -187,6 +231,10 @@ void paintNotes(QPainter& p, const RollScene& s) {
             p.drawRect(QRectF(origin.x() + g.x(o.start), origin.y() + g.y(o.key),
                               std::max(3.0, static_cast<double>(o.end - o.start) * g.pixelsPerTick), g.keyHeight));
         }
+    }
+    if (const std::uint64_t bucket = overviewBucket(s, from, to)) {
+        paintOverview(p, s, bucket, low, high);
+        return;
     }
     std::vector<std::size_t> shown, moved;
     s.score->index.forEachIn(lookFrom, to + reach, [&](std::size_t i) {
@@ -218,6 +266,16 @@ void paintLane(QPainter& p, const RollScene& s) {
     p.drawLine(area.topLeft(), area.topRight());
     const auto [from, to] = visibleTicks(s);
     const Geometry& g = s.geometry;
+    if (const std::uint64_t bucket = overviewBucket(s, from, to)) {
+        // The loudest note-on of each pixel column, in grey: its channel is not kept.
+        p.setPen(QColor(120, 120, 120));
+        for (int x = 0; x < area.width(); ++x) {
+            const int loud = s.score->overview.loudest(bucket, s.channels, g.tick(x), std::max(g.tick(x + 1), g.tick(x) + 1));
+            if (loud > 0) p.drawLine(area.left() + x, area.bottom(), area.left() + x, area.bottom() - (area.height() - 6) * loud / 127);
+        }
+        p.restore();
+        return;
+    }
     std::vector<std::size_t> shown;
     s.score->index.forEachIn(from, to, [&](std::size_t i) {
         const Note& n = s.score->notes[i];
