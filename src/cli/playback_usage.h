@@ -15,7 +15,7 @@ struct CommandText {
     std::string_view usage;
 };
 
-inline constexpr CommandText kPortsCommand{"ports", "(the MIDI output ports, numbered as the setup page numbers them)"};
+inline constexpr CommandText kPortsCommand{"ports", "(the MIDI output ports, numbered as the setup page numbers them, and how each is timed)"};
 inline constexpr CommandText kRenderCommand{"render", "FILE --section NAME --out OUT.wav [--loops N] [--mute CH,...]"};
 // Handed over only with --wav; the rest of it runs in ctabber-cli.
 inline constexpr CommandText kChordsCommand{

@@ -38,6 +38,7 @@ BarPlayer::Step BarPlayer::step(CMIDIOUT& out) {
     Step result;
     silenceSwitchedOff(heard_, controls_, out);
     tick_ = clock();
+    result.tick = tick_;
     if (playingStartup_) {
         while (next_ < startup_.size() && startup_[next_].tick <= tick_) send(out, startup_[next_++]);
         if (next_ < startup_.size()) return result;
@@ -49,6 +50,7 @@ BarPlayer::Step BarPlayer::step(CMIDIOUT& out) {
         tick_ = 0;
         timing_.tempo = controls_.tempo.load() != 0 ? controls_.tempo.load() : timing_.tempo;
     }
+    result.tick = tick_;
     if (runMs_ % kDisplayEveryMs == 0)
         result.position = Position{tick_, static_cast<int>(haveBar_ ? bar_.index : 0), 0};
     for (;;) {

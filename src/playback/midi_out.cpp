@@ -21,6 +21,10 @@ std::vector<std::string> CMIDIOUT::names() const {
     return out;
 }
 
+PortTiming CMIDIOUT::portTiming(std::size_t index) const {
+    return index < ports_.size() ? ports_[index]->timing() : PortTiming::Timed;
+}
+
 void CMIDIOUT::SelectDevice(int index) {
     if (index >= static_cast<int>(ports_.size())) return;
     SetActive(false);
@@ -58,12 +62,38 @@ bool CMIDIOUT::SendPacked(std::uint32_t message) {
                                    static_cast<std::uint8_t>(message >> 16)};
     const int length = shortMessageLength(bytes[0]);
     if (length == 0) return false;
-    return ports_[static_cast<std::size_t>(deviceId_)]->send({bytes, static_cast<std::size_t>(length)});
+    return sendNowOrStamped({bytes, static_cast<std::size_t>(length)});
 }
 
 bool CMIDIOUT::SendLong(std::span<const std::uint8_t> bytes) {
     if (!opened_ || bytes.empty()) return false;
-    return ports_[static_cast<std::size_t>(deviceId_)]->send(bytes);
+    return sendNowOrStamped(bytes);
+}
+
+bool CMIDIOUT::sendNowOrStamped(std::span<const std::uint8_t> message) {
+    auto& port = *ports_[static_cast<std::size_t>(deviceId_)];
+    return stamp_ ? port.sendAt(message, *stamp_) : port.send(message);
+}
+
+void CMIDIOUT::Silence(std::uint16_t channels) {
+    if (!opened_) return;
+    auto& port = *ports_[static_cast<std::size_t>(deviceId_)];
+    port.withdraw(channels);
+    for (std::uint8_t c = 0; c < 16; ++c) {
+        if (!(channels >> c & 1)) continue;
+        const std::uint8_t notesOff[3] = {static_cast<std::uint8_t>(0xB0 | c), 123, 0};
+        port.send(notesOff);
+    }
+}
+
+PortTiming CMIDIOUT::timing() const {
+    if (ports_.empty()) return PortTiming::Timed;
+    return ports_[static_cast<std::size_t>(deviceId_)]->timing();
+}
+
+std::uint64_t CMIDIOUT::clockMs() const {
+    if (!opened_) return 0;
+    return ports_[static_cast<std::size_t>(deviceId_)]->clockMs();
 }
 
 std::string CMIDIOUT::status() const {
@@ -74,6 +104,14 @@ std::string CMIDIOUT::status() const {
 std::string CMIDIOUT::audioNotice() const {
     if (ports_.empty()) return {};
     return ports_[static_cast<std::size_t>(deviceId_)]->audioNotice();
+}
+
+std::vector<std::string> portLines(const CMIDIOUT& out) {
+    std::vector<std::string> lines;
+    const auto names = out.names();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        lines.push_back(std::to_string(i) + '\t' + names[i] + '\t' + timingName(out.portTiming(i)));
+    return lines;
 }
 
 std::vector<std::string> portNames(CMIDIOUT& out) {

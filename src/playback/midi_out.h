@@ -8,6 +8,7 @@
 // are called only while no player thread runs; the sends are called by one
 // thread at a time (the player thread while it runs).
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     // closed first. The chosen index stays when it is still in range, else 0.
     void refresh();
     std::vector<std::string> names() const;
+    // How port `index` plays; timed for an index out of range.
+    PortTiming portTiming(std::size_t index) const;
 
     // An index not below the port count is ignored; a negative one counts as
     // 0. An open port is closed first. Selecting never opens.
@@ -45,6 +48,19 @@ public:
     bool SendPacked(std::uint32_t message);
     // A system-exclusive message, whole whatever its length.
     bool SendLong(std::span<const std::uint8_t> bytes);
+    // All Notes Off at once on each channel of `channels` (bit c: channel
+    // c), after the messages a scheduled port holds for them are withdrawn,
+    // so nothing sent ahead sounds after it. Never stamped.
+    void Silence(std::uint16_t channels);
+
+    // How the chosen port plays (see MidiPort::timing) and, while it is open
+    // and scheduled, its clock.
+    PortTiming timing() const;
+    std::uint64_t clockMs() const;
+    // With a millisecond, the sends that follow go to a scheduled port
+    // stamped with it; without one they play at once. A timed port plays
+    // every send at once either way.
+    void stampSends(std::optional<std::uint64_t> atMs) { stamp_ = atMs; }
 
     bool opened() const { return opened_; }
     int deviceId() const { return deviceId_; }
@@ -59,7 +75,14 @@ private:
     PortList ports_;
     int deviceId_ = 0;
     bool opened_ = false;
+    std::optional<std::uint64_t> stamp_;
+
+    bool sendNowOrStamped(std::span<const std::uint8_t> message);
 };
+
+// `ctabber-cli ports`: one line per port, its index, its name and how it is
+// timed ("0\tBuilt-in synthesizer (FluidSynth)\tscheduled").
+std::vector<std::string> portLines(const CMIDIOUT& out);
 
 // The port list of the setup page, listed afresh, in index order. The chosen
 // port stays chosen.

@@ -10,6 +10,16 @@
 
 namespace playback {
 
+// How a port times what it plays. A timed port plays each message when it
+// is sent, so the player thread sends it when it is due; a scheduled port
+// takes messages ahead of time with the millisecond of its own clock at
+// which each is to sound, and that clock (a synthesizer's sample clock, a
+// sequencer queue) decides.
+enum class PortTiming { Timed, Scheduled };
+
+// "timed" or "scheduled", as `ctabber-cli ports` prints it.
+const char* timingName(PortTiming timing);
+
 class MidiPort {
 public:
     virtual ~MidiPort() = default;
@@ -31,6 +41,23 @@ public:
     // could tell; else a sentence saying why nothing is heard (no audio
     // output) and what to do instead. From the window thread.
     virtual std::string audioNotice() const { return {}; }
+
+    // How the port plays what it is sent. While closed: how it plays once
+    // open and heard; while open: how it plays now.
+    virtual PortTiming timing() const { return PortTiming::Timed; }
+    // Scheduled ports, while open: the millisecond of the port's clock that
+    // is heard now, counting up from an arbitrary start.
+    virtual std::uint64_t clockMs() const { return 0; }
+    // Scheduled ports, while open: plays `message` when the clock reaches
+    // `atMs` (at once when it has passed). A timed port plays it now.
+    virtual bool sendAt(std::span<const std::uint8_t> message, std::uint64_t atMs) {
+        (void)atMs;
+        return send(message);
+    }
+    // Scheduled ports: the channel messages for the channels of `channels`
+    // (bit c: channel c) that were sent ahead and have not sounded are
+    // dropped. Nothing to do for a timed port.
+    virtual void withdraw(std::uint16_t channels) { (void)channels; }
 };
 
 using PortList = std::vector<std::shared_ptr<MidiPort>>;

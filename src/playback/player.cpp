@@ -4,7 +4,6 @@
 
 namespace playback {
 
-constexpr std::uint8_t kAllNotesOff = 123;
 constexpr std::uint32_t kDisplayEveryMs = 50;
 
 void PlayerControls::setChannel(int channel, bool on) {
@@ -39,14 +38,14 @@ void silenceSwitchedOff(std::uint16_t& heard, const PlayerControls& controls, CM
     const std::uint16_t now = controls.channelSwitches.load();
     const auto off = static_cast<std::uint16_t>(heard & ~now);
     heard = now;
-    for (int c = 0; off >> c; ++c)
-        if (off >> c & 1) out.SendPacked(packMessage(static_cast<std::uint8_t>(0xB0 | c), kAllNotesOff, 0));
+    if (off != 0) out.Silence(off);
 }
 
 Player::Step Player::step(CMIDIOUT& out) {
     Step result;
     silenceSwitchedOff(heard_, controls_, out);
     const std::uint64_t now = tickAt(timing_, elapsed_);
+    result.tick = now;
     if (elapsed_ % kDisplayEveryMs == 0) result.position = Position{now, next_, sectionCount()};
     const auto& list = playingStartup_ ? startup_ : section_;
     const int count = static_cast<int>(list.size());
@@ -78,8 +77,6 @@ std::uint64_t runLengthMs(const std::vector<MidiEvent>& startup, const std::vect
     return first + pass * static_cast<std::uint64_t>(std::max(passes, 0));
 }
 
-void allNotesOff(CMIDIOUT& out) {
-    for (std::uint8_t c = 0; c < 16; ++c) out.SendPacked(packMessage(static_cast<std::uint8_t>(0xB0 | c), kAllNotesOff, 0));
-}
+void allNotesOff(CMIDIOUT& out) { out.Silence(0xFFFF); }
 
 }  // namespace playback

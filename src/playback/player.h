@@ -43,6 +43,7 @@ public:
     struct Step {
         std::optional<Position> position;  // the display is due (every 50 ms of elapsed)
         bool finished = false;             // the section ended without "Loop mode": stop now
+        std::uint64_t tick = 0;            // the tick the step played up to, in the list playing
     };
     // The first step, at elapsed 0.
     Step start(CMIDIOUT& out);
@@ -80,11 +81,12 @@ std::uint64_t runLengthMs(const std::vector<MidiEvent>& startup, const std::vect
                           const Timing& timing, int passes);
 
 // All Notes Off on each channel switched off since `heard` (the switches as
-// the last step saw them), so its sounding notes stop at once; `heard` becomes
-// the switches now.
+// the last step saw them), so its sounding notes stop at once, and what a
+// scheduled port holds for it is withdrawn; `heard` becomes the switches now.
 void silenceSwitchedOff(std::uint16_t& heard, const PlayerControls& controls, CMIDIOUT& out);
 
-// All Notes Off (controller 123) on every channel.
+// All Notes Off (controller 123) on every channel, and nothing held back
+// by a scheduled port.
 void allNotesOff(CMIDIOUT& out);
 
 }  // namespace playback

@@ -2,16 +2,22 @@
 // Plays a section through the output port on a 1 ms periodic thread. The
 // thread owns the player and its events; it reads nothing else but the
 // controls, and hands the display and the end of the run to its reports.
+// Through a timed port each step sends what is due at once; through a
+// scheduled port (the built-in synthesizer) the steps run a look-ahead ahead
+// of the port's clock and the reports follow that clock (ScheduledPlay).
 //
 // Start and stop belong to one thread (the window thread). The reports are
 // called on the player thread: they must only hand their value over (a
 // queued call), never touch a window or call stop().
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
 #include "playback/bar_player.h"
 #include "playback/periodic_timer.h"
 #include "playback/player.h"
+#include "playback/scheduled_play.h"
 
 namespace playback {
 
@@ -45,6 +51,11 @@ public:
     // True when a player was running.
     bool stop();
     bool playing() const { return timer_.running(); }
+    // The tick heard now, in the list playing (the start-up list, a pass of
+    // the section, or from the first bar in bar play): through a scheduled
+    // port the tick of the step its clock has reached, through a timed port
+    // that of the last step. Safe from any thread; 0 before the first step.
+    std::uint64_t heardTick() const { return heardTick_.load(std::memory_order_relaxed); }
 
     // For measuring: the timer's start and the player's clock (player thread only).
     const PeriodicTimer& timer() const { return timer_; }
@@ -52,12 +63,14 @@ public:
 
 private:
     // Runs `step` (true for the first) every period until it reports the end.
-    bool run(std::function<Player::Step(bool first)> step, Reports reports);
+    bool run(ScheduledPlay::StepFunction step, Reports reports, std::uint64_t lookAhead);
 
     CMIDIOUT& out_;
     std::function<void()> prepareThread_;
     std::unique_ptr<Player> player_;
     std::unique_ptr<BarPlayer> barPlayer_;
+    std::unique_ptr<ScheduledPlay> scheduled_;
+    std::atomic<std::uint64_t> heardTick_{0};
     PeriodicTimer timer_;
 };
 

@@ -9,17 +9,39 @@ bool RecordingPort::open() {
     return true;
 }
 
-void RecordingPort::close() { add(Kind::Close, {}); }
+void RecordingPort::close() { add({Kind::Close, {}, 0}); }
 
-void RecordingPort::reset() { add(Kind::Reset, {}); }
+void RecordingPort::reset() { add({Kind::Reset, {}, 0}); }
 
 bool RecordingPort::send(std::span<const std::uint8_t> message) {
     {
         std::lock_guard lock(mutex_);
         if (gone_) return false;
     }
-    add(Kind::Send, message);
+    add({Kind::Send, {message.begin(), message.end()}, 0});
     return true;
+}
+
+bool RecordingPort::sendAt(std::span<const std::uint8_t> message, std::uint64_t atMs) {
+    if (timing_ == PortTiming::Timed) return send(message);
+    {
+        std::lock_guard lock(mutex_);
+        if (gone_) return false;
+    }
+    add({Kind::Send, {message.begin(), message.end()}, 0, atMs});
+    return true;
+}
+
+void RecordingPort::withdraw(std::uint16_t channels) {
+    if (timing_ == PortTiming::Timed) return;
+    const std::uint64_t now = clockMs();
+    std::lock_guard lock(mutex_);
+    for (auto& e : entries_) {
+        const bool channelMessage = !e.bytes.empty() && e.bytes[0] >= 0x80 && e.bytes[0] < 0xF0;
+        if (e.kind == Kind::Send && e.due && *e.due > now && channelMessage && (channels >> (e.bytes[0] & 0x0F) & 1))
+            e.withdrawn = true;
+    }
+    entries_.push_back({Kind::Withdraw, {}, now, std::nullopt, channels});
 }
 
 std::string RecordingPort::status() const {
@@ -32,10 +54,10 @@ void RecordingPort::vanish() {
     gone_ = true;
 }
 
-void RecordingPort::add(Kind kind, std::span<const std::uint8_t> bytes) {
-    const std::uint64_t at = clock_ ? clock_() : 0;
+void RecordingPort::add(Entry entry) {
+    entry.at = clock_ ? clock_() : 0;
     std::lock_guard lock(mutex_);
-    entries_.push_back({kind, {bytes.begin(), bytes.end()}, at});
+    entries_.push_back(std::move(entry));
 }
 
 std::vector<RecordingPort::Entry> RecordingPort::entries() const {

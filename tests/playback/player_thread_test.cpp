@@ -116,3 +116,34 @@ TEST(PlayerThread, NothingPlaysWithoutTwoEventsAndAClosedPortPlaysSilently) {
     rig.thread.stop();
     EXPECT_TRUE(rig.port->entries().empty());
 }
+
+TEST(PlayerThread, StoppingAScheduledRunWithdrawsWhatWasSentAheadThenSilencesAndCloses) {
+    Rig rig;
+    rig.port->setTiming(PortTiming::Scheduled);
+    Signal asked;
+    const auto start = std::chrono::steady_clock::now();
+    rig.port->setClock([&] {
+        asked.raise();
+        return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                               std::chrono::steady_clock::now() - start)
+                                               .count());
+    });
+    ASSERT_TRUE(rig.thread.start({}, shortSection(), kMsTicks, rig.controls, {}));
+    ASSERT_TRUE(asked.wait(20));
+    rig.thread.stop();
+    const auto entries = rig.port->entries();
+    ASSERT_GE(entries.size(), 19u);
+    const auto& withdrawal = entries[entries.size() - 19];
+    EXPECT_EQ(withdrawal.kind, Kind::Withdraw);
+    EXPECT_EQ(withdrawal.channels, 0xFFFF);
+    EXPECT_EQ(tail(*rig.port, 18), stopSequence());
+    int ahead = 0;
+    for (const auto& e : entries) {
+        if (e.kind != Kind::Send || !e.due) continue;
+        // Whatever had not sounded at the stop is dropped.
+        EXPECT_EQ(e.withdrawn, *e.due > withdrawal.at);
+        ahead += 1;
+    }
+    EXPECT_GT(ahead, 0);
+    for (std::size_t i = entries.size() - 18; i < entries.size() - 2; ++i) EXPECT_FALSE(entries[i].due.has_value());
+}

@@ -15,8 +15,7 @@ namespace {
 int ports(const Args& args) {
     if (!args.positional.empty()) return kUsage;
     playback::CMIDIOUT out(playback::ports::systemPortSource());
-    const auto names = out.names();
-    for (std::size_t i = 0; i < names.size(); ++i) std::cout << i << '\t' << names[i] << '\n';
+    for (const auto& line : playback::portLines(out)) std::cout << line << '\n';
     return kOk;
 }
 

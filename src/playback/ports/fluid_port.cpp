@@ -60,9 +60,7 @@ std::string noSoundFontNotice() {
            "or timgm6mb-soundfont)." + renderHint();
 }
 
-FluidSynthPort::~FluidSynthPort() {
-    if (driver_) delete_fluid_audio_driver(driver_);
-}
+FluidSynthPort::~FluidSynthPort() { close(); }
 
 bool FluidSynthPort::open() {
     if (!synth_) {
@@ -71,6 +69,8 @@ bool FluidSynthPort::open() {
         synth_ = std::move(synth);
     }
     synth_->resetState();
+    // The sequencer is registered before the audio thread starts rendering.
+    played_ = std::make_unique<SynthPort>(*synth_, PortTiming::Scheduled, name());
     // Without a sound card the port still opens and plays, silently; the
     // notice says so (and why) where the user plays.
     const auto drivers = audioDrivers(synth_->settings());
@@ -81,6 +81,7 @@ bool FluidSynthPort::open() {
             if (driver_) break;
         }
     });
+    if (!driver_) played_ = std::make_unique<SynthPort>(*synth_, PortTiming::Timed, name());
     if (!driver_) notice_ = noAudioNotice(drivers, errors);
     else if (!synth_->hasSoundFont()) notice_ = noSoundFontNotice();
     else notice_.clear();
@@ -88,14 +89,24 @@ bool FluidSynthPort::open() {
 }
 
 void FluidSynthPort::close() {
+    // The audio thread stops before the sequencer it drives goes.
     if (driver_) delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
+    played_.reset();
 }
 
 void FluidSynthPort::reset() {
-    if (synth_) synth_->silence();
+    if (played_) played_->reset();
 }
 
-bool FluidSynthPort::send(std::span<const std::uint8_t> message) { return synth_ && synth_->send(message); }
+bool FluidSynthPort::send(std::span<const std::uint8_t> message) { return played_ && played_->send(message); }
+
+bool FluidSynthPort::sendAt(std::span<const std::uint8_t> message, std::uint64_t atMs) {
+    return played_ && played_->sendAt(message, atMs);
+}
+
+void FluidSynthPort::withdraw(std::uint16_t channels) {
+    if (played_) played_->withdraw(channels);
+}
 
 }  // namespace playback::ports

@@ -5,23 +5,10 @@
 
 #include "base/file_io.h"
 #include "playback/ports/fluid_synth.h"
+#include "playback/ports/synth_port.h"
 
 namespace playback::ports {
 namespace {
-
-// The synthesizer as a port, with no audio device behind it.
-class SynthPort final : public MidiPort {
-public:
-    explicit SynthPort(Synth& synth) : synth_(synth) {}
-    std::string name() const override { return "Renderer"; }
-    bool open() override { return true; }
-    void close() override {}
-    void reset() override { synth_.silence(); }
-    bool send(std::span<const std::uint8_t> message) override { return synth_.send(message); }
-
-private:
-    Synth& synth_;
-};
 
 // The scratch file the renderer writes, removed when the object goes.
 struct ScratchFile {
@@ -62,7 +49,8 @@ base::Outcome renderWav(const RenderRequest& request, const std::filesystem::pat
     int period = 64;
     fluid_settings_getint(synth.settings(), "audio.period-size", &period);
 
-    auto port = std::make_shared<SynthPort>(synth);
+    // Timed: the player's steps are interleaved with the rendering below.
+    auto port = std::make_shared<SynthPort>(synth, PortTiming::Timed);
     CMIDIOUT out([port] { return PortList{port}; });
     out.SetActive(true);
     PlayerControls controls;
