@@ -21,7 +21,11 @@ struct NotePairer::Waiting {
     std::array<Queue, 16 * 128> queues;
 };
 
-NotePairer::NotePairer(std::size_t rows) : waiting_(std::make_unique<Waiting>()) { notes_.reserve(rows / 2); }
+NotePairer::NotePairer(std::size_t rows, std::vector<Note> storage)
+    : notes_(std::move(storage)), waiting_(std::make_unique<Waiting>()) {
+    notes_.clear();
+    notes_.reserve(rows / 2);
+}
 NotePairer::~NotePairer() = default;
 
 void NotePairer::add(int r, std::uint64_t tick, std::span<const std::uint8_t> bytes, int eventLength) {

@@ -40,8 +40,9 @@ inline NoteRole noteRole(const document::EventList& list, int r) {
 // reads the rows for more than their notes.
 class NotePairer {
 public:
-    // `rows`: about how many rows come, to make room for their notes at once.
-    explicit NotePairer(std::size_t rows = 0);
+    // `rows`: about how many rows come, to make room for their notes at
+    // once; `storage`: a vector whose memory the notes may take.
+    explicit NotePairer(std::size_t rows = 0, std::vector<Note> storage = {});
     ~NotePairer();
     void add(int r, std::uint64_t tick, std::span<const std::uint8_t> bytes, int eventLength);
     // The notes so far, ordered by start (then by row); the pairer is spent.

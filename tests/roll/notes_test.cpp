@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "document/demo_style.h"
 #include "document/smf_builder.h"
 #include "document/smf_reader.h"
 #include "roll/note_index.h"
 #include "roll/notes.h"
 #include "roll/overview.h"
+#include "roll/score.h"
 #include "support/event_rows.h"
 #include "support/temp_dir.h"
 
@@ -142,4 +144,25 @@ TEST(NoteOverview, EachBucketHoldsTheChannelsThatSoundInIt) {
             EXPECT_EQ(overview.loudest(bucket, 0xAAAA, from, to), loudest) << from;
         }
     }
+}
+
+TEST(Score, MadeAgainInTheMemoryOfTheLastItIsTheSameAsMadeAnew) {
+    testing_support::TempWorkspace t;
+    document::Document demo, small;
+    ASSERT_FALSE(document::readBytes(document::demoStyle(), demo, t.ws).failed);
+    small.division = 96;
+    small.events = listOf({{0, {0xFF, 0x06, 'B'}}, {0, {0x90, 70, 100}}, {10, {0x80, 70, 0}}, {0, {0xFF, 0x2F, 0x00}}});
+    auto reused = roll::scoreOf(small, roll::scoreOf(demo));
+    const auto fresh = roll::scoreOf(small);
+    ASSERT_EQ(reused->notes.size(), 1u);
+    EXPECT_EQ(spans(reused->notes), spans(fresh->notes));
+    ASSERT_EQ(reused->bands.size(), 1u);
+    EXPECT_EQ(reused->bands[0].name, "B");
+    EXPECT_EQ(reused->end, 10u);
+    std::vector<std::size_t> found;
+    reused->index.forEachIn(0, 1000, [&](std::size_t i) { found.push_back(i); });
+    EXPECT_EQ(found, std::vector<std::size_t>{0});
+    const auto bucket = reused->overview.bucketTicks(1000.0);
+    for (int key = 0; key < 128; ++key)
+        EXPECT_EQ(reused->overview.channels(bucket, key, 0, 1000), key == 70 ? 1 : 0) << key;
 }

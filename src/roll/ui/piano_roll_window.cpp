@@ -179,7 +179,7 @@ void PianoRollWindow::buildControls() {
 }
 
 void PianoRollWindow::documentChanged() {
-    score_ = scoreOf(*link_.document);
+    score_ = scoreOf(*link_.document, std::move(score_));
     canvas_->setScore(score_.get());
     syncScrollBars();
 }
