@@ -1,19 +1,17 @@
 #include "chords/section_plan.h"
 
 #include <algorithm>
-#include <memory>
+#include <array>
 
 #include "casm/creation.h"
 #include "casm/reader.h"
+#include "document/note_pairing.h"
 #include "playback/collect_events.h"
 
 namespace chords {
 namespace {
 
 constexpr int kMaxDenominatorPower = 6;
-
-// Open note-ons by channel and note, oldest first: a note-off ends the oldest.
-using OpenNotes = std::array<std::vector<std::size_t>, 16 * 128>;
 
 std::uint64_t wholeBars(std::uint64_t lastTick, TimeSignature signature, std::uint16_t division) {
     const std::uint64_t bar = std::max<std::uint64_t>(1, barTicks(signature, division));
@@ -57,9 +55,12 @@ SectionPlan planSection(std::span<const playback::MidiEvent> events, std::span<c
     }
     plan.length = wholeBars(events.empty() ? 0 : events.back().tick, signature, division);
 
-    auto open = std::make_unique<OpenNotes>();
+    // Notes are paired as a sequencer pairs them; the plan keeps those of
+    // channels with rules that start within its bars, ended at its end.
+    document::NotePairer pairer(events.size());
     std::array<bool, 16> playsNotes{};
-    for (const auto& ev : events) {
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const auto& ev = events[i];
         if (ev.isLong()) {
             if (ev.tick < plan.length) plan.routed.push_back(ev);
             continue;
@@ -68,20 +69,12 @@ SectionPlan planSection(std::span<const playback::MidiEvent> events, std::span<c
         if (status < 0x80 || status >= 0xF0) continue;
         const int channel = status & 0x0F;
         const auto& rules = plan.channels[static_cast<std::size_t>(channel)];
-        const auto note = static_cast<std::uint8_t>(ev.message >> 8 & 0x7F);
-        const auto velocity = static_cast<std::uint8_t>(ev.message >> 16 & 0x7F);
+        const std::array<std::uint8_t, 3> bytes{status, static_cast<std::uint8_t>(ev.message >> 8 & 0x7F),
+                                                static_cast<std::uint8_t>(ev.message >> 16 & 0x7F)};
         const int kind = status & 0xF0;
-        if (kind == 0x90 && velocity > 0) {
-            playsNotes[static_cast<std::size_t>(channel)] = true;
-            if (!rules || ev.tick >= plan.length) continue;
-            (*open)[static_cast<std::size_t>(channel * 128 + note)].push_back(plan.notes.size());
-            plan.notes.push_back({ev.tick, plan.length, static_cast<std::uint8_t>(channel), note, velocity,
-                                  rules->zoneOf(note)});
-        } else if (kind == 0x80 || kind == 0x90) {
-            auto& waiting = (*open)[static_cast<std::size_t>(channel * 128 + note)];
-            if (waiting.empty()) continue;
-            plan.notes[waiting.front()].off = std::min(ev.tick, plan.length);
-            waiting.erase(waiting.begin());
+        if (kind == 0x80 || kind == 0x90) {
+            if (kind == 0x90 && bytes[2] > 0) playsNotes[static_cast<std::size_t>(channel)] = true;
+            pairer.add(static_cast<int>(i + 1), ev.tick, bytes, 1);
         } else if (kind != 0xA0 && rules && ev.tick < plan.length) {
             // Key pressure belongs to a note and its pitch; the rest follows the part.
             auto routed = ev;
@@ -89,10 +82,16 @@ SectionPlan planSection(std::span<const playback::MidiEvent> events, std::span<c
             plan.routed.push_back(std::move(routed));
         }
     }
+    for (const auto& n : pairer.take()) {
+        const auto& rules = plan.channels[n.channel];
+        if (n.onRow == 0 || !rules || n.start >= plan.length) continue;
+        const std::uint64_t off = n.offRow != 0 ? std::min(n.end, plan.length) : plan.length;
+        plan.notes.push_back({n.start, off, n.channel, n.key, n.velocity, rules->zoneOf(n.key)});
+    }
     for (int c = 0; c < 16; ++c)
         if (playsNotes[static_cast<std::size_t>(c)] && !plan.channels[static_cast<std::size_t>(c)])
             plan.unassigned.push_back(c);
-    // Collected events come in tick order, so the notes already are.
+    // Collected events come in tick order, so the paired notes are by note-on tick.
     return plan;
 }
 

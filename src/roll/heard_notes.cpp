@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "roll/notes.h"
+
 namespace roll {
 
 std::uint64_t documentTick(std::uint64_t playTick, const SectionBand& section) {
@@ -11,28 +13,19 @@ std::uint64_t documentTick(std::uint64_t playTick, const SectionBand& section) {
 }
 
 std::vector<HeardNote> heardNotes(const playback::Bar& bar, const SectionBand& section) {
-    std::vector<HeardNote> notes;
-    std::array<int, 16 * 128> open;
-    open.fill(-1);
+    NotePairer pairer(bar.events.size());
+    for (std::size_t i = 0; i < bar.events.size(); ++i) {
+        const auto& e = bar.events[i];
+        if (e.isLong()) continue;
+        const std::array<std::uint8_t, 3> bytes{static_cast<std::uint8_t>(e.message), static_cast<std::uint8_t>(e.message >> 8),
+                                                static_cast<std::uint8_t>(e.message >> 16)};
+        pairer.add(static_cast<int>(i + 1), e.tick, bytes, 1);
+    }
     const std::uint64_t base = documentTick(bar.start, section);
     const auto at = [&](std::uint64_t tick) { return base + (tick - std::min(tick, bar.start)); };
-    for (const auto& e : bar.events) {
-        if (e.isLong()) continue;
-        const int status = static_cast<int>(e.message & 0xFF);
-        const int kind = status & 0xF0;
-        if (kind != 0x80 && kind != 0x90) continue;
-        const auto key = static_cast<std::uint8_t>(e.message >> 8 & 0x7F);
-        const int velocity = static_cast<int>(e.message >> 16 & 0x7F);
-        int& slot = open[static_cast<std::size_t>((status & 0x0F) * 128 + key)];
-        if (kind == 0x90 && velocity > 0) {
-            if (slot >= 0) notes[static_cast<std::size_t>(slot)].end = at(e.tick);
-            slot = static_cast<int>(notes.size());
-            notes.push_back({at(e.tick), at(bar.end), static_cast<std::uint8_t>(status & 0x0F), key});
-        } else if (slot >= 0) {
-            notes[static_cast<std::size_t>(slot)].end = at(e.tick);
-            slot = -1;
-        }
-    }
+    std::vector<HeardNote> notes;
+    for (const Note& n : pairer.take())
+        if (n.onRow != 0) notes.push_back({at(n.start), at(n.offRow != 0 ? n.end : bar.end), n.channel, n.key});
     return notes;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The notes of a bar the player is about to play (chord following: the
 // pattern as the keyboard plays it over the chords), laid over the section
-// in the roll. A bar's note-on without its note-off in the bar lasts to the
-// bar's end. Ticks of play become ticks of the document by the section's
+// in the roll. Notes are paired as the roll pairs them; a bar's note-on
+// without its note-off in the bar lasts to the bar's end. Ticks of play become ticks of the document by the section's
 // start and length: play loops the section.
 #include <cstdint>
 #include <span>

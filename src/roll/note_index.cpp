@@ -4,14 +4,17 @@
 
 namespace roll {
 
-NoteIndex::NoteIndex(std::span<const Note> notes) : notes_(notes) {
+void NoteIndex::assign(std::span<const Note> notes) {
+    notes_ = notes;
+    short_.clear();
+    long_.clear();
+    longLength_ = 0;
     if (notes.empty()) return;
     // The length that all but about one note in a hundred stay within.
-    std::vector<std::uint64_t> lengths;
-    lengths.reserve(notes.size());
-    for (const Note& n : notes) lengths.push_back(n.length());
-    const auto cut = lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() * 99 / 100);
-    std::nth_element(lengths.begin(), cut, lengths.end());
+    lengths_.clear();
+    for (const Note& n : notes) lengths_.push_back(n.length());
+    const auto cut = lengths_.begin() + static_cast<std::ptrdiff_t>(lengths_.size() * 99 / 100);
+    std::nth_element(lengths_.begin(), cut, lengths_.end());
     longLength_ = *cut;
     short_.reserve(notes.size());
     for (std::size_t i = 0; i < notes.size(); ++i)

@@ -16,7 +16,9 @@ class NoteIndex {
 public:
     NoteIndex() = default;
     // `notes` ordered by start, as pairNotes gives them.
-    explicit NoteIndex(std::span<const Note> notes);
+    explicit NoteIndex(std::span<const Note> notes) { assign(notes); }
+    // Indexes `notes` instead, in the memory the index already has.
+    void assign(std::span<const Note> notes);
 
     // Calls `visit(i)` for the index of every note that sounds in
     // [from, to): start < to and end > from; a stub counts when its tick
@@ -35,6 +37,7 @@ private:
     std::span<const Note> notes_;
     std::vector<std::uint32_t> short_;  // by start
     std::vector<std::uint32_t> long_;
+    std::vector<std::uint64_t> lengths_;  // room to find the long ones in
     std::uint64_t longLength_ = 0;  // notes longer than this are long
 };
 

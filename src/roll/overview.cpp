@@ -4,7 +4,7 @@
 
 namespace roll {
 
-NoteOverview::NoteOverview(std::span<const Note> notes, std::uint64_t end) {
+void NoteOverview::assign(std::span<const Note> notes, std::uint64_t end) {
     fine_.ticks = std::max<std::uint64_t>(1, (end + kFineBuckets) / kFineBuckets);
     fine_.count = static_cast<std::size_t>(end / fine_.ticks + 1);
     fine_.channels.assign(128 * fine_.count, 0);

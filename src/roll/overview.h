@@ -18,7 +18,9 @@ public:
     static constexpr int kCoarse = 8;  // fine buckets to a coarse one
 
     NoteOverview() = default;
-    NoteOverview(std::span<const Note> notes, std::uint64_t end);
+    NoteOverview(std::span<const Note> notes, std::uint64_t end) { assign(notes, end); }
+    // Made again from `notes`, in the memory it already has.
+    void assign(std::span<const Note> notes, std::uint64_t end);
 
     // The ticks of a bucket at the level that fits `ticksPerPixel` (the
     // coarsest not wider than a pixel); 0 when even the fine buckets are

@@ -4,11 +4,12 @@
 
 namespace roll {
 
-std::unique_ptr<const Score> scoreOf(const document::Document& doc) {
+std::unique_ptr<Score> scoreOf(const document::Document& doc, std::unique_ptr<Score> previous) {
     // One walk over the rows for the notes, the time signatures and the markers.
-    auto score = std::make_unique<Score>();
+    auto score = previous ? std::move(previous) : std::make_unique<Score>();
+    score->bands.clear();
     const auto& list = doc.events;
-    NotePairer pairer(static_cast<std::size_t>(list.eventCount()));
+    NotePairer pairer(static_cast<std::size_t>(list.eventCount()), std::move(score->notes));
     std::vector<Meter> meters{{0, 4, 4}};
     std::uint64_t tick = 0;
     for (int r = 1; r <= list.eventCount(); ++r) {
@@ -28,8 +29,8 @@ std::unique_ptr<const Score> scoreOf(const document::Document& doc) {
     }
     endBands(score->bands, tick);
     score->notes = pairer.take();
-    score->index = NoteIndex(score->notes);
-    score->overview = NoteOverview(score->notes, tick);
+    score->index.assign(score->notes);
+    score->overview.assign(score->notes, tick);
     score->grid = TimeGrid(doc.division, std::move(meters));
     score->end = tick;
     return score;

@@ -29,7 +29,9 @@ struct Score {
     Score& operator=(const Score&) = delete;
 };
 
-std::unique_ptr<const Score> scoreOf(const document::Document& doc);
+// `previous`, when given, lends its memory: a score made again after every
+// edit of a large file then does not fetch and clear tens of megabytes anew.
+std::unique_ptr<Score> scoreOf(const document::Document& doc, std::unique_ptr<Score> previous = {});
 
 // The notes of `channels` (bit c: channel c) whose row is selected.
 std::vector<Note> selectedNotes(const Score& score, const document::EventList& list, std::uint16_t channels);

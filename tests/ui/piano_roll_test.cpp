@@ -148,6 +148,16 @@ void PianoRollTest::dragMovesTheSelectionAsOneStepThatUndoesToTheSameBytes() {
     QCOMPARE(f.roll->score()->notes.size(), notes.size());
     f.undo().redo();
     QVERIFY(document::midiPartBytes(f.main->document()) != before);
+
+    // Dragging a note's right end makes the selected notes longer: the end snaps to the grid.
+    const Note held = f.noteIn("Main A");
+    f.drag(f.at(held, 1.0) - QPoint(2, 0), f.at(held, 1.0) + QPoint(dx, 0));
+    QCOMPARE(f.undo().undoText(), QString("Note Length"));
+    const auto lengthened = roll::pairNotes(f.list());
+    QVERIFY(std::any_of(lengthened.begin(), lengthened.end(), [&](const Note& m) {
+        const auto end = f.roll->score()->grid.snapped(held.end + f.main->document().division / 2, roll::Snap{16, false});
+        return m.onRow == held.onRow && m.start == held.start && m.end == end && end > held.end;
+    }));
 }
 
 void PianoRollTest::gridAndRollShareOneSelection() {
@@ -309,6 +319,13 @@ void PianoRollTest::picturesAreSavedAsPng() {
     auto* button = f.roll->findChild<QToolButton*>("SavePicture");
     button->menu()->actions().at(0)->trigger();
     QCOMPARE(QImage(f.path("view.png")).size(), f.roll->canvas().size());
+    // A folder that is not there: a message says so and no file is left.
+    const std::size_t asked = f.dialogs.messages.size();
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("missing/view.png"), 1});
+    button->menu()->actions().at(1)->trigger();
+    QCOMPARE(f.dialogs.messages.size(), asked + 1);
+    QVERIFY(f.dialogs.messages.back().text.contains("missing/view.png"));
+    QVERIFY(!QFile::exists(f.path("missing/view.png")));
 }
 
 QTEST_MAIN(PianoRollTest)

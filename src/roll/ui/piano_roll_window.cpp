@@ -179,7 +179,7 @@ void PianoRollWindow::buildControls() {
 }
 
 void PianoRollWindow::documentChanged() {
-    score_ = scoreOf(*link_.document);
+    score_ = scoreOf(*link_.document, std::move(score_));
     canvas_->setScore(score_.get());
     syncScrollBars();
 }
@@ -372,6 +372,7 @@ void PianoRollWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     // The section is fitted again once the window has its size.
     if (!shown_ && !SectionBox->currentText().isEmpty()) showSection(SectionBox->currentText().toStdString());
+    if (!shown_) canvas_->setFocus();  // the roll's keys work at once
     shown_ = true;
 }
 

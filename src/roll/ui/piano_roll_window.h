@@ -78,7 +78,7 @@ private:
     DocumentLink link_;
     base::ui::UserDialogs& dialogs_;
     std::filesystem::path settingsFile_;
-    std::unique_ptr<const Score> score_;
+    std::unique_ptr<Score> score_;
     std::vector<HeardNote> heard_;
 
     RollCanvas* canvas_ = nullptr;

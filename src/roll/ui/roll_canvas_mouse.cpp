@@ -64,6 +64,7 @@ void RollCanvas::mousePressEvent(QMouseEvent* e) {
     setFocus();
     if (!scene_.score) return;
     const QPoint p = e->position().toPoint() - scene_.layout.notes().topLeft();
+    if (p.x() < 0) return;  // the keyboard
     pressAt_ = p;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     const bool shift = e->modifiers() & Qt::ShiftModifier;

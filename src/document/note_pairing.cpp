@@ -1,8 +1,8 @@
-#include "roll/notes.h"
+#include "document/note_pairing.h"
 
 #include <array>
 
-namespace roll {
+namespace document {
 
 NoteRole noteRole(std::span<const std::uint8_t> bytes, int eventLength) {
     if (bytes.size() != 3 || eventLength != 1) return NoteRole::None;
@@ -21,7 +21,11 @@ struct NotePairer::Waiting {
     std::array<Queue, 16 * 128> queues;
 };
 
-NotePairer::NotePairer(std::size_t rows) : waiting_(std::make_unique<Waiting>()) { notes_.reserve(rows / 2); }
+NotePairer::NotePairer(std::size_t rows, std::vector<PairedNote> storage)
+    : notes_(std::move(storage)), waiting_(std::make_unique<Waiting>()) {
+    notes_.clear();
+    notes_.reserve(rows / 2);
+}
 NotePairer::~NotePairer() = default;
 
 void NotePairer::add(int r, std::uint64_t tick, std::span<const std::uint8_t> bytes, int eventLength) {
@@ -36,7 +40,7 @@ void NotePairer::add(int r, std::uint64_t tick, std::span<const std::uint8_t> by
     } else if (queue.head == queue.items.size()) {
         notes_.push_back({tick, tick, 0, r, channel, key, 0});
     } else {
-        Note& note = notes_[queue.items[queue.head++]];
+        PairedNote& note = notes_[queue.items[queue.head++]];
         if (queue.head == queue.items.size()) {
             queue.items.clear();
             queue.head = 0;
@@ -46,7 +50,7 @@ void NotePairer::add(int r, std::uint64_t tick, std::span<const std::uint8_t> by
     }
 }
 
-std::vector<Note> pairNotes(const document::EventList& list) {
+std::vector<PairedNote> pairNotes(const EventList& list) {
     NotePairer pairer(static_cast<std::size_t>(list.eventCount()));
     std::uint64_t tick = 0;
     for (int r = 1; r <= list.eventCount(); ++r) {
@@ -57,4 +61,4 @@ std::vector<Note> pairNotes(const document::EventList& list) {
     return pairer.take();
 }
 
-}  // namespace roll
+}  // namespace document
