@@ -8,7 +8,7 @@ CTABBER_PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
+  librtmidi-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   xvfb xauth
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
 )

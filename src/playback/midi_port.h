@@ -60,6 +60,15 @@ public:
     virtual void withdraw(std::uint16_t channels) { (void)channels; }
 };
 
+// Sustain pedal up and All Notes Off on every channel, sent at once: how a
+// system port resets, having no reset of its own.
+void sendResetMessages(MidiPort& port);
+
+// What status() says of a system port that failed while sending, and of one
+// that is gone.
+std::string portStoppedText(const std::string& name);
+std::string portGoneText(const std::string& name);
+
 using PortList = std::vector<std::shared_ptr<MidiPort>>;
 // Lists the ports present now, in the order the setup page shows them.
 using PortSource = std::function<PortList()>;

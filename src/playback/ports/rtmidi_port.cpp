@@ -1,7 +1,8 @@
 #include "playback/ports/rtmidi_port.h"
 
-#include <filesystem>
 #include <iostream>
+
+#include "playback/ports/alsa_seq_port.h"
 
 namespace playback::ports {
 namespace {
@@ -28,8 +29,7 @@ private:
 // serve (no ALSA sequencer device, no JACK library).
 std::unique_ptr<RtMidiOut> makeClient(RtMidi::Api api) {
     // ALSA would print its own complaint before RtMidi throws.
-    std::error_code ec;
-    if (api == RtMidi::LINUX_ALSA && !std::filesystem::exists("/dev/snd/seq", ec)) return nullptr;
+    if (api == RtMidi::LINUX_ALSA && !sequencerPresent()) return nullptr;
     try {
         QuietCerr quiet;
         auto out = std::make_unique<RtMidiOut>(api, kClientName);
@@ -88,15 +88,7 @@ void RtMidiPort::close() {
     probe_.reset();
 }
 
-void RtMidiPort::reset() {
-    for (std::uint8_t c = 0; c < 16; ++c) {
-        const std::uint8_t status = static_cast<std::uint8_t>(0xB0 | c);
-        const std::uint8_t pedalUp[3] = {status, 64, 0};
-        const std::uint8_t notesOff[3] = {status, 123, 0};
-        send(pedalUp);
-        send(notesOff);
-    }
-}
+void RtMidiPort::reset() { sendResetMessages(*this); }
 
 bool RtMidiPort::send(std::span<const std::uint8_t> message) {
     // After an error the port is treated as gone: status() says so and the
@@ -111,15 +103,15 @@ bool RtMidiPort::send(std::span<const std::uint8_t> message) {
 }
 
 std::string RtMidiPort::status() const {
-    if (failed_) return "The MIDI port \"" + name_ + "\" stopped working.";
+    if (failed_) return portStoppedText(name_);
     std::lock_guard lock(probeMutex_);
     if (!probe_) return {};
     for (const auto& name : portNamesOf(*probe_))
         if (name == name_) return {};
-    return "The MIDI port \"" + name_ + "\" is no longer there.";
+    return portGoneText(name_);
 }
 
-PortList rtMidiPorts() {
+PortList rtMidiPorts(bool withAlsa) {
     // RtMidi's JACK client leaks a buffer at each try without a server, so a
     // JACK that was not running is not asked again during this run.
     static std::atomic<bool> jackAbsent{false};
@@ -128,6 +120,7 @@ PortList rtMidiPorts() {
     RtMidi::getCompiledApi(apis);
     for (const auto api : apis) {
         const bool jack = api == RtMidi::UNIX_JACK;
+        if (api == RtMidi::LINUX_ALSA && !withAlsa) continue;
         if (jack && jackAbsent) continue;
         auto client = makeClient(api);
         if (!client) continue;

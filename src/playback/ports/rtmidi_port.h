@@ -1,5 +1,6 @@
 #pragma once
-// A system MIDI output port (ALSA sequencer or JACK) through RtMidi, known
+// A system MIDI output port (JACK, or the ALSA sequencer when the scheduled
+// port cannot reach it) through RtMidi, timed, known
 // by its API and name. A port that disappears while open (a keyboard
 // unplugged) makes status() say so.
 #include <RtMidi.h>
@@ -36,8 +37,9 @@ private:
     mutable std::unique_ptr<RtMidiOut> probe_;  // lists the ports for status()
 };
 
-// The output ports RtMidi lists now, every API it was built with. Where a
-// system has no ALSA sequencer or no JACK server there are none of those.
-PortList rtMidiPorts();
+// The output ports RtMidi lists now, every API it was built with (the ALSA
+// sequencer's only `withAlsa`). Where a system has no ALSA sequencer or no
+// JACK server there are none of those.
+PortList rtMidiPorts(bool withAlsa);
 
 }  // namespace playback::ports
