@@ -85,7 +85,8 @@ void BM_RollOpens(benchmark::State& state) {
 }
 
 // A full picture of the note area at a zoom: 0 fits one section, 1 a bar,
-// 2 the whole file.
+// 2 the whole file, 3 200 ticks a pixel (just too close for the overview),
+// 4 16 ticks a pixel (nearly the most notes drawn one by one as shapes).
 void BM_RollPaints(benchmark::State& state) {
     auto& w = loaded();
     auto& roll = openRoll(w);
@@ -94,6 +95,8 @@ void BM_RollPaints(benchmark::State& state) {
     roll::Geometry g = canvas.geometry();
     if (state.range(0) == 1) g.pixelsPerTick = canvas.scene().layout.notes().width() / 1920.0;
     if (state.range(0) == 2) g.pixelsPerTick = roll::Geometry::kMinPixelsPerTick, g.firstTick = 0;
+    if (state.range(0) == 3) g.pixelsPerTick = 1.0 / 200;
+    if (state.range(0) == 4) g.pixelsPerTick = 1.0 / 16;
     canvas.setGeometry(g);
     std::size_t visible = 0;
     roll.score()->index.forEachIn(canvas.geometry().tick(0), canvas.geometry().tick(canvas.width()), [&](std::size_t) { ++visible; });
@@ -139,7 +142,7 @@ void BM_RollMovesTenThousand(benchmark::State& state) {
 
 BENCHMARK(BM_GridOpensFile)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_RollOpens)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
-BENCHMARK(BM_RollPaints)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_RollPaints)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_RollMovesTenThousand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {

@@ -6,6 +6,8 @@
 namespace roll::ui {
 
 QColor channelColour(int channel);
+// The edge of a note of the channel: its colour, darker.
+QColor outlineColour(int channel);
 QColor noteColour(int channel, int velocity);
 
 }  // namespace roll::ui

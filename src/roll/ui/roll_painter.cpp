@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kStubWidth = 6;
 // Above this many notes in the picture they are drawn as pixels, not shapes.
-constexpr std::size_t kDenseNotes = 4000;
+constexpr std::size_t kDenseNotes = 1500;
+// Up to this many stalks in the velocity lane get a round head.
+constexpr std::size_t kHeadedStalks = 400;
 
 bool isBlackKey(int key) {
     const int k = key % 12;
@@ -143,9 +145,7 @@ void paintNote(QPainter& p, const RollScene& s, const Note& n, const QPointF& or
         if (!n.stub()) r.setWidth(std::max(3.0, r.width() + static_cast<double>(s.lengthBy) * s.geometry.pixelsPerTick));
     }
     const bool selected = n.row() > 0 && s.list->selected(n.row());
-    QColor fill = n.stub() ? QColor(255, 255, 255) : noteColour(n.channel, n.velocity);
-    p.setBrush(fill);
-    p.setPen(selected ? QPen(Qt::black, 2) : QPen(channelColour(n.channel).darker(150), 1));
+    p.setPen(selected ? QPen(Qt::black, 2) : QPen(outlineColour(n.channel), 1));
     if (n.stub()) {
         // A lone note-on points right, a lone note-off left: their partner is missing.
         const double mid = r.center().y();
@@ -156,7 +156,11 @@ void paintNote(QPainter& p, const RollScene& s, const Note& n, const QPointF& or
         p.drawPolygon(arrow);
         return;
     }
-    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    // Whole pixels: the raster engine fills those fastest.
+    const QRect box = r.toRect();
+    p.fillRect(box, noteColour(n.channel, n.velocity));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(0, 0, -1, -1));
 }
 
 // Far out, many notes share each pixel: they are laid into one picture a
@@ -307,8 +311,9 @@ void paintLane(QPainter& p, const RollScene& s) {
         const double x = area.left() + g.x(n.start);
         const int h = height(n);
         const bool selected = s.list->selected(n.onRow);
-        p.setPen(QPen(selected ? Qt::black : channelColour(n.channel).darker(130), selected ? 2 : 1));
+        p.setPen(QPen(selected ? Qt::black : outlineColour(n.channel), selected ? 2 : 1));
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() - h));
+        if (shown.size() > kHeadedStalks) continue;
         p.setBrush(noteColour(n.channel, n.velocity));
         p.drawEllipse(QPointF(x, area.bottom() - h), 2.5, 2.5);
     }
