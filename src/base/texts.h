@@ -9,7 +9,7 @@
 namespace base {
 
 // Language files hold the numbers 0 to kLastTextId.
-inline constexpr int kLastTextId = 387;
+inline constexpr int kLastTextId = 406;
 
 struct BuiltinText {
     int id;

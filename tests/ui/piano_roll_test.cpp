@@ -2,6 +2,7 @@
 // document through its undo stack, and the grid and the roll stay in step.
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QTableView>
@@ -30,7 +31,12 @@ struct RollFixture : WindowFixture {
     MainWindow* main = nullptr;
     PianoRollWindow* roll = nullptr;
 
-    RollFixture() {
+    // `german`: the program speaks the shipped German translation.
+    explicit RollFixture(bool german = false) {
+        if (german) {
+            QFile::copy(QString(CTABBER_SOURCE_DIR) + "/data/Deutsch.lng", path("Deutsch.lng"));
+            write("Ctabber.INI", "[Main]\nLanguage=Deutsch.lng\n");
+        }
         const auto bytes = document::demoStyle();
         const QString file = write("Demo.sty", QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                                            static_cast<int>(bytes.size())));
@@ -105,6 +111,7 @@ private slots:
     void rubberBandAndChannelSolo();
     void gridEditsShowInTheRollAndThePlayCursorFollows();
     void picturesAreSavedAsPng();
+    void speaksTheProgramsLanguage();
 };
 
 void PianoRollTest::opensOnTheSectionsOfTheStyle() {
@@ -326,6 +333,19 @@ void PianoRollTest::picturesAreSavedAsPng() {
     QCOMPARE(f.dialogs.messages.size(), asked + 1);
     QVERIFY(f.dialogs.messages.back().text.contains("missing/view.png"));
     QVERIFY(!QFile::exists(f.path("missing/view.png")));
+}
+
+void PianoRollTest::speaksTheProgramsLanguage() {
+    RollFixture f(true);
+    QCOMPARE(f.roll->findChild<QToolButton*>("PencilTool")->text(), QString("Stift"));
+    QCOMPARE(f.roll->findChild<QComboBox*>("SnapBox")->itemText(0), QString("Aus"));
+    QCOMPARE(f.roll->findChild<QComboBox*>("PencilChannel")->itemText(0), QString("Kanal 1"));
+    QVERIFY(f.roll->windowTitle().startsWith("Pianorolle - "));
+    // The program's own file dialog asks for a German filter; a refused file is told in German.
+    f.dialogs.files.push_back(base::ui::FileChoice{f.path("missing/view.png"), 1});
+    f.roll->findChild<QToolButton*>("SavePicture")->menu()->actions().at(0)->trigger();
+    QCOMPARE(f.dialogs.requests.back().filters, QStringList{"PNG-Bilder (*.png)"});
+    QVERIFY(f.dialogs.messages.back().text.startsWith("Das Bild konnte nicht gespeichert werden: "));
 }
 
 QTEST_MAIN(PianoRollTest)

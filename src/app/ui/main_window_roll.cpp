@@ -22,7 +22,7 @@ void MainWindow::mPianoRollClick() {
             raise();
         };
         link.undoStack = &open_->undoStack();
-        roll_ = new roll::ui::PianoRollWindow(this, std::move(link), dialogs_, ws_.settings());
+        roll_ = new roll::ui::PianoRollWindow(this, std::move(link), dialogs_, ws_.settings(), language_);
         connect(open_, &app::ui::OpenDocument::edited, roll_, [roll = roll_.data()] { roll->documentChanged(); });
     }
     roll_->show();

@@ -16,7 +16,6 @@
 #include "names/default_files.h"
 #include "playback/midi_out.h"
 #include "playback/ui/program_port.h"
-#include "roll/ui/piano_roll_window.h"
 #include "tools/ui/casm_hex_window.h"
 
 namespace app::ui {
@@ -110,7 +109,6 @@ void MainWindow::mAboutClick() {
 bool MainWindow::closeToolWindows() {
     // A window may refuse (the CASM editor whose changes could not be saved).
     bool all = true;
-    if (roll_) roll_->close();
     for (auto* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (window->isWindow() && window->isVisible() && dynamic_cast<base::ui::Translatable*>(window))
             all = window->close() && all;

@@ -28,12 +28,17 @@ namespace {
 constexpr const char* kSection = "PianoRoll";
 constexpr int kMaxPictureWidth = 20000;
 
-QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+// A flat button captioned by language text `id`; `keys`, when given, is the
+// shortcut the tooltip adds.
+QToolButton* toolButton(QWidget* parent, const char* name, base::ui::Captions& captions, int id,
+                        const QString& keys = {}) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
-    b->setText(text);
-    b->setToolTip(tip);
     b->setAutoRaise(true);
+    captions.add(id, [b, keys](const QString& t) {
+        b->setText(t);
+        b->setToolTip(keys.isEmpty() ? t : t + " (" + keys + ")");
+    });
     return b;
 }
 
@@ -45,15 +50,27 @@ QPixmap swatch(int channel) {
 
 }  // namespace
 
+// The roll's own texts.
+enum Text : int {
+    kTitle = 388, kSelect, kPencil, kSnap, kWider, kNarrower, kTaller, kShorter, kSavePicture, kInView, kWholeSection,
+    kShow, kSolo, kPngFilter, kUnableToSave, kNotes, kVelocity, kSaved, kOff
+};
+constexpr int kChan = 50;
+constexpr int kSectionLabel = 296;
+
 PianoRollWindow::PianoRollWindow(QWidget* parent, DocumentLink link, base::ui::UserDialogs& dialogs,
-                                 std::filesystem::path settingsFile)
-    : QWidget(parent, Qt::Window), link_(std::move(link)), dialogs_(dialogs), settingsFile_(std::move(settingsFile)) {
+                                 std::filesystem::path settingsFile, const base::Language& language)
+    : QWidget(parent, Qt::Window),
+      link_(std::move(link)),
+      dialogs_(dialogs),
+      settingsFile_(std::move(settingsFile)),
+      captions_(language) {
     setObjectName("PianoRoll");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Piano Roll");
     buildControls();
     resize(1100, 640);
     base::ui::restoreOrCentre(*this, settingsFile_, kSection);
+    canvas_->setWords({captions_.text(kNotes), captions_.text(kChan), captions_.text(kVelocity)});
     documentReplaced();
 }
 
@@ -67,12 +84,14 @@ void PianoRollWindow::buildControls() {
     SectionBox = new QComboBox(this);
     SectionBox->setObjectName("SectionBox");
     SectionBox->setMinimumContentsLength(12);
-    bar->addWidget(new QLabel("Section:", this));
+    auto* sectionLabel = new QLabel(this);
+    captions_.add(kSectionLabel, [sectionLabel](const QString& t) { sectionLabel->setText(t + ':'); });
+    bar->addWidget(sectionLabel);
     bar->addWidget(SectionBox);
     bar->addSpacing(12);
 
-    SelectTool = toolButton(this, "SelectTool", "Select", "Select, move and lengthen notes");
-    PencilTool = toolButton(this, "PencilTool", "Pencil", "Draw notes on the chosen channel (right click deletes)");
+    SelectTool = toolButton(this, "SelectTool", captions_, kSelect);
+    PencilTool = toolButton(this, "PencilTool", captions_, kPencil);
     for (auto* b : {SelectTool, PencilTool}) {
         b->setCheckable(true);
         b->setAutoExclusive(true);
@@ -81,38 +100,43 @@ void PianoRollWindow::buildControls() {
     SelectTool->setChecked(true);
     PencilChannel = new QComboBox(this);
     PencilChannel->setObjectName("PencilChannel");
-    for (int c = 0; c < 16; ++c) PencilChannel->addItem(swatch(c), QString("Chan %1").arg(c + 1));
-    PencilChannel->setToolTip("The channel the pencil draws on");
+    for (int c = 0; c < 16; ++c) PencilChannel->addItem(swatch(c), QString());
     bar->addWidget(PencilChannel);
     bar->addSpacing(12);
 
     SnapBox = new QComboBox(this);
     SnapBox->setObjectName("SnapBox");
     for (const Snap& s : snapChoices()) SnapBox->addItem(QString::fromStdString(snapText(s)));
-    SnapBox->setCurrentText("1/16");
-    bar->addWidget(new QLabel("Snap:", this));
+    SnapBox->setCurrentIndex(5);  // 1/16
+    captions_.add(kOff, [this](const QString& t) { SnapBox->setItemText(0, t); });
+    auto* snapLabel = new QLabel(this);
+    captions_.add(kSnap, [snapLabel](const QString& t) { snapLabel->setText(t); });
+    bar->addWidget(snapLabel);
     bar->addWidget(SnapBox);
     bar->addSpacing(12);
 
-    auto* timeIn = toolButton(this, "ZoomInTime", "Wider", "Zoom in on time (Ctrl+wheel)");
-    auto* timeOut = toolButton(this, "ZoomOutTime", "Narrower", "Zoom out of time (Ctrl+wheel)");
-    auto* keysIn = toolButton(this, "ZoomInKeys", "Taller", "Taller keys (Shift+wheel)");
-    auto* keysOut = toolButton(this, "ZoomOutKeys", "Shorter", "Shorter keys (Shift+wheel)");
+    auto* timeIn = toolButton(this, "ZoomInTime", captions_, kWider, "Ctrl+wheel");
+    auto* timeOut = toolButton(this, "ZoomOutTime", captions_, kNarrower, "Ctrl+wheel");
+    auto* keysIn = toolButton(this, "ZoomInKeys", captions_, kTaller, "Shift+wheel");
+    auto* keysOut = toolButton(this, "ZoomOutKeys", captions_, kShorter, "Shift+wheel");
     for (auto* b : {timeIn, timeOut, keysIn, keysOut}) bar->addWidget(b);
     bar->addStretch(1);
 
-    auto* picture = toolButton(this, "SavePicture", "Save picture...", "Save the roll as a PNG picture");
+    auto* picture = toolButton(this, "SavePicture", captions_, kSavePicture);
     picture->setPopupMode(QToolButton::InstantPopup);
     auto* pictureMenu = new QMenu(picture);
-    pictureMenu->addAction("What is in view...", this, [this] { savePictureClick(false); });
-    pictureMenu->addAction("The whole section...", this, [this] { savePictureClick(true); });
+    auto* inView = pictureMenu->addAction(QString(), this, [this] { savePictureClick(false); });
+    auto* whole = pictureMenu->addAction(QString(), this, [this] { savePictureClick(true); });
+    captions_.add(kInView, [inView](const QString& t) { inView->setText(t); });
+    captions_.add(kWholeSection, [whole](const QString& t) { whole->setText(t); });
     picture->setMenu(pictureMenu);
     bar->addWidget(picture);
 
     ChannelList = new QTreeWidget(this);
     ChannelList->setObjectName("ChannelList");
     ChannelList->setColumnCount(2);
-    ChannelList->setHeaderLabels({"Show", "Solo"});
+    captions_.add(kShow, [this](const QString& t) { ChannelList->headerItem()->setText(0, t); });
+    captions_.add(kSolo, [this](const QString& t) { ChannelList->headerItem()->setText(1, t); });
     ChannelList->setRootIsDecorated(false);
     ChannelList->header()->setStretchLastSection(false);
     ChannelList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -178,6 +202,19 @@ void PianoRollWindow::buildControls() {
     }
 }
 
+void PianoRollWindow::translate() {
+    captions_.apply();
+    canvas_->setWords({captions_.text(kNotes), captions_.text(kChan), captions_.text(kVelocity)});
+    showTitle();
+    fillChannelTexts();
+}
+
+void PianoRollWindow::showTitle() {
+    const auto& name = link_.document->fileName;
+    const QString title = captions_.text(kTitle);
+    setWindowTitle(name.empty() ? title : title + " - " + QString::fromStdString(name));
+}
+
 void PianoRollWindow::documentChanged() {
     score_ = scoreOf(*link_.document, std::move(score_));
     canvas_->setScore(score_.get());
@@ -194,8 +231,7 @@ void PianoRollWindow::documentReplaced() {
         canvas_->showTick(0);
         canvas_->centreKey(60);
     }
-    const auto& name = link_.document->fileName;
-    setWindowTitle(name.empty() ? QString("Piano Roll") : QString("Piano Roll - %1").arg(QString::fromStdString(name)));
+    showTitle();
 }
 
 void PianoRollWindow::documentBusy() {
@@ -211,18 +247,27 @@ void PianoRollWindow::fillSections() {
     for (const auto& band : score_->bands) SectionBox->addItem(QString::fromStdString(band.name));
 }
 
-void PianoRollWindow::fillChannels() {
-    std::array<int, 16> counts{};
-    if (score_)
-        for (const Note& n : score_->notes) ++counts[n.channel];
+void PianoRollWindow::fillChannelTexts() {
+    const QString chan = captions_.text(kChan), notes = captions_.text(kNotes);
     const QSignalBlocker block(ChannelList);
     for (int c = 0; c < 16; ++c) {
-        auto* item = ChannelList->topLevelItem(c);
-        const int count = counts[static_cast<std::size_t>(c)];
-        item->setText(0, QString("Chan %1").arg(c + 1));
-        item->setToolTip(0, QString("%1 notes").arg(count));
-        item->setForeground(0, count ? palette().text() : palette().placeholderText());
+        const QString name = chan + ' ' + QString::number(c + 1);
+        ChannelList->topLevelItem(c)->setText(0, name);
+        ChannelList->topLevelItem(c)->setToolTip(0, QString::number(noteCounts_[static_cast<std::size_t>(c)]) + ' ' + notes);
+        PencilChannel->setItemText(c, name);
     }
+}
+
+void PianoRollWindow::fillChannels() {
+    std::array<int, 16>& counts = noteCounts_;
+    counts.fill(0);
+    if (score_)
+        for (const Note& n : score_->notes) ++counts[n.channel];
+    fillChannelTexts();
+    const QSignalBlocker block(ChannelList);
+    for (int c = 0; c < 16; ++c)
+        ChannelList->topLevelItem(c)->setForeground(0, counts[static_cast<std::size_t>(c)] ? palette().text()
+                                                                                           : palette().placeholderText());
     // The pencil starts on the first channel that plays.
     const auto first = std::find_if(counts.begin(), counts.end(), [](int n) { return n > 0; });
     if (first != counts.end()) PencilChannel->setCurrentIndex(static_cast<int>(first - counts.begin()));
@@ -352,8 +397,8 @@ bool PianoRollWindow::savePicture(const std::filesystem::path& file, bool wholeS
 
 void PianoRollWindow::savePictureClick(bool wholeSection) {
     base::ui::FileRequest request;
-    request.title = "Save picture";
-    request.filters = {"PNG pictures (*.png)"};
+    request.title = captions_.text(kSavePicture).remove("...");
+    request.filters = {captions_.text(kPngFilter)};
     request.defaultSuffix = "png";
     const std::string section = SectionBox->currentText().toStdString();
     request.fileName = QString::fromStdString(section.empty() ? "roll" : section) + ".png";
@@ -361,9 +406,9 @@ void PianoRollWindow::savePictureClick(bool wholeSection) {
     if (!choice) return;
     const std::filesystem::path file = choice->path.toStdString();
     if (savePicture(file, wholeSection)) {
-        status_->setText(QString("Saved %1").arg(choice->path));
+        status_->setText(captions_.text(kSaved) + choice->path);
     } else {
-        dialogs_.message(this, "Piano Roll", QString("Unable to save the picture in %1").arg(choice->path),
+        dialogs_.message(this, captions_.text(kTitle), captions_.text(kUnableToSave) + choice->path,
                          base::Icon::Error, false);
     }
 }

@@ -6,11 +6,14 @@
 // one undo stack takes them back. Modeless; it frees itself when closed and
 // keeps its place in the settings file.
 #include <QImage>
+#include <array>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
+#include "base/language.h"
+#include "base/ui/captions.h"
 #include "base/ui/user_dialogs.h"
 #include "playback/bar_queue.h"
 #include "roll/score.h"
@@ -28,11 +31,11 @@ namespace roll::ui {
 
 class RollCanvas;
 
-class PianoRollWindow : public QWidget {
+class PianoRollWindow : public QWidget, public base::ui::Translatable {
     Q_OBJECT
 public:
     PianoRollWindow(QWidget* parent, DocumentLink link, base::ui::UserDialogs& dialogs,
-                    std::filesystem::path settingsFile);
+                    std::filesystem::path settingsFile, const base::Language& language = base::builtinLanguage());
     ~PianoRollWindow() override;
 
     // The document's events changed (an edit, undo or redo): the roll reads them again.
@@ -60,6 +63,9 @@ public:
     // Writes `picture(wholeSection)` as a PNG, all or nothing.
     bool savePicture(const std::filesystem::path& file, bool wholeSection) const;
 
+    // The captions again, in the language now in use.
+    void translate() override;
+
     RollCanvas& canvas() const { return *canvas_; }
     const Score* score() const { return score_.get(); }
 
@@ -74,10 +80,13 @@ private:
     void channelsChanged();
     void syncScrollBars();
     void savePictureClick(bool wholeSection);
+    void showTitle();
+    void fillChannelTexts();
 
     DocumentLink link_;
     base::ui::UserDialogs& dialogs_;
     std::filesystem::path settingsFile_;
+    base::ui::Captions captions_;
     std::unique_ptr<Score> score_;
     std::vector<HeardNote> heard_;
 
@@ -93,6 +102,7 @@ private:
     QLabel* status_ = nullptr;
     bool syncing_ = false;
     bool shown_ = false;
+    std::array<int, 16> noteCounts_{};  // per channel, for the list's tooltips
 };
 
 }  // namespace roll::ui

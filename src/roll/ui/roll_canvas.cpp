@@ -119,7 +119,7 @@ void RollCanvas::apply(document::Edit edit) {
 
 void RollCanvas::copySelection() {
     clip_ = copyNotes(selection());
-    emit status(QString("%1 notes copied").arg(clip_.size()));
+    emit status(QString::number(clip_.size()) + ' ' + words_.notes);
 }
 
 void RollCanvas::paste() {

@@ -23,6 +23,13 @@ public:
     explicit RollCanvas(QWidget* parent = nullptr);
 
     void setLink(DocumentLink link) { link_ = std::move(link); }
+    // The words the status line uses, in the language in use.
+    struct Words {
+        QString notes = "notes";
+        QString channel = "Chan";
+        QString velocity = "Velocity";
+    };
+    void setWords(Words words) { words_ = std::move(words); }
     void setScore(const Score* score);
     const Geometry& geometry() const { return scene_.geometry; }
     void setGeometry(const Geometry& g);
@@ -92,6 +99,7 @@ private:
     void clampGeometry();
 
     DocumentLink link_;
+    Words words_;
     RollScene scene_;
     Snap snap_{16, false};
     Tool tool_ = Tool::Select;

@@ -122,9 +122,10 @@ void RollCanvas::mousePressEvent(QMouseEvent* e) {
     anchor_ = hit;
     dragged_ = selection();
     drag_ = nearEnd(*hit, p) ? Drag::Resize : Drag::Move;
-    emit status(QString("%1 (channel %2, velocity %3)")
-                    .arg(QString::fromStdString(document::noteName(hit->key)).trimmed())
+    emit status(QString("%1 (%2 %3, %4 %5)")
+                    .arg(QString::fromStdString(document::noteName(hit->key)).trimmed(), words_.channel)
                     .arg(hit->channel + 1)
+                    .arg(words_.velocity)
                     .arg(hit->velocity));
 }
 
@@ -169,7 +170,7 @@ void RollCanvas::updateDrag(QPoint p, Qt::KeyboardModifiers) {
         const int height = scene_.layout.lane().height() - 6;
         const int fromBottom = scene_.layout.lane().bottom() - (p.y() + scene_.layout.notes().top());
         laneValue_ = std::clamp(fromBottom * 127 / std::max(1, height), 1, 127);
-        emit status(QString("Velocity %1").arg(laneValue_));
+        emit status(words_.velocity + ' ' + QString::number(laneValue_));
         break;
     }
     case Drag::None: break;
