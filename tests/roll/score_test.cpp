@@ -2,6 +2,7 @@
 
 #include "document/demo_style.h"
 #include "document/smf_reader.h"
+#include "roll/channel_sound.h"
 #include "roll/note_index.h"
 #include "roll/notes.h"
 #include "roll/overview.h"
@@ -101,4 +102,24 @@ TEST(Score, MadeAgainInTheMemoryOfTheLastItIsTheSameAsMadeAnew) {
     const auto bucket = reused->overview.bucketTicks(1000.0);
     for (int key = 0; key < 128; ++key)
         EXPECT_EQ(reused->overview.channels(bucket, key, 0, 1000), key == 70 ? 1 : 0) << key;
+}
+
+TEST(ChannelSound, TheLastBankAndProgramOfTheChannelBeforeTheTick) {
+    const auto list = listOf({{0, {0xB2, 0, 8}},
+                              {0, {0xB2, 32, 1}},
+                              {0, {0xC2, 24}},
+                              {0, {0xC3, 40}},   // another channel
+                              {96, {0xC2, 25}},  // a later program at 96
+                              {96, {0x92, 60, 100}}});
+    auto sound = roll::soundAt(list, 2, 50);
+    EXPECT_EQ(sound.bankMsb, std::optional<std::uint8_t>(8));
+    EXPECT_EQ(sound.bankLsb, std::optional<std::uint8_t>(1));
+    EXPECT_EQ(sound.program, std::optional<std::uint8_t>(24));
+    EXPECT_EQ(roll::soundAt(list, 2, 96).program, std::optional<std::uint8_t>(25)) << "set at the note's own tick";
+    EXPECT_EQ(roll::soundAt(list, 2, 95).program, std::optional<std::uint8_t>(24));
+    EXPECT_EQ(roll::soundAt(list, 3, 192).program, std::optional<std::uint8_t>(40));
+    EXPECT_FALSE(roll::soundAt(list, 3, 192).bankMsb);
+    EXPECT_FALSE(roll::soundAt(list, 5, 192).program) << "a channel nothing sets";
+    EXPECT_EQ(roll::noteOnWithSound(roll::soundAt(list, 3, 0), 3, 64, 90),
+              (std::vector<std::vector<std::uint8_t>>{{0xC3, 40}, {0x93, 64, 90}}));
 }

@@ -14,6 +14,8 @@
 #include "app/ui/open_document.h"
 #include "document/demo_style.h"
 #include "document/smf_writer.h"
+#include "playback/recording_port.h"
+#include "playback/ui/program_port.h"
 #include "roll/ui/piano_roll_window.h"
 #include "roll/ui/roll_canvas.h"
 #include "support/window_fixture.h"
@@ -30,9 +32,12 @@ QAction* action(const MainWindow& w, const char* name) { return w.findChild<QAct
 struct RollFixture : WindowFixture {
     MainWindow* main = nullptr;
     PianoRollWindow* roll = nullptr;
+    // What the program's MIDI port is sent: a note pressed in the roll is heard.
+    std::shared_ptr<playback::RecordingPort> port = std::make_shared<playback::RecordingPort>("Synth");
 
     // `german`: the program speaks the shipped German translation.
     explicit RollFixture(bool german = false) {
+        playback::ui::setProgramMidiOut(std::make_unique<playback::CMIDIOUT>([p = port] { return playback::PortList{p}; }));
         if (german) {
             QFile::copy(QString(CTABBER_SOURCE_DIR) + "/data/Deutsch.lng", path("Deutsch.lng"));
             write("Ctabber.INI", "[Main]\nLanguage=Deutsch.lng\n");
@@ -48,6 +53,10 @@ struct RollFixture : WindowFixture {
         roll->resize(1200, 700);
         QCoreApplication::processEvents();
         roll->showSection("Main A");
+    }
+    ~RollFixture() {
+        close();
+        playback::ui::setProgramMidiOut(nullptr);
     }
     RollCanvas& canvas() const { return roll->canvas(); }
     QUndoStack& undo() const { return main->openDocument().undoStack(); }
@@ -172,6 +181,15 @@ void PianoRollTest::gridAndRollShareOneSelection() {
     const Note n = f.noteIn("Main A");
     QTest::mouseClick(&f.canvas(), Qt::LeftButton, {}, f.at(n));
     QCOMPARE(f.selectedRows(), (std::vector<int>{n.onRow, n.offRow}));
+    // The pressed note was heard with its channel's instrument, and ended on release.
+    using Bytes = std::vector<std::uint8_t>;
+    const auto ch = static_cast<std::uint8_t>(n.channel);
+    const auto sent = f.port->sent();
+    QCOMPARE(sent.size(), 5u);
+    QCOMPARE(sent[0], (Bytes{static_cast<std::uint8_t>(0xB0 | ch), 0, 127}));  // the demo's drum kit bank
+    QCOMPARE(sent[2], (Bytes{static_cast<std::uint8_t>(0xC0 | ch), 0}));
+    QCOMPARE(sent[3], (Bytes{static_cast<std::uint8_t>(0x90 | ch), n.key, n.velocity}));
+    QCOMPARE(sent[4], (Bytes{static_cast<std::uint8_t>(0x80 | ch), n.key, 0}));
     QCOMPARE(f.canvas().selection().size(), 1u);
     // The grid's command clears it, and the roll shows that at once.
     action(*f.main, "mUnselectAll")->trigger();

@@ -130,6 +130,9 @@ private:
     void mPianoRollClick();
     // The open roll shows where the player is and, following chords, what it plays.
     void rollFollowsPlayer(playback::ui::SectionPlayerWindow& player);
+    // Sends short messages through the program's MIDI port at once, opening
+    // the chosen port when it is not open (the roll's notes heard as pressed).
+    void soundNow(const std::vector<std::vector<std::uint8_t>>& messages);
     // The shell's commands (main_window_shell.cpp).
     void mSetupClick();
     void mCasmHexClick();

@@ -4,6 +4,7 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/open_document.h"
+#include "playback/ui/program_port.h"
 #include "playback/ui/section_player_window.h"
 #include "roll/ui/piano_roll_window.h"
 
@@ -21,9 +22,12 @@ void MainWindow::mPianoRollClick() {
             activateWindow();
             raise();
         };
+        link.sound = [this](const std::vector<std::vector<std::uint8_t>>& messages) { soundNow(messages); };
         link.undoStack = &open_->undoStack();
         roll_ = new roll::ui::PianoRollWindow(this, std::move(link), dialogs_, ws_.settings(), language_);
         connect(open_, &app::ui::OpenDocument::edited, roll_, [roll = roll_.data()] { roll->documentChanged(); });
+        // The port opened for auditions closes with the roll.
+        connect(roll_, &QObject::destroyed, this, [] { playback::ui::programMidiOut().SetActive(false); });
     }
     roll_->show();
     roll_->raise();
@@ -31,6 +35,18 @@ void MainWindow::mPianoRollClick() {
 }
 
 roll::ui::PianoRollWindow* MainWindow::pianoRoll() const { return roll_; }
+
+void MainWindow::soundNow(const std::vector<std::vector<std::uint8_t>>& messages) {
+    auto& out = playback::ui::programMidiOut();
+    if (!out.opened() || out.deviceId() != settings_.midiOut) {
+        out.SelectDevice(settings_.midiOut);
+        out.SetActive(true);
+    }
+    for (const auto& m : messages) {
+        if (m.empty()) continue;
+        out.SendShort(m[0], m.size() > 1 ? m[1] : 0, m.size() > 2 ? m[2] : 0);
+    }
+}
 
 void MainWindow::rollFollowsPlayer(playback::ui::SectionPlayerWindow& player) {
     if (!roll_) return;

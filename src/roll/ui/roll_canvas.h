@@ -92,6 +92,10 @@ private:
     bool nearEnd(const Note& n, QPoint inNotes) const;
     void select(const std::function<bool(const Note&)>& wanted);
     void finishDrag();
+    // Sounds a note while the button is down, with its channel's instrument
+    // at `tick`; the last one ends first.
+    void audition(int channel, int key, int velocity, std::uint64_t tick);
+    void endAudition();
     void updateDrag(QPoint inNotes, Qt::KeyboardModifiers modifiers);
     void apply(document::Edit edit);
     std::int64_t tickDelta(QPoint from, QPoint to) const;
@@ -113,6 +117,7 @@ private:
     std::optional<Note> anchor_;  // the note the drag started on
     std::vector<Note> dragged_;   // the notes a move or length drag changes
     std::vector<Note> laneNotes_;  // the notes a velocity drag sets
+    std::optional<std::pair<int, int>> sounding_;  // channel and key auditioned now
     int laneValue_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "document/event_text.h"
+#include "roll/channel_sound.h"
 #include "roll/ui/roll_canvas.h"
 
 namespace roll::ui {
@@ -60,11 +61,29 @@ std::int64_t RollCanvas::tickDelta(QPoint from, QPoint to) const {
     return static_cast<std::int64_t>(std::llround((to.x() - from.x()) / scene_.geometry.pixelsPerTick));
 }
 
+void RollCanvas::audition(int channel, int key, int velocity, std::uint64_t tick) {
+    endAudition();
+    if (!link_.sound || velocity <= 0) return;
+    link_.sound(noteOnWithSound(soundAt(list(), channel, tick), channel, key, velocity));
+    sounding_ = std::pair{channel, key};
+}
+
+void RollCanvas::endAudition() {
+    if (!sounding_) return;
+    link_.sound({{static_cast<std::uint8_t>(0x80 | sounding_->first), static_cast<std::uint8_t>(sounding_->second), 0}});
+    sounding_.reset();
+}
+
 void RollCanvas::mousePressEvent(QMouseEvent* e) {
     setFocus();
     if (!scene_.score) return;
     const QPoint p = e->position().toPoint() - scene_.layout.notes().topLeft();
-    if (p.x() < 0) return;  // the keyboard
+    if (p.x() < 0) {
+        // The keyboard: the key sounds on the pencil's channel.
+        if (e->button() == Qt::LeftButton && p.y() >= 0 && p.y() < scene_.layout.noteHeight())
+            audition(pencilChannel_, scene_.geometry.key(p.y()), pencilVelocity_, scene_.geometry.firstTick);
+        return;
+    }
     pressAt_ = p;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     const bool shift = e->modifiers() & Qt::ShiftModifier;
@@ -98,6 +117,7 @@ void RollCanvas::mousePressEvent(QMouseEvent* e) {
             n.onRow = n.offRow = -1;  // not a stub: a note to be
             scene_.drawing = n;
             drag_ = Drag::Draw;
+            audition(n.channel, n.key, n.velocity, n.start);
         } else {
             if (!ctrl && !shift) selectAll(false);
             drag_ = Drag::Band;
@@ -121,6 +141,7 @@ void RollCanvas::mousePressEvent(QMouseEvent* e) {
     }
     anchor_ = hit;
     dragged_ = selection();
+    if (hit->onRow != 0) audition(hit->channel, hit->key, hit->velocity, hit->start);
     drag_ = nearEnd(*hit, p) ? Drag::Resize : Drag::Move;
     emit status(QString("%1 (%2 %3, %4 %5)")
                     .arg(QString::fromStdString(document::noteName(hit->key)).trimmed(), words_.channel)
@@ -179,6 +200,7 @@ void RollCanvas::updateDrag(QPoint p, Qt::KeyboardModifiers) {
 }
 
 void RollCanvas::mouseReleaseEvent(QMouseEvent*) {
+    endAudition();
     if (drag_ == Drag::None) return;
     finishDrag();
 }
