@@ -44,7 +44,6 @@ public:
     void setPlayTick(std::optional<std::uint64_t> tick);
     std::optional<std::uint64_t> playTick() const { return scene_.playTick; }
     void setOverlay(std::vector<HeardNote> notes);
-    std::optional<std::uint64_t> editTick() const { return scene_.editTick; }
 
     // Zoom by steps: time keeps the middle of the picture, keys its middle key.
     void zoomTime(double factor);
@@ -65,7 +64,6 @@ public:
 
     // The scene as painted now: the window's picture export paints it again.
     const RollScene& scene() const { return scene_; }
-    RollLayout layoutFor(QSize size) const { return {size}; }
 
 signals:
     // The geometry changed (zoom, scroll, size): the scroll bars follow.
